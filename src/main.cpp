@@ -1,0 +1,2 @@
+// quorvex: the game on the SDL platform.
+int main() { return 0; }
