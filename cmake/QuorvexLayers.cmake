@@ -20,10 +20,11 @@ function(qv_layer name)
 endfunction()
 
 # qv_test_dir(DIR dir LIBS targets...)
-# One GoogleTest executable per test folder: tests/gfx becomes test_gfx.
+# One GoogleTest executable per test folder (not its subfolders): tests/gfx/images becomes
+# test_gfx_images, so one folder's half-finished test never stops another's from building.
 function(qv_test_dir dir)
   cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
   if(NOT sources)
     return()
   endif()
