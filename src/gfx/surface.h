@@ -11,8 +11,8 @@
 namespace gfx {
 
 struct Surface {
-  Box bounds;                      // {0, 0, width, height}; primitives that clip, clip to it
-  std::int16_t width = 0;          // also the row length in pixels
+  Box bounds;              // {0, 0, width, height}; primitives that clip, clip to it
+  std::int16_t width = 0;  // also the row length in pixels
   std::int16_t height = 0;
   std::uint16_t* pixels = nullptr;
 
