@@ -4,9 +4,19 @@ namespace qvtool {
 
 // Verb implementations live in verb_<name>.cpp; add each one here.
 
+int runScriptVerb(Args args);  // verb_script.cpp
+
 std::span<const Verb> allVerbs() {
   static const Verb kVerbs[] = {
       {"help", "help: lists the verbs", nullptr},
+      {"run",
+       "run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars] [--display WxH]: "
+       "the whole game on the headless platform",
+       runRun},
+      {"script",
+       "script FILE.scr [FUNCTION [ARGS...]]: runs a script with the application "
+       "variable natives and prints NAME=VALUE lines",
+       runScriptVerb},
   };
   return kVerbs;
 }

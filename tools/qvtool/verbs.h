@@ -14,6 +14,9 @@ struct Verb {
   int (*run)(Args args);
 };
 
+// One function per verb, defined in verb_<name>.cpp.
+int runRun(Args args);
+
 /// Every verb, in the order `qvtool --help` lists them.
 std::span<const Verb> allVerbs();
 

@@ -1,0 +1,291 @@
+#include "app/application.h"
+
+#include <cstdio>
+
+#include "app/bitmap_writer.h"
+#include "app/startup_codes.h"
+#include "game/player_scene.h"
+#include "gfx/color.h"
+#include "gui/form.h"
+#include "gui/script_form_driver.h"
+#include "platform/file.h"
+#include "resources/archive_format.h"
+#include "resources/resource_archive.h"
+#include "script/native_registry.h"
+#include "script/script_engine.h"
+#include "script/variable_table.h"
+#include "util/c_text.h"
+
+namespace app {
+
+Application::Application(platform::Platform& platform)
+    : platform_(platform),
+      archive_(std::make_unique<resources::ResourceArchive>()),
+      screen_(std::make_unique<Screen>()),
+      rootForm_(std::make_unique<gui::Form>("main", nullptr)),
+      natives_(std::make_unique<script::NativeRegistry>()),
+      variables_(std::make_unique<script::VariableTable>()),
+      keyPointer_(std::make_unique<KeyPointer>(*this)) {}
+
+Application::~Application() {
+  // The root form goes first: its screens and scenes may still use everything below.
+  currentForm_ = nullptr;
+  scene_ = nullptr;
+  demoScene_ = nullptr;
+  rootForm_.reset();
+  screen_.reset();
+  natives_.reset();
+  variables_.reset();
+  keyPointer_.reset();
+  archive_.reset();
+}
+
+int Application::ReadIntVariable(std::string_view name) const {
+  const std::optional<std::string> value = variables_->GetVariable(name);
+  return value ? util::parseInt(*value) : 0;
+}
+
+int Application::StartUp() {
+  if (!archive_) return startup::kNoArchive;
+  if (const int code = OpenArchive(); code != 0) return code;
+  if (const int code = RunInitScript(); code != 0) return code;
+  if (const int code = ReadResolution(); code != 0) return code;
+  if (const int code = CreateWindow(); code != 0) return code;
+  if (!screen_->Init(logicalWidth_, logicalHeight_, hiRes_, 0, platform_.frameBuffer())) {
+    return startup::kScreen;
+  }
+  if (const int code = SetupKeyPointer(); code != 0) return code;
+  SwitchForm("StartForm");
+  return startup::kOk;
+}
+
+// graphics.dat is held exclusively for the whole run: a second instance is refused here.
+int Application::OpenArchive() {
+  auto file = platform::openReadableFile(platform_.installFolder() + "graphics.dat",
+                                         platform::OpenMode::Exclusive);
+  if (!file) {
+    return file.error().code == util::ErrorCode::Locked ? resources::kArchiveLocked
+                                                        : resources::kArchiveCannotOpen;
+  }
+  return archive_->Open(std::move(file.value()));
+}
+
+// init.scr is the root form's driver: it sets the application variables (INIT_RES, RES_X,
+// RES_Y, colours, sizes) in its Init. A missing entry leaves the form without a driver.
+int Application::RunInitScript() {
+  const std::span<const std::byte> bytes = archive_->GetSpan("init.scr");
+  if (bytes.empty() && archive_->Size("init.scr") == resources::ResourceArchive::kMissingSize) {
+    return 0;
+  }
+  auto engine = std::make_unique<script::ScriptEngine>(*natives_, *this);
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  const util::Status loaded = engine->LoadScript("init.scr", text);
+  archive_->Free("init.scr");
+  if (!loaded) return startup::kInitScript;
+  auto driver = std::make_unique<gui::ScriptFormDriver>(std::move(engine));
+  gui::ScriptFormDriver& installed = *driver;
+  rootForm_->SetDriver(std::move(driver));
+  const std::string handle[] = {"0"};
+  installed.engine().CallFunction("Init", handle);
+  return 0;
+}
+
+int Application::ReadResolution() {
+  if (ReadIntVariable("INIT_RES") == 0) return startup::kIncompatibleResolution;
+  const int width = ReadIntVariable("RES_X");
+  const int height = ReadIntVariable("RES_Y");
+  if (width == 0 || height == 0) return startup::kNoResolution;
+  // Only the two screen sizes the display code presents are accepted.
+  if (!((width == 240 && height == 320) || (width == 480 && height == 640))) {
+    return startup::kIncompatibleResolution;
+  }
+  logicalWidth_ = width;
+  logicalHeight_ = height;
+  rootForm_->x = 0;
+  rootForm_->y = 0;
+  rootForm_->width = static_cast<std::uint16_t>(width);
+  rootForm_->height = static_cast<std::uint16_t>(height);
+  rootForm_->navFlags = 3;
+  hiRes_ = width == 480;
+  return 0;
+}
+
+int Application::CreateWindow() {
+  if (!platform_.createWindow(logicalWidth_, logicalHeight_)) return startup::kNoWindow;
+  windowCreated_ = true;
+  return 0;
+}
+
+int Application::SetupKeyPointer() {
+  const auto colour = [&](std::string_view name) {
+    return gfx::Rgb565From24(static_cast<std::uint32_t>(ReadIntVariable(name)));
+  };
+  keyPointer_->Setup(rootForm_->width, rootForm_->height, 1, ReadIntVariable("SE_SPURT"),
+                     colour("NORMAL_SE_COLOR"), colour("ACTIVE_SE_COLOR"));
+  return 0;
+}
+
+bool Application::Frame() {
+  if (!active_) return false;
+  frameTime_ = platform_.tickMs();
+  if (frameTime_ < lastFrameTime_ + kFrameMs) return false;
+  rootForm_->Update();
+  lastFrameTime_ = frameTime_;
+  rootForm_->Paint(screen_->surface(), 0, 0, &screen_->bounds(), frameTime_);
+  keyPointer_->Draw(screen_->surface());
+  screen_->Present();
+  ++framesDrawn_;
+  return true;
+}
+
+void Application::RunMainLoop(std::optional<long> maxFrames) {
+  const long frameLimit = maxFrames.value_or(-1);
+  while (!quit_) {
+    if (windowCreated_ && platform_.peekEvent()) {
+      const std::optional<platform::Event> event = platform_.getEvent();
+      if (!event) continue;
+      HandleEvent(*event);
+      if (event->type != platform::EventType::Paint) continue;
+    }
+    if (platform_.isForeground() && Frame() && frameLimit >= 0 && framesDrawn_ >= frameLimit) {
+      break;
+    }
+    if (quit_) break;
+    // Sleep until the next frame is due or an event arrives, instead of spinning.
+    const std::uint32_t now = platform_.tickMs();
+    const std::uint32_t due = lastFrameTime_ + kFrameMs;
+    const bool frameDue = active_ && platform_.isForeground();
+    platform_.waitForEvent(frameDue ? (due > now ? due : now) : now + 1000);
+  }
+}
+
+void Application::HandleEvent(const platform::Event& event) {
+  using platform::EventType;
+  switch (event.type) {
+    case EventType::KeyDown:
+      KeyDown(event.key & 0xFF);
+      break;
+    case EventType::KeyUp:
+      KeyUp(event.key & 0xFF);
+      break;
+    case EventType::StylusDown:
+      keyPointer_->HideForStylus();
+      StylusDown(event.x, event.y);
+      break;
+    case EventType::StylusMove:
+      StylusMove(event.x, event.y);
+      break;
+    case EventType::StylusUp:
+      StylusUp(event.x, event.y);
+      break;
+    case EventType::Activate:
+      Activate();
+      break;
+    case EventType::Deactivate:
+      Deactivate();
+      break;
+    case EventType::Paint:
+      break;
+    case EventType::Screenshot:
+      WriteReplayScreenshot(event.path);
+      break;
+    case EventType::Quit:
+      RequestQuit();
+      break;
+  }
+}
+
+void Application::KeyDown(int key) {
+  if (key >= 0 && key < 255) keyStates_[key] = 1;
+  if (key == platform::key::kStart) {
+    Deactivate();
+    return;
+  }
+  keyPointer_->KeyDown(key);
+}
+
+void Application::KeyUp(int key) {
+  if (key >= 0 && key < 255) keyStates_[key] = 0;
+  keyPointer_->KeyUp(key);
+}
+
+// The platform reports the stylus in 240 by 320 terms; a 480-wide screen doubles them.
+void Application::StylusDown(int x, int y) {
+  const int k = screen_->bounds().width == 480 ? 2 : 1;
+  rootForm_->StylusDown(static_cast<std::int16_t>(x * k), static_cast<std::int16_t>(y * k));
+}
+
+void Application::StylusUp(int x, int y) {
+  const int k = screen_->bounds().width == 480 ? 2 : 1;
+  rootForm_->StylusUp(static_cast<std::int16_t>(x * k), static_cast<std::int16_t>(y * k));
+}
+
+void Application::StylusMove(int x, int y) {
+  const int k = screen_->bounds().width == 480 ? 2 : 1;
+  rootForm_->StylusMove(static_cast<std::int16_t>(x * k), static_cast<std::int16_t>(y * k));
+}
+
+void Application::Deactivate() {
+  active_ = false;
+  platform_.minimiseWindow();
+}
+
+void Application::Activate() {
+  active_ = true;
+  platform_.showWindow();
+}
+
+gui::Form* Application::FindForm(std::string_view name) const {
+  return rootForm_->FindForm(name);
+}
+
+void Application::SwitchForm(std::string_view name) {
+  gui::Form* next = FindForm(name);
+  if (next == nullptr) return;
+  if (currentForm_ != nullptr) {
+    currentForm_->Deactivate();
+    currentForm_->visible = false;
+  }
+  currentForm_ = next;
+  next->Activate();
+  if (next->name().find("GameForm") != std::string::npos) {
+    if (demoScene_ != nullptr) {
+      demoScene_->visible = false;
+      demoScene_->updating = false;
+    }
+    keyPointer_->Attach(next, 0, KeyPointer::Mode::FreePointer);
+  } else {
+    if (demoScene_ != nullptr) {
+      demoScene_->visible = true;
+      demoScene_->invalid = true;
+      demoScene_->Refresh();
+      demoScene_->updating = true;
+    }
+    const bool options = next->name().find("OptionsForm") != std::string::npos;
+    keyPointer_->Attach(next, options ? 1 : 0, KeyPointer::Mode::FocusNavigation);
+  }
+  next->visible = true;
+  next->invalid = true;
+  next->Refresh();
+}
+
+void Application::SetVariable(std::string_view name, std::string_view value) {
+  variables_->SetVariable(name, value);
+}
+
+bool Application::SaveScreenshotFile() {
+  ++screenshotCount_;
+  const std::string path = ScreenshotPath(platform_.installFolder(), screenshotCount_);
+  rootForm_->Paint(screen_->surface(), 0, 0, &screen_->bounds(), frameTime_);
+  return WriteBitmap(*screen_, path);
+}
+
+// Replay "shot" lines: the back buffer as it stands, written without the on-screen tint.
+void Application::WriteReplayScreenshot(const std::string& path) {
+  const std::vector<std::byte> bytes = EncodeBitmap(screen_->surface());
+  if (auto written = platform::writeFileAtomically(path, bytes); !written) {
+    std::fprintf(stderr, "screenshot: %s\n", written.error().message.c_str());
+  }
+}
+
+}  // namespace app

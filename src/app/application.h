@@ -1,0 +1,156 @@
+// Application: the one object that owns every long-lived part of the program and runs it. It
+// starts the program up in a fixed sequence of numbered steps (a failing step's code is shown
+// once in a message box), then runs the main loop: it drains the platform's events, routing keys
+// to the KeyPointer and stylus events to the root form, and at most every 40 ms runs a frame:
+// the root form's Update, its Paint into the Screen's back buffer, the key pointer's cross-hair,
+// and the Screen's Present. Between frames it sleeps until the next event or frame is due.
+//
+// Ownership and order: members are created in the order archive, screen, root form "main",
+// native registry, application variables, key pointer, and destroyed root form first (which
+// destroys every screen and the scenes on them), then the screen, registry, variables, key
+// pointer and archive.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/key_pointer.h"
+#include "app/screen.h"
+#include "platform/platform.h"
+#include "script/host.h"
+#include "util/random.h"
+
+namespace game {
+class PlayerScene;
+}
+namespace gui {
+class Control;
+class Form;
+}  // namespace gui
+namespace resources {
+class ResourceArchive;
+}
+namespace script {
+class NativeRegistry;
+class VariableTable;
+}  // namespace script
+
+namespace app {
+
+class Application final : public KeyPointer::Host, public script::Host {
+ public:
+  /// Frames are drawn at most this often.
+  static constexpr std::uint32_t kFrameMs = 40;
+
+  explicit Application(platform::Platform& platform);
+  ~Application() override;
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  /// Runs the start-up sequence; 0 on success, else the code of the first failing step.
+  int StartUp();
+
+  /// One pass of the frame gate; true when a frame was drawn.
+  bool Frame();
+
+  /// Runs the main loop until quit (or until maxFrames frames were drawn, when given).
+  void RunMainLoop(std::optional<long> maxFrames = std::nullopt);
+
+  /// Routes one platform event (keys, stylus, activation, quit, headless screenshots).
+  void HandleEvent(const platform::Event& event);
+
+  void KeyDown(int key);
+  void KeyUp(int key);
+  /// Stylus positions in system coordinates (doubled on a 480-wide screen).
+  void StylusDown(int x, int y);
+  void StylusUp(int x, int y);
+  void StylusMove(int x, int y);
+  void Activate();
+  void Deactivate();
+
+  /// The root form's child screen of that name, or nullptr.
+  gui::Form* FindForm(std::string_view name) const;
+  /// Makes the named screen current; an unknown name changes nothing.
+  void SwitchForm(std::string_view name) override;
+
+  /// Ends the main loop after the current pass (script QuitApplication, window close).
+  void RequestQuit() { quit_ = true; }
+  bool quitRequested() const { return quit_; }
+
+  /// F8 and SaveScreenshot: next counter value, repaint, write screenshotNNNN.bmp into the
+  /// install folder. False when the file can't be created (the counter stays incremented).
+  bool SaveScreenshotFile();
+
+  // KeyPointer::Host
+  void SetVariable(std::string_view name, std::string_view value) override;
+  void SaveScreenshot() override { SaveScreenshotFile(); }
+  game::PlayerScene* scene() override { return scene_; }
+
+  // script::Host
+  void ShowMessage(std::string_view text, std::string_view caption) override {
+    platform_.messageBox(text, caption);
+  }
+
+  /// The scenes, once the screen set-up made them.
+  void SetScenes(game::PlayerScene* scene, gui::Control* demoScene) {
+    scene_ = scene;
+    demoScene_ = demoScene;
+  }
+
+  platform::Platform& platform() { return platform_; }
+  resources::ResourceArchive& archive() { return *archive_; }
+  Screen& screen() { return *screen_; }
+  gui::Form& rootForm() { return *rootForm_; }
+  script::NativeRegistry& natives() { return *natives_; }
+  script::VariableTable& variables() { return *variables_; }
+  KeyPointer& keyPointer() { return *keyPointer_; }
+  util::Random& random() { return random_; }
+  gui::Form* currentForm() const { return currentForm_; }
+  bool active() const { return active_; }
+  bool hiRes() const { return hiRes_; }
+  int logicalWidth() const { return logicalWidth_; }
+  int logicalHeight() const { return logicalHeight_; }
+  /// 1 while the key is down; key codes 0..254 (255 has no state).
+  bool keyState(int key) const { return key >= 0 && key < 255 && keyStates_[key] != 0; }
+  long framesDrawn() const { return framesDrawn_; }
+  std::uint16_t screenshotCount() const { return screenshotCount_; }
+  void SetScreenshotCount(std::uint16_t count) { screenshotCount_ = count; }
+
+ private:
+  int OpenArchive();
+  int RunInitScript();
+  int ReadResolution();
+  int CreateWindow();
+  int SetupKeyPointer();
+  int ReadIntVariable(std::string_view name) const;
+  void WriteReplayScreenshot(const std::string& path);
+
+  platform::Platform& platform_;
+  gui::Form* currentForm_ = nullptr;
+  std::uint32_t lastFrameTime_ = 0;
+  std::uint32_t frameTime_ = 0;
+  std::unique_ptr<resources::ResourceArchive> archive_;
+  std::unique_ptr<Screen> screen_;
+  std::unique_ptr<gui::Form> rootForm_;
+  std::unique_ptr<script::NativeRegistry> natives_;
+  std::unique_ptr<script::VariableTable> variables_;
+  std::unique_ptr<KeyPointer> keyPointer_;
+  game::PlayerScene* scene_ = nullptr;
+  gui::Control* demoScene_ = nullptr;
+  bool quit_ = false;
+  bool active_ = true;
+  bool hiRes_ = false;
+  bool windowCreated_ = false;
+  int logicalWidth_ = 0;
+  int logicalHeight_ = 0;
+  std::array<std::uint8_t, 255> keyStates_{};
+  std::uint16_t screenshotCount_ = 0;  // moves into the options record with the options screen
+  long framesDrawn_ = 0;
+  util::Random random_;
+};
+
+}  // namespace app

@@ -1,0 +1,63 @@
+// SdlPlatform: the Platform on a desktop through SDL2. The logical screen is shown in a window
+// scaled up by a whole factor through an RGB565 streaming texture, the mouse stands in for the
+// stylus, keys are translated to the virtual-key codes the game uses, and focus changes become
+// activation and deactivation. The main loop sleeps in SDL_WaitEventTimeout between frames.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "platform/platform.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+namespace platform {
+
+class SdlPlatform final : public Platform, public FrameBuffer {
+ public:
+  SdlPlatform();
+  ~SdlPlatform() override;
+  SdlPlatform(const SdlPlatform&) = delete;
+  SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+  /// False when SDL's video could not be initialised (the reason is on stderr).
+  bool initialised() const { return initialised_; }
+
+  std::uint32_t tickMs() override;
+  bool peekEvent() override;
+  std::optional<Event> getEvent() override;
+  void waitForEvent(std::uint32_t deadlineMs) override;
+  bool createWindow(int width, int height) override;
+  bool isForeground() override;
+  void minimiseWindow() override;
+  void showWindow() override;
+  FrameBuffer& frameBuffer() override { return *this; }
+  void messageBox(std::string_view text, std::string_view caption) override;
+  std::string installFolder() override;
+
+  DisplayProperties displayProperties() const override;
+  std::optional<RawFrameBuffer> rawFrameBuffer() override;
+  std::uint16_t* beginDraw() override { return pixels_.data(); }
+  void endDraw() override;
+
+ private:
+  void pump();
+  void translate(const SDL_Event& event);
+  void pushStylus(EventType type, int windowX, int windowY);
+
+  bool initialised_ = false;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int width_ = 240;
+  int height_ = 320;
+  std::vector<std::uint16_t> pixels_;
+  std::deque<Event> queue_;
+  bool buttonDown_ = false;
+};
+
+}  // namespace platform
