@@ -11,6 +11,7 @@
 #include "platform/file.h"
 #include "resources/archive_format.h"
 #include "resources/resource_archive.h"
+#include "script/api/application_table.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"
 #include "script/variable_table.h"
@@ -48,6 +49,7 @@ int Application::ReadIntVariable(std::string_view name) const {
 int Application::StartUp() {
   if (!archive_) return startup::kNoArchive;
   if (const int code = OpenArchive(); code != 0) return code;
+  if (const int code = RegisterNativeTables(); code != 0) return code;
   if (const int code = RunInitScript(); code != 0) return code;
   if (const int code = ReadResolution(); code != 0) return code;
   if (const int code = CreateWindow(); code != 0) return code;
@@ -68,6 +70,17 @@ int Application::OpenArchive() {
                                                         : resources::kArchiveCannotOpen;
   }
   return archive_->Open(std::move(file.value()));
+}
+
+// The four native tables in their fixed order: GUI, game, application, sound. The GUI, game
+// and sound tables join here, each with its code, as those subsystems provide them.
+int Application::RegisterNativeTables() {
+  script::api::ApplicationTableServices services;
+  services.variables = variables_.get();
+  if (!script::api::RegisterApplicationNatives(*natives_, services)) {
+    return startup::kApplicationTable;
+  }
+  return 0;
 }
 
 // init.scr is the root form's driver: it sets the application variables (INIT_RES, RES_X,

@@ -122,6 +122,7 @@ class Application final : public KeyPointer::Host, public script::Host {
 
  private:
   int OpenArchive();
+  int RegisterNativeTables();
   int RunInitScript();
   int ReadResolution();
   int CreateWindow();

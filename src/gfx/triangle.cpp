@@ -11,7 +11,9 @@ namespace {
 // x of the edge A-B at row y, truncating toward zero.
 int edgeX(Point a, Point b, int y) {
   if (a.x == b.x || a.y == b.y) return a.x;
-  return static_cast<int>(a.x + static_cast<std::int64_t>(b.x - a.x) * (y - a.y) / (b.y - a.y));
+  const std::int64_t dx = static_cast<std::int64_t>(b.x) - a.x;
+  const std::int64_t dy = static_cast<std::int64_t>(b.y) - a.y;
+  return static_cast<int>(a.x + dx * (static_cast<std::int64_t>(y) - a.y) / dy);
 }
 
 }  // namespace

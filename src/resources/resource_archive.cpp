@@ -51,6 +51,7 @@ int ResourceArchive::Open(std::unique_ptr<util::ReadableFile> file) {
     }
     Entry entry;
     entry.name = upperCaseName(name);
+    entry.storedName = name;
     entry.offset = at + kEntryNameBytes;
     entry.size = readU32(raw.data() + 20);
     entries_.push_back(std::move(entry));
@@ -141,6 +142,16 @@ bool ResourceArchive::Free(std::string_view name) {
 std::uint32_t ResourceArchive::Size(std::string_view name) const {
   const Entry* entry = find(name);
   return entry == nullptr ? kMissingSize : entry->size;
+}
+
+std::vector<ResourceArchive::EntryInfo> ResourceArchive::listEntries() {
+  std::vector<EntryInfo> out;
+  for (const Entry& entry : entries_) {
+    std::array<std::byte, 4> storedRaw{};
+    const bool ok = file_ && file_->readAt(entry.offset, storedRaw) == storedRaw.size();
+    out.push_back(EntryInfo{entry.storedName, ok ? readU32(storedRaw.data()) : 0, entry.size});
+  }
+  return out;
 }
 
 }  // namespace resources

@@ -54,9 +54,18 @@ class ResourceArchive {
   /// Number of directory entries (duplicates included), in file order.
   std::size_t entryCount() const { return entries_.size(); }
 
+  struct EntryInfo {
+    std::string name;               // as stored, before upper-casing
+    std::uint32_t storedSize = 0;   // S, as the file says (0 when unreadable)
+    std::uint32_t size = 0;         // U
+  };
+  /// Every directory entry in file order, for listing tools.
+  std::vector<EntryInfo> listEntries();
+
  private:
   struct Entry {
     std::string name;                   // unscrambled, upper-cased
+    std::string storedName;             // unscrambled, as stored
     std::uint64_t offset = 0;           // file offset of the stored-size field
     std::uint32_t size = 0;             // decompressed size U
     std::unique_ptr<std::byte[]> data;  // U + 1 bytes when cached

@@ -131,7 +131,7 @@ std::optional<std::string> Interpreter::evaluateOperandAt(std::string_view text,
 
 std::optional<std::string> Interpreter::evaluateExpression(std::string_view text) {
   if (!nesting_.enterLevel()) {
-    fail("scripts nested too deeply", text.data());
+    fail(kNestingFault, text.data());
     return std::nullopt;
   }
   struct LeaveLevel {

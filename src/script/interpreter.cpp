@@ -51,12 +51,12 @@ bool Interpreter::fail(std::string message, const char* where) {
 
 bool Interpreter::checkNotOverflowed(const char* where) {
   if (!nesting_.overflowed()) return true;
-  return fail("scripts nested too deeply", where);
+  return fail(kNestingFault, where);
 }
 
 bool Interpreter::runBlock(std::string_view text) {
   LevelGuard level(nesting_);
-  if (!level.entered()) return fail("scripts nested too deeply", text.data());
+  if (!level.entered()) return fail(kNestingFault, text.data());
   std::size_t pos = 0;
   while (true) {
     pos = skipBlanks(text, pos);

@@ -27,6 +27,10 @@ namespace script {
 
 class ScriptEngine;
 
+/// The reason recorded when a run or an expression nests past the NestingBudget.
+inline constexpr const char* kNestingFault =
+    "scripts nested too deeply (over 200 runs or 2000 levels)";
+
 class Interpreter {
  public:
   struct Fault {

@@ -63,9 +63,10 @@ bool ScriptEngine::runFunction(ScriptFunction& function, std::span<const std::st
   function.pendingReturn.reset();
   bool ok = false;
   std::optional<Interpreter::Fault> fault;
-  if (!nesting.enterRun()) {
-    fault = Interpreter::Fault{"scripts nested too deeply", nullptr, {}};
-  } else {
+  // A run refused by the budget fails without a report of its own: the calling statement
+  // fails next and reports where the runaway nesting happened.
+  if (!nesting.enterRun()) return false;
+  {
     try {
       VariableTable locals;
       for (std::size_t i = 0; i < arguments.size(); ++i) {

@@ -5,10 +5,10 @@ namespace platform {
 HeadlessPlatform::HeadlessPlatform(HeadlessConfig config)
     : config_(std::move(config)),
       pixels_(static_cast<std::size_t>(config_.displayWidth) * config_.displayHeight, 0) {
-  pending_.assign(config_.replay.begin(), config_.replay.end());
+  pending_.assign(config_.replay.steps.begin(), config_.replay.steps.end());
   if (config_.quitAtEnd) {
-    const std::uint32_t endMs = pending_.empty() ? 0 : pending_.back().atMs;
-    pending_.push_back(ReplayStep{endMs + config_.quitDelayMs, Event{EventType::Quit}});
+    pending_.push_back(
+        ReplayStep{config_.replay.endMs + config_.quitDelayMs, Event{EventType::Quit}});
   }
 }
 

@@ -19,9 +19,9 @@ struct HeadlessConfig {
   std::string installFolder = "./";  // with trailing slash
   int displayWidth = 240;            // the display's size in pixels
   int displayHeight = 320;
-  std::vector<ReplayStep> replay;    // stylus positions in logical pixels
-  bool quitAtEnd = true;             // queue a Quit once the replay is used up ...
-  std::uint32_t quitDelayMs = 0;     // ... this long after its last step
+  Replay replay;                     // stylus positions in logical pixels
+  bool quitAtEnd = true;             // queue a Quit once the replay has ended ...
+  std::uint32_t quitDelayMs = 0;     // ... this long after its end
   std::ostream* messages = nullptr;  // where message boxes are printed (none: not printed)
 };
 

@@ -1,6 +1,7 @@
 #include "platform/headless/replay.h"
 
 #include <charconv>
+#include <utility>
 #include <limits>
 
 namespace platform {
@@ -37,7 +38,7 @@ util::Error lineError(int lineNumber, std::string_view line, const std::string& 
 
 }  // namespace
 
-util::Result<std::vector<ReplayStep>> parseReplay(std::string_view text) {
+util::Result<Replay> parseReplay(std::string_view text) {
   std::vector<ReplayStep> steps;
   std::uint64_t nowMs = 0;
   int lineNumber = 0;
@@ -105,7 +106,7 @@ util::Result<std::vector<ReplayStep>> parseReplay(std::string_view text) {
       return lineError(lineNumber, original, "unknown command");
     }
   }
-  return steps;
+  return Replay{std::move(steps), static_cast<std::uint32_t>(nowMs)};
 }
 
 }  // namespace platform

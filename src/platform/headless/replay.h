@@ -28,8 +28,15 @@ struct ReplayStep {
   Event event;
 };
 
+/// A parsed replay: its events in time order and the time its last command ends (a trailing
+/// wait counts, so "wait 400" alone lasts 400 ms).
+struct Replay {
+  std::vector<ReplayStep> steps;
+  std::uint32_t endMs = 0;
+};
+
 /// Parses a replay. Stylus coordinates are kept in logical pixels; a malformed line fails the
 /// whole replay with a message naming its line number.
-util::Result<std::vector<ReplayStep>> parseReplay(std::string_view text);
+util::Result<Replay> parseReplay(std::string_view text);
 
 }  // namespace platform

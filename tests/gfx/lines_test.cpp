@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "gfx/pixel_picture.h"
+#include "gfx/primitives.h"
+
+namespace {
+
+using gfx::SurfaceBuffer;
+using gfx::testing::countColour;
+using gfx::testing::picture;
+
+constexpr std::uint16_t kInk = 0x1234;
+
+std::string pic(const SurfaceBuffer& b) { return picture(b.surface(), 0, {{kInk, '#'}}); }
+
+TEST(FillSpan, ClampsOrdersAndExcludesTheRightEnd) {
+  std::vector<std::uint16_t> row(10, 0);
+  gfx::FillSpan(row.data(), 5, 5, 10, kInk);
+  EXPECT_EQ(row, (std::vector<std::uint16_t>{0, 0, 0, 0, 0, kInk, 0, 0, 0, 0}));
+
+  row.assign(10, 0);
+  gfx::FillSpan(row.data(), 9, 5, 10, kInk);  // reversed: pixels 5..8
+  EXPECT_EQ(row, (std::vector<std::uint16_t>{0, 0, 0, 0, 0, kInk, kInk, kInk, kInk, 0}));
+
+  row.assign(10, 0);
+  gfx::FillSpan(row.data(), -3, 100, 10, kInk);  // clamped to 0..9, the last pixel stays
+  EXPECT_EQ(countColour(gfx::makeSurface(row.data(), 10, 1), kInk), 9);
+  EXPECT_EQ(row[9], 0);
+
+  row.assign(10, 0);
+  gfx::FillSpan(row.data(), 20, 30, 10, kInk);  // both clamp to 9: one pixel
+  EXPECT_EQ(row[9], kInk);
+  EXPECT_EQ(countColour(gfx::makeSurface(row.data(), 10, 1), kInk), 1);
+}
+
+struct Segment {
+  int x1, y1, x2, y2;
+  friend bool operator==(const Segment&, const Segment&) = default;
+};
+
+bool clip(Segment& s) { return gfx::ClipSegment(s.x1, s.y1, s.x2, s.y2, 0, 0, 9, 9); }
+
+TEST(ClipSegment, KeepsInsideCutsOutsideAndRefusesMisses) {
+  Segment s{2, 3, 7, 8};
+  EXPECT_TRUE(clip(s));
+  EXPECT_EQ(s, (Segment{2, 3, 7, 8}));
+
+  s = {-5, 5, 5, 5};  // horizontal, left end outside
+  EXPECT_TRUE(clip(s));
+  EXPECT_EQ(s, (Segment{0, 5, 5, 5}));
+
+  s = {-2, -2, 12, 12};  // both ends outside, through two corners
+  EXPECT_TRUE(clip(s));
+  EXPECT_EQ(s, (Segment{0, 0, 9, 9}));
+
+  s = {3, -4, 3, 20};  // vertical: cut to the rows directly
+  EXPECT_TRUE(clip(s));
+  EXPECT_EQ(s, (Segment{3, 0, 3, 9}));
+
+  s = {-4, 1, 6, 4};  // crossing the left edge at y = 2.2, truncated
+  EXPECT_TRUE(clip(s));
+  EXPECT_EQ(s, (Segment{0, 2, 6, 4}));
+
+  s = {12, 4, 4, 12};  // crossing the right edge at y = 6 and the bottom at x = 7
+  EXPECT_TRUE(clip(s));
+  EXPECT_EQ(s, (Segment{9, 7, 7, 9}));
+
+  s = {-5, 2, 2, -5};  // bounding boxes overlap, the line passes the corner outside
+  EXPECT_FALSE(clip(s));
+  EXPECT_EQ(s, (Segment{-5, 2, 2, -5}));
+
+  s = {-10, 0, -1, 9};  // wholly left
+  EXPECT_FALSE(clip(s));
+}
+
+TEST(DrawLine, IsFourConnected) {
+  SurfaceBuffer b(6, 5);
+  gfx::DrawLine(b.surface(), 0, 0, 3, 3, kInk);
+  EXPECT_EQ(countColour(b.surface(), kInk), 7);
+  EXPECT_EQ(pic(b),
+            "##....\n"
+            ".##...\n"
+            "..##..\n"
+            "...#..\n"
+            "......\n");
+
+  SurfaceBuffer back(6, 5);  // the walk starts at the first point: reversed lines differ
+  gfx::DrawLine(back.surface(), 3, 3, 0, 0, kInk);
+  EXPECT_EQ(pic(back),
+            "#.....\n"
+            "##....\n"
+            ".##...\n"
+            "..##..\n"
+            "......\n");
+
+  SurfaceBuffer shallow(6, 3);
+  gfx::DrawLine(shallow.surface(), 0, 0, 4, 1, kInk);
+  EXPECT_EQ(pic(shallow),
+            "##....\n"
+            ".####.\n"
+            "......\n");
+}
+
+TEST(DrawLine, VerticalAndSinglePointLines) {
+  SurfaceBuffer b(4, 6);
+  gfx::DrawLine(b.surface(), 2, 1, 2, 4, kInk);
+  EXPECT_EQ(pic(b),
+            "....\n"
+            "..#.\n"
+            "..#.\n"
+            "..#.\n"
+            "..#.\n"
+            "....\n");
+  SurfaceBuffer up(4, 6);
+  gfx::DrawLine(up.surface(), 1, 5, 1, 0, kInk);
+  EXPECT_EQ(countColour(up.surface(), kInk), 6);
+
+  SurfaceBuffer dot(3, 3);
+  gfx::DrawLine(dot.surface(), 1, 1, 1, 1, kInk);
+  EXPECT_EQ(pic(dot), "...\n.#.\n...\n");
+}
+
+TEST(DrawLine, ClipsAtEveryEdge) {
+  SurfaceBuffer b(10, 6);
+  gfx::DrawLine(b.surface(), -5, 3, 20, 3, kInk);  // left and right
+  gfx::DrawLine(b.surface(), 7, -9, 7, 30, kInk);  // top and bottom
+  EXPECT_EQ(pic(b),
+            ".......#..\n"
+            ".......#..\n"
+            ".......#..\n"
+            "##########\n"
+            ".......#..\n"
+            ".......#..\n");
+
+  SurfaceBuffer none(10, 6);
+  gfx::DrawLine(none.surface(), -8, 0, -1, 5, kInk);
+  gfx::DrawLine(none.surface(), 0, 6, 9, 12, kInk);
+  gfx::DrawLine(none.surface(), 10, 0, 14, 5, kInk);
+  gfx::DrawLine(none.surface(), 0, -1, 9, -7, kInk);
+  EXPECT_EQ(countColour(none.surface(), kInk), 0);
+
+  SurfaceBuffer steep(5, 5);  // a long diagonal from outside to outside stays inside
+  gfx::DrawLine(steep.surface(), -20, -22, 24, 26, kInk);
+  EXPECT_GT(countColour(steep.surface(), kInk), 4);
+}
+
+TEST(DrawLineClipped, WritesOnlyStrictlyInsideTheBounds) {
+  SurfaceBuffer b(10, 4);
+  gfx::DrawLineClipped(b.surface(), -3, 2, 12, 2, kInk);
+  gfx::DrawLineClipped(b.surface(), 0, 0, 9, 0, kInk);  // row 0 is never written
+  EXPECT_EQ(pic(b),
+            "..........\n"
+            "..........\n"
+            ".#########\n"
+            "..........\n");
+}
+
+TEST(DrawCross, ArmsOfHalfTheSize) {
+  SurfaceBuffer b(9, 9);
+  gfx::DrawCross(b.surface(), 4, 4, 5, kInk);  // 5 >> 1 = 2
+  EXPECT_EQ(pic(b),
+            ".........\n"
+            ".........\n"
+            "....#....\n"
+            "....#....\n"
+            "..#####..\n"
+            "....#....\n"
+            "....#....\n"
+            ".........\n"
+            ".........\n");
+
+  SurfaceBuffer edge(9, 9);  // clipped at the corner
+  gfx::DrawCross(edge.surface(), 0, 0, 4, kInk);
+  EXPECT_EQ(countColour(edge.surface(), kInk), 5);
+}
+
+TEST(DrawCross, TwoPixelsThickOnA480WideSurface) {
+  SurfaceBuffer b(480, 8);
+  gfx::DrawCross(b.surface(), 100, 4, 4, kInk);
+  const gfx::Surface& s = b.surface();
+  for (int y = 2; y <= 6; ++y) {
+    EXPECT_EQ(s.at(100, y), kInk) << y;
+    EXPECT_EQ(s.at(101, y), kInk) << y;
+  }
+  for (int x = 98; x <= 102; ++x) {
+    EXPECT_EQ(s.at(x, 4), kInk) << x;
+    EXPECT_EQ(s.at(x, 5), kInk) << x;
+  }
+  EXPECT_EQ(countColour(s, kInk), 16);
+}
+
+}  // namespace

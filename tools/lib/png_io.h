@@ -1,0 +1,17 @@
+// PNG reading and writing through libpng, as 8-bit RGBA.
+#pragma once
+
+#include <string>
+
+#include "lib/argb_image.h"
+#include "util/result.h"
+
+namespace tools {
+
+/// Any PNG that libpng reads, converted to 8-bit ARGB. NotFound or Malformed on failure.
+util::Result<ArgbImage> readPng(const std::string& path);
+
+/// Writes an 8-bit RGBA PNG. Io on failure.
+util::Status writePng(const std::string& path, const ArgbImage& image);
+
+}  // namespace tools

@@ -1,0 +1,74 @@
+// qvtool script FILE.scr [FUNCTION [ARGS...]]: loads a script with the application natives that
+// need no window, runs Init with the handle "0" (or FUNCTION with ARGS), prints each message box
+// as "messagebox: CAPTION: TEXT" and then every application variable as NAME=VALUE.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "qvtool/verbs.h"
+#include "script/api/application_table.h"
+#include "script/host.h"
+#include "script/native_registry.h"
+#include "script/script_engine.h"
+#include "script/script_file.h"
+#include "script/variable_table.h"
+
+namespace qvtool {
+namespace {
+
+// Message boxes go to standard output in order; failure reasons to standard error, except the
+// reason of a failed load, which the verb prints itself as its one error line.
+class ConsoleHost final : public script::Host {
+ public:
+  void ShowMessage(std::string_view text, std::string_view caption) override {
+    std::printf("messagebox: %.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
+                static_cast<int>(text.size()), text.data());
+  }
+  void ReportError(const script::ScriptError& error) override {
+    if (error.function.empty()) return;  // load failures: reported by the verb
+    std::fprintf(stderr, "qvtool script: %s\n", error.describe().c_str());
+  }
+};
+
+}  // namespace
+
+int runScriptVerb(Args args) {
+  if (args.empty()) {
+    std::fprintf(stderr, "qvtool script: usage: qvtool script FILE.scr [FUNCTION [ARGS...]]\n");
+    return 2;
+  }
+  const std::string path(args[0]);
+  const util::Result<std::string> text = script::readScriptFile(path);
+  if (!text) {
+    std::fprintf(stderr, "qvtool script: %s\n", text.error().message.c_str());
+    return 1;
+  }
+
+  ConsoleHost host;
+  script::NativeRegistry registry;
+  script::VariableTable variables;
+  script::api::RegisterApplicationNatives(registry, {.variables = &variables});
+  script::ScriptEngine engine(registry, host);
+  const std::size_t slash = path.find_last_of('/');
+  const util::Status loaded =
+      engine.LoadScript(slash == std::string::npos ? path : path.substr(slash + 1), *text);
+  if (!loaded) {
+    std::fprintf(stderr, "qvtool script: cannot load: %s\n", loaded.error().message.c_str());
+    return 1;
+  }
+
+  std::string function = "Init";
+  std::vector<std::string> arguments{"0"};
+  if (args.size() >= 2) {
+    function = std::string(args[1]);
+    arguments.assign(args.begin() + 2, args.end());
+  }
+  engine.CallFunction(function, arguments);
+
+  for (const script::VariableTable::Entry& entry : variables.entries()) {
+    std::printf("%s=%s\n", entry.name.c_str(), entry.value.c_str());
+  }
+  return 0;
+}
+
+}  // namespace qvtool
