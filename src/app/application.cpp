@@ -208,6 +208,13 @@ void Application::HandleEvent(const platform::Event& event) {
   }
 }
 
+void Application::SetKeyPointerShown(bool shown) {
+  if (shown)
+    keyPointer_->Show();
+  else
+    keyPointer_->Hide();
+}
+
 void Application::KeyDown(int key) {
   if (key >= 0 && key < 255) keyStates_[key] = 1;
   if (key == platform::key::kStart) {

@@ -20,6 +20,8 @@
 
 #include "app/key_pointer.h"
 #include "app/screen.h"
+#include "gfx/fonts/font_registry.h"
+#include "gui/app_services.h"
 #include "platform/platform.h"
 #include "script/host.h"
 #include "util/random.h"
@@ -41,7 +43,7 @@ class VariableTable;
 
 namespace app {
 
-class Application final : public KeyPointer::Host, public script::Host {
+class Application final : public KeyPointer::Host, public script::Host, public gui::AppServices {
  public:
   /// Frames are drawn at most this often.
   static constexpr std::uint32_t kFrameMs = 40;
@@ -72,13 +74,18 @@ class Application final : public KeyPointer::Host, public script::Host {
   void Activate();
   void Deactivate();
 
-  /// The root form's child screen of that name, or nullptr.
-  gui::Form* FindForm(std::string_view name) const;
-  /// Makes the named screen current; an unknown name changes nothing.
+  // gui::AppServices (and KeyPointer::Host's SwitchForm)
+  gui::Form* FindForm(std::string_view name) const override;
   void SwitchForm(std::string_view name) override;
-
+  resources::ResourceArchive& archive() override { return *archive_; }
+  script::VariableTable& variables() override { return *variables_; }
+  script::NativeRegistry& natives() override { return *natives_; }
+  script::Host& scriptHost() override { return *this; }
+  gfx::FontRegistry& fonts() override { return fonts_; }
+  sound::SoundSystem* sound() override { return nullptr; }
+  void SetKeyPointerShown(bool shown) override;
   /// Ends the main loop after the current pass (script QuitApplication, window close).
-  void RequestQuit() { quit_ = true; }
+  void RequestQuit() override { quit_ = true; }
   bool quitRequested() const { return quit_; }
 
   /// F8 and SaveScreenshot: next counter value, repaint, write screenshotNNNN.bmp into the
@@ -102,11 +109,8 @@ class Application final : public KeyPointer::Host, public script::Host {
   }
 
   platform::Platform& platform() { return platform_; }
-  resources::ResourceArchive& archive() { return *archive_; }
   Screen& screen() { return *screen_; }
   gui::Form& rootForm() { return *rootForm_; }
-  script::NativeRegistry& natives() { return *natives_; }
-  script::VariableTable& variables() { return *variables_; }
   KeyPointer& keyPointer() { return *keyPointer_; }
   util::Random& random() { return random_; }
   gui::Form* currentForm() const { return currentForm_; }
@@ -140,6 +144,7 @@ class Application final : public KeyPointer::Host, public script::Host {
   std::unique_ptr<script::NativeRegistry> natives_;
   std::unique_ptr<script::VariableTable> variables_;
   std::unique_ptr<KeyPointer> keyPointer_;
+  gfx::FontRegistry fonts_;
   game::PlayerScene* scene_ = nullptr;
   gui::Control* demoScene_ = nullptr;
   bool quit_ = false;
