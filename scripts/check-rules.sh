@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# House rules a machine can check: SDL stays inside the platform layer, nothing uses the host's
+# House rules a machine can check: SDL stays inside the platform layer and the SDL_mixer sound
+# library (src/sound/sdl), nothing uses the host's
 # rand()/srand() or wall-clock time outside the platform layer. Prints each offending line.
 set -u
 cd "$(dirname "$0")/.."
@@ -16,8 +17,8 @@ code_grep() { # $1 = extended regex, files on stdin
 }
 files=$(git ls-files 'src/*.cpp' 'src/*.h' 'tools/*.cpp' 'tools/*.h' 2>/dev/null || find src tools -name '*.cpp' -o -name '*.h')
 
-sdl=$(printf '%s\n' $files | grep -v '^src/platform/sdl/' | xargs -r grep -nE '#include\s*[<"]SDL' 2>/dev/null)
-report "SDL included outside src/platform/sdl" "$sdl"
+sdl=$(printf '%s\n' $files | grep -v -e '^src/platform/sdl/' -e '^src/sound/sdl/' | xargs -r grep -nE '#include\s*[<"]SDL' 2>/dev/null)
+report "SDL included outside src/platform/sdl and src/sound/sdl" "$sdl"
 
 rnd=$(printf '%s\n' $files | code_grep '(^|[^A-Za-z0-9_.>:])s?rand[ \t]*\(')
 report "host rand()/srand() used (use util::Random)" "$rnd"
