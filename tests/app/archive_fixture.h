@@ -15,7 +15,8 @@
 namespace testing_support {
 
 inline void putU32(std::string& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+  for (int i = 0; i < 4; ++i)
+    out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
 inline void writeArchive(const std::string& path,
@@ -23,8 +24,10 @@ inline void writeArchive(const std::string& path,
   std::string body;
   for (const auto& [name, data] : entries) {
     std::string masked(16, '\0');
-    for (std::size_t i = 0; i < name.size() && i < 15; ++i) masked[i] = name[i];
-    for (char& c : masked) c = static_cast<char>(static_cast<std::uint8_t>(c) ^ resources::kNameMask);
+    for (std::size_t i = 0; i < name.size() && i < 15; ++i)
+      masked[i] = name[i];
+    for (char& c : masked)
+      c = static_cast<char>(static_cast<std::uint8_t>(c) ^ resources::kNameMask);
     uLongf stored = compressBound(data.size());
     std::vector<Bytef> z(stored);
     compress(z.data(), &stored, reinterpret_cast<const Bytef*>(data.data()), data.size());

@@ -18,8 +18,8 @@ using testing_support::initScript;
 using testing_support::writeArchive;
 
 const std::vector<std::pair<std::string, std::string>> kGoodVars = {
-    {"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}, {"SE_SPURT", "2"},
-    {"NORMAL_SE_COLOR", "255"}, {"ACTIVE_SE_COLOR", "16711680"}};
+    {"INIT_RES", "1"}, {"RES_X", "240"},           {"RES_Y", "320"},
+    {"SE_SPURT", "2"}, {"NORMAL_SE_COLOR", "255"}, {"ACTIVE_SE_COLOR", "16711680"}};
 
 class Startup : public ::testing::Test {
  protected:
@@ -120,7 +120,8 @@ TEST_F(Startup, SecondQvtoolProcessPrintsGameAlreadyRun) {
   ASSERT_NE(pipe, nullptr);
   char line[256] = {};
   std::string output;
-  while (std::fgets(line, sizeof line, pipe) != nullptr) output += line;
+  while (std::fgets(line, sizeof line, pipe) != nullptr)
+    output += line;
   const int status = pclose(pipe);
   EXPECT_EQ(output, "messagebox: Error: Game already run\n");
   EXPECT_EQ(WEXITSTATUS(status), 1);

@@ -1,8 +1,8 @@
 #include "platform/headless/replay.h"
 
 #include <charconv>
-#include <utility>
 #include <limits>
+#include <utility>
 
 namespace platform {
 namespace {

@@ -5,12 +5,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "platform/sdl/sdl_keys.h"
 
 namespace platform {
 
-SdlPlatform::SdlPlatform() {
+SdlPlatform::SdlPlatform(std::string installFolder) : installFolder_(std::move(installFolder)) {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
     return;
@@ -88,6 +89,7 @@ void SdlPlatform::messageBox(std::string_view text, std::string_view caption) {
 }
 
 std::string SdlPlatform::installFolder() {
+  if (!installFolder_.empty()) return installFolder_;
   char* base = SDL_GetBasePath();
   if (base == nullptr) return "./";
   std::string folder(base);

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -19,7 +20,9 @@ namespace platform {
 
 class SdlPlatform final : public Platform, public FrameBuffer {
  public:
-  SdlPlatform();
+  /// installFolder overrides where the data files are looked for (with trailing slash); empty
+  /// means the executable's folder.
+  explicit SdlPlatform(std::string installFolder = {});
   ~SdlPlatform() override;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -58,6 +61,7 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   std::vector<std::uint16_t> pixels_;
   std::deque<Event> queue_;
   bool buttonDown_ = false;
+  std::string installFolder_;
 };
 
 }  // namespace platform

@@ -1,0 +1,166 @@
+// The running program as the platform drives it: the frame gate, key states and the Start key,
+// stylus routing on both screen sizes, and switching screens.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/application.h"
+#include "app/run.h"
+#include "archive_fixture.h"
+#include "gui/form.h"
+#include "platform/headless/headless_platform.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::initScript;
+using testing_support::writeArchive;
+
+// Records every driver call as "function(arg,arg)".
+struct RecordingDriver : gui::FormDriver {
+  explicit RecordingDriver(std::vector<std::string>& log, std::string prefix = {})
+      : log_(log), prefix_(std::move(prefix)) {}
+  void Call(std::string_view function, std::span<const std::string> args) override {
+    std::string line = prefix_ + std::string(function) + "(";
+    for (std::size_t i = 0; i < args.size(); ++i)
+      line += (i ? "," : "") + args[i];
+    log_.push_back(line + ")");
+  }
+  std::vector<std::string>& log_;
+  std::string prefix_;
+};
+
+struct Pad : gui::Control {
+  Pad(std::string_view name, gui::Form* parent) : Control(name, parent) {
+    width = 480;
+    height = 640;
+    enabled = true;
+  }
+  void Paint(gfx::Surface&, int, int, const gfx::Box*, std::uint32_t) override { ++paints; }
+  void StylusDown(int, int) override {}
+  void StylusUp(int, int) override {}
+  void StylusMove(int, int) override {}
+  int paints = 0;
+};
+
+class MainLoop : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(QV_TEST_TMP_DIR) / "main_loop" /
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  std::string folder() const { return dir_.string() + "/"; }
+  platform::HeadlessConfig config(int width = 240, int height = 320) {
+    writeArchive(folder() + "graphics.dat",
+                 {{"init.scr", initScript({{"INIT_RES", "1"},
+                                           {"RES_X", std::to_string(width)},
+                                           {"RES_Y", std::to_string(height)},
+                                           {"SE_SPURT", "2"}})}});
+    platform::HeadlessConfig c;
+    c.installFolder = folder();
+    c.displayWidth = width;
+    c.displayHeight = height;
+    return c;
+  }
+  fs::path dir_;
+};
+
+TEST_F(MainLoop, FramesComeAtMostEvery40MsWhateverTheEvents) {
+  platform::HeadlessConfig c = config();
+  c.quitAtEnd = false;
+  platform::HeadlessPlatform headless(c);
+  app::Application a(headless);
+  ASSERT_EQ(a.StartUp(), 0);
+  headless.waitForEvent(100);
+  EXPECT_TRUE(a.Frame());
+  headless.waitForEvent(139);  // 39 ms later: no second frame
+  EXPECT_FALSE(a.Frame());
+  headless.waitForEvent(140);
+  EXPECT_TRUE(a.Frame());
+  EXPECT_EQ(a.framesDrawn(), 2);
+  EXPECT_EQ(headless.presentedFrames(), 2);
+}
+
+TEST_F(MainLoop, EventsBetweenFramesDoNotAddFrames) {
+  const auto framesFor = [&](const char* replay) {
+    platform::HeadlessConfig c = config();
+    c.replay = *platform::parseReplay(replay);
+    platform::HeadlessPlatform headless(c);
+    long frames = 0;
+    app::RunOptions options;
+    options.atEnd = [&](app::Application& a) { frames = a.framesDrawn(); };
+    EXPECT_EQ(app::Run(headless, options), app::RunResult::Quit);
+    return frames;
+  };
+  const long quiet = framesFor("wait 1000\n");
+  EXPECT_EQ(quiet, 24);  // 40, 80, ..., 960; the quit at 1000 comes first
+  EXPECT_EQ(framesFor("wait 990\nkey 37\nwait 1\nkey 37\nwait 3\ntap 5 5\nwait 6\n"), quiet);
+}
+
+TEST_F(MainLoop, KeyStatesFollowTheKeysAndStartSendsTheGameAway) {
+  platform::HeadlessConfig c = config();
+  c.quitAtEnd = false;
+  platform::HeadlessPlatform headless(c);
+  app::Application a(headless);
+  ASSERT_EQ(a.StartUp(), 0);
+  a.HandleEvent(platform::Event{platform::EventType::KeyDown, 37});
+  EXPECT_TRUE(a.keyState(37));
+  a.HandleEvent(platform::Event{platform::EventType::KeyUp, 37});
+  EXPECT_FALSE(a.keyState(37));
+  EXPECT_FALSE(a.keyState(255));  // out of the table: no state, no fault
+
+  a.HandleEvent(platform::Event{platform::EventType::KeyDown, 91});
+  EXPECT_FALSE(a.active());
+  EXPECT_FALSE(headless.isForeground());
+  headless.waitForEvent(1000);
+  EXPECT_FALSE(a.Frame());  // nothing is drawn while in the background
+  a.HandleEvent(platform::Event{platform::EventType::Activate});
+  EXPECT_TRUE(a.active());
+  EXPECT_TRUE(headless.isForeground());
+  EXPECT_TRUE(a.Frame());
+}
+
+TEST_F(MainLoop, StylusIsDoubledOnTheLargeScreenOnly) {
+  for (const int width : {240, 480}) {
+    platform::HeadlessPlatform headless(config(width, width * 4 / 3));
+    app::Application a(headless);
+    ASSERT_EQ(a.StartUp(), 0);
+    std::vector<std::string> log;
+    a.rootForm().SetDriver(std::make_unique<RecordingDriver>(log));
+    Pad pad("pad", &a.rootForm());
+    a.HandleEvent(platform::Event{platform::EventType::StylusDown, 0, 100, 50});
+    a.HandleEvent(platform::Event{platform::EventType::StylusUp, 0, 101, 51});
+    const std::vector<std::string> expected =
+        width == 480 ? std::vector<std::string>{"pad_StylusDown(200,100)", "pad_StylusUp(202,102)"}
+                     : std::vector<std::string>{"pad_StylusDown(100,50)", "pad_StylusUp(101,51)"};
+    EXPECT_EQ(log, expected) << "width " << width;
+  }
+}
+
+TEST_F(MainLoop, SwitchingScreensShowsTheNewOneAndHidesTheOld) {
+  platform::HeadlessPlatform headless(config());
+  app::Application a(headless);
+  ASSERT_EQ(a.StartUp(), 0);
+  std::vector<std::string> log;
+  auto* first = new gui::Form("StartForm", &a.rootForm());
+  auto* second = new gui::Form("RecordsForm", &a.rootForm());
+  first->SetDriver(std::make_unique<RecordingDriver>(log, "A."));
+  second->SetDriver(std::make_unique<RecordingDriver>(log, "B."));
+  second->visible = false;
+
+  a.SwitchForm("StartForm");
+  a.SwitchForm("RecordsForm");
+  EXPECT_EQ(log, (std::vector<std::string>{"A.OnShow()", "A.OnShow()", "B.OnShow()"}));
+  EXPECT_FALSE(first->visible);
+  EXPECT_TRUE(second->visible);
+  EXPECT_EQ(a.currentForm(), second);
+
+  log.clear();
+  a.SwitchForm("NoSuchForm");  // unknown: nothing changes
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(a.currentForm(), second);
+}
+
+}  // namespace
