@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/file.h"
+#include "settings/key_value_file.h"
+#include "settings/options.h"
+
+namespace settings {
+namespace {
+
+namespace fs = std::filesystem;
+
+class OptionsFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(QV_TEST_TMP_DIR) / "options" /
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  std::string path() const { return (dir_ / "options.dat").string(); }
+  void write(const std::string& text) { std::ofstream(path(), std::ios::binary) << text; }
+  std::string read() const { return *platform::readWholeFile(path()); }
+  fs::path dir_;
+};
+
+TEST(KeyValueText, TidiesKeysAndValuesAndStopsAtALineWithoutEquals) {
+  KeyValueFile file;
+  EXPECT_TRUE(file.Parse("MusicVolume=60\n  Music  Volume  =  6 0  \r\nEmpty =\n"));
+  ASSERT_EQ(file.entries().size(), 3u);
+  EXPECT_EQ(file.Get("MusicVolume"), "60");
+  EXPECT_EQ(file.entries()[1].first, "Music Volume");  // one inner blank: not an option key
+  EXPECT_EQ(file.entries()[1].second, "6 0");
+  EXPECT_EQ(file.Get("Empty"), "");
+  EXPECT_EQ(file.Get("Absent"), "0");
+
+  EXPECT_FALSE(file.Parse("A = 1\n\n"));  // an empty line after the last entry
+  ASSERT_EQ(file.entries().size(), 1u);   // what was read before the bad line stays
+  EXPECT_FALSE(file.Parse("A = 1\nno equals sign\nB = 2\n"));
+  EXPECT_EQ(file.entries().size(), 1u);
+  EXPECT_TRUE(file.Parse(""));
+  EXPECT_TRUE(file.Parse("A = 1"));  // the last line may lack its line end
+  EXPECT_EQ(file.Get("A"), "1");
+  EXPECT_TRUE(file.Parse("A = 1 = 2\n"));  // the first "=" splits
+  EXPECT_EQ(file.Get("A"), "1 = 2");
+}
+
+TEST(KeyValueText, LongLinesAreReadInPiecesOf999) {
+  KeyValueFile file;
+  // 999 characters without "=", then "=1": the first piece has no "=" and the load fails.
+  EXPECT_FALSE(file.Parse(std::string(999, 'k') + "=1\n"));
+  EXPECT_TRUE(file.Parse("K=" + std::string(997, 'v') + "\n"));
+  EXPECT_EQ(file.Get("K").size(), 997u);
+}
+
+TEST(KeyValueText, SetIntUpdatesTheFirstEntryOrAppends) {
+  KeyValueFile file;
+  ASSERT_TRUE(file.Parse("Custom = keep me\nSoundOn = 1\nSoundOn = 7\n"));
+  file.SetInt("SoundOn", 0);
+  file.SetInt("MusicOn", -3);
+  EXPECT_EQ(file.Text(), "Custom = keep me\nSoundOn = 0\nSoundOn = 7\nMusicOn = -3\n");
+}
+
+TEST_F(OptionsFile, MissingFileGivesZerosAndIsWrittenInKeyOrder) {
+  KeyValueFile file;
+  const Options options = LoadOptionsFile(file, path());
+  EXPECT_EQ(options, Options{});
+  EXPECT_EQ(read(),
+            "MusicOn = 0\nSoundOn = 0\nMusicVolume = 0\nSoundVolume = 0\nConnectType = 0\n"
+            "CloudsOn = 0\nBackgroundType = 0\nColorSpectrum = 0\nMulticolorOn = 0\n"
+            "ScreenShotCount = 0\n");
+}
+
+TEST_F(OptionsFile, ReadFileKeepsItsOrderAndUnknownKeysAndAppendsMissingOnes) {
+  write("SoundVolume = 40\nMyTweak = 3\nMusicVolume=60\nColorSpectrum = 5\nMulticolorOn = 1\n");
+  KeyValueFile file;
+  Options options = LoadOptionsFile(file, path());
+  EXPECT_EQ(options.musicVolume, 60);
+  EXPECT_EQ(options.soundVolume, 40);
+  EXPECT_EQ(options.colorSpectrum, 5);
+  EXPECT_EQ(options.multicolorOn, 1);
+  EXPECT_EQ(options.musicOn, 0);
+
+  options.screenShotCount += 2;  // two screenshots, then a normal shutdown
+  ASSERT_TRUE(SaveOptionsFile(options, file));
+  EXPECT_EQ(read(),
+            "SoundVolume = 40\nMyTweak = 3\nMusicVolume = 60\nColorSpectrum = 5\n"
+            "MulticolorOn = 1\nMusicOn = 0\nSoundOn = 0\nConnectType = 0\nCloudsOn = 0\n"
+            "BackgroundType = 0\nScreenShotCount = 2\n");
+  KeyValueFile again;
+  EXPECT_EQ(LoadOptionsFile(again, path()), options);
+}
+
+TEST_F(OptionsFile, MalformedFileGivesZerosAndIsRewrittenAtOnce) {
+  write("MusicOn = 1\nMusicVolume = 80\n\n");
+  KeyValueFile file;
+  EXPECT_EQ(LoadOptionsFile(file, path()), Options{});
+  // The entries read before the empty line stay, now holding the zeros.
+  EXPECT_EQ(read().substr(0, 30), "MusicOn = 0\nMusicVolume = 0\nSo");
+  KeyValueFile again;
+  EXPECT_TRUE(again.Load(path()));
+}
+
+TEST_F(OptionsFile, ValuesOutsideTheirRangeAreClamped) {
+  write(
+      "MusicVolume = 250\nSoundVolume = -20\nColorSpectrum = 9\nConnectType = 7\n"
+      "ScreenShotCount = 70000\nCloudsOn = yes\n");
+  KeyValueFile file;
+  const Options options = LoadOptionsFile(file, path());
+  EXPECT_EQ(options.musicVolume, 100);
+  EXPECT_EQ(options.soundVolume, 0);
+  EXPECT_EQ(options.colorSpectrum, 5);
+  EXPECT_EQ(options.connectType, 2);
+  EXPECT_EQ(options.screenShotCount, 65535);
+  EXPECT_EQ(options.cloudsOn, 0);  // not a number: 0, as the integer conversion reads it
+}
+
+TEST_F(OptionsFile, AFailedSaveLeavesTheOldFile) {
+  write("MusicOn = 1\n");
+  KeyValueFile file;
+  ASSERT_TRUE(file.Load(path()));
+  fs::remove(path());
+  fs::create_directory(path());  // the path is now a folder: the save can't replace it
+  EXPECT_FALSE(SaveOptionsFile(Options{}, file));
+  EXPECT_TRUE(fs::is_directory(path()));
+}
+
+}  // namespace
+}  // namespace settings
