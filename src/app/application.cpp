@@ -12,6 +12,7 @@
 #include "resources/archive_format.h"
 #include "resources/resource_archive.h"
 #include "script/api/application_table.h"
+#include "script/api/gui_table.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"
 #include "script/variable_table.h"
@@ -26,7 +27,9 @@ Application::Application(platform::Platform& platform)
       rootForm_(std::make_unique<gui::Form>("main", nullptr)),
       natives_(std::make_unique<script::NativeRegistry>()),
       variables_(std::make_unique<script::VariableTable>()),
-      keyPointer_(std::make_unique<KeyPointer>(*this)) {}
+      keyPointer_(std::make_unique<KeyPointer>(*this)) {
+  rootForm_->AttachRegistry(*controls_);
+}
 
 Application::~Application() {
   // The root form goes first: its screens and scenes may still use everything below.
@@ -75,6 +78,20 @@ int Application::OpenArchive() {
 // The four native tables in their fixed order: GUI, game, application, sound. The GUI, game
 // and sound tables join here, each with its code, as those subsystems provide them.
 int Application::RegisterNativeTables() {
+  script::api::GuiTableServices gui;
+  gui.app = this;
+  gui.controls = controls_.get();
+  gui.recordBook = &recordBook_;
+  gui.openArchive =
+      [this](std::string_view fileName) -> std::unique_ptr<resources::ResourceArchive> {
+    auto file = platform::openReadableFile(platform_.installFolder() + std::string(fileName),
+                                           platform::OpenMode::Shared);
+    if (!file) return nullptr;
+    auto other = std::make_unique<resources::ResourceArchive>();
+    if (other->Open(std::move(file.value())) != resources::kArchiveOk) return nullptr;
+    return other;
+  };
+  if (!script::api::RegisterGuiNatives(*natives_, gui)) return startup::kGuiTable;
   script::api::ApplicationTableServices services;
   services.variables = variables_.get();
   if (!script::api::RegisterApplicationNatives(*natives_, services)) {
@@ -96,10 +113,9 @@ int Application::RunInitScript() {
   archive_->Free("init.scr");
   if (!loaded) return startup::kInitScript;
   auto driver = std::make_unique<gui::ScriptFormDriver>(std::move(engine));
-  gui::ScriptFormDriver& installed = *driver;
   rootForm_->SetDriver(std::move(driver));
-  const std::string handle[] = {"0"};
-  installed.engine().CallFunction("Init", handle);
+  const std::string handle[] = {gui::HandleOf(rootForm_.get())};
+  rootForm_->CallDriver("Init", handle);
   return 0;
 }
 

@@ -22,6 +22,8 @@
 #include "app/screen.h"
 #include "gfx/fonts/font_registry.h"
 #include "gui/app_services.h"
+#include "gui/control_registry.h"
+#include "gui/record_book_layout.h"
 #include "platform/platform.h"
 #include "script/host.h"
 #include "util/random.h"
@@ -111,6 +113,8 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   platform::Platform& platform() { return platform_; }
   Screen& screen() { return *screen_; }
   gui::Form& rootForm() { return *rootForm_; }
+  gui::ControlRegistry& controls() { return *controls_; }
+  const gui::RecordBookLayout& recordBookLayout() const { return recordBook_; }
   KeyPointer& keyPointer() { return *keyPointer_; }
   util::Random& random() { return random_; }
   gui::Form* currentForm() const { return currentForm_; }
@@ -140,7 +144,10 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   std::uint32_t frameTime_ = 0;
   std::unique_ptr<resources::ResourceArchive> archive_;
   std::unique_ptr<Screen> screen_;
+  // Handles of every control under the root form; it outlives the root form.
+  std::unique_ptr<gui::ControlRegistry> controls_ = std::make_unique<gui::ControlRegistry>();
   std::unique_ptr<gui::Form> rootForm_;
+  gui::RecordBookLayout recordBook_;  // set by the records screen's script
   std::unique_ptr<script::NativeRegistry> natives_;
   std::unique_ptr<script::VariableTable> variables_;
   std::unique_ptr<KeyPointer> keyPointer_;

@@ -1,15 +1,21 @@
 #include "gui/control.h"
 
+#include "gui/control_registry.h"
 #include "gui/form.h"
 
 namespace gui {
 
 Control::Control(std::string_view name, Form* parent)
     : name_(name.substr(0, kMaxControlName)), parent_(parent) {
-  if (parent_ != nullptr) parent_->children_.push_back(this);
+  if (parent_ != nullptr) {
+    parent_->children_.push_back(this);
+    registry_ = parent_->registry_;
+  }
+  if (registry_ != nullptr) id_ = registry_->Add(this);
 }
 
 Control::~Control() {
+  if (registry_ != nullptr) registry_->Remove(id_);
   if (parent_ != nullptr) parent_->Detach(this);
 }
 
@@ -25,6 +31,13 @@ bool Control::WantsKeyDown(int key, int, int) const {
 }
 bool Control::WantsKeyUp(int key, int, int) const {
   return key == 13 || key == 53;
+}
+
+void Control::SetPosition(int newX, int newY) {
+  focusX = static_cast<std::int16_t>(focusX + newX - x);
+  focusY = static_cast<std::int16_t>(focusY + newY - y);
+  x = static_cast<std::int16_t>(newX);
+  y = static_cast<std::int16_t>(newY);
 }
 
 Point Control::ScreenPosition() const {

@@ -14,6 +14,7 @@
 
 namespace gui {
 
+class ControlRegistry;
 class Form;
 
 /// Longest control name; longer names are cut to this many characters.
@@ -27,9 +28,11 @@ struct Point {
 
 class Control {
  public:
-  /// Joins the end of parent's children when a parent is given.
+  /// Joins the end of parent's children when a parent is given, and the parent's registry
+  /// (which gives the control its handle) when the parent has one. name is cut to
+  /// kMaxControlName characters.
   Control(std::string_view name, Form* parent);
-  /// Leaves the parent's children.
+  /// Leaves the parent's children and the registry.
   virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -54,11 +57,18 @@ class Control {
   virtual void SetFocus() { focused = true; }
   virtual void KillFocus() { focused = false; }
 
+  /// Moves the control to (newX, newY) relative to its form; the focus point moves by the same
+  /// amount. No invalidation.
+  void SetPosition(int newX, int newY);
+
   /// Position on the screen: x, y plus those of every form up the parent chain.
   Point ScreenPosition() const;
 
   const std::string& name() const { return name_; }
   Form* parent() const { return parent_; }
+  /// The control's number in its registry (its handle), 0 when it has none.
+  std::uint32_t id() const { return id_; }
+  ControlRegistry* registry() const { return registry_; }
 
   // State, as the forms, the key pointer and the script functions read and set it.
   std::uint16_t width = 0;
@@ -79,10 +89,23 @@ class Control {
   std::int16_t x = 0;
   std::int16_t y = 0;
 
+ protected:
+  /// Ends a paint: `invalid` is cleared unless the control repaints every frame.
+  void PaintDone() {
+    if (!alwaysRepaint) invalid = false;
+  }
+  /// Sets the focus point to three quarters of the size from the top-left corner (buttons).
+  void FocusAtThreeQuarters() {
+    focusX = static_cast<std::int16_t>(x + 3 * (width / 4));
+    focusY = static_cast<std::int16_t>(y + 3 * (height / 4));
+  }
+
  private:
   friend class Form;
   std::string name_;
   Form* parent_;
+  ControlRegistry* registry_ = nullptr;
+  std::uint32_t id_ = 0;
 };
 
 /// True for the keys a control takes as presses by default: the arrows, the action key 13 and

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gui/control_registry.h"
+
 namespace gui {
 namespace {
 
@@ -35,7 +37,26 @@ void Form::Release() {
     KillFocus();
     parent()->focusedChild = nullptr;
   }
+  DropDriver();
+}
+
+void Form::DropDriver() {
+  if (driver_ && driver_->busy() && registry() != nullptr) {
+    registry()->Retire(std::move(driver_));
+  }
   driver_.reset();
+}
+
+void Form::SetDriver(std::unique_ptr<FormDriver> driver) {
+  DropDriver();
+  driver_ = std::move(driver);
+  if (registry() != nullptr) registry()->CollectRetired();
+}
+
+void Form::AttachRegistry(ControlRegistry& registry) {
+  if (parent() != nullptr || registry_ != nullptr) return;
+  registry_ = &registry;
+  id_ = registry.Add(this);
 }
 
 void Form::Detach(Control* child) {
@@ -60,8 +81,8 @@ bool Form::Hit(const Control& child, int lx, int ly) const {
          uy < child.y + child.height;
 }
 
-bool Form::StillAt(std::size_t index, const Control* child) const {
-  return index < children_.size() && children_[index] == child;
+bool Form::HasChild(const Control* child) const {
+  return std::find(children_.begin(), children_.end(), child) != children_.end();
 }
 
 void Form::CallDriver(std::string_view function, std::span<const std::string> args) {
@@ -83,22 +104,23 @@ void Form::Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box*
 
 void Form::Update() {
   CallDriver("Update");
-  for (std::size_t i = 0; i < children_.size(); ++i) {
-    Control* child = children_[i];
-    if (child->visible && child->updating) child->Update();
+  const std::vector<Control*> targets = children_;
+  for (Control* child : targets) {
+    if (HasChild(child) && child->visible && child->updating) child->Update();
   }
 }
 
 void Form::StylusDown(int px, int py) {
   const int lx = px - x, ly = py - y;
   const std::string args[] = {coordinateText(px), coordinateText(py)};
-  for (std::size_t i = 0; i < children_.size(); ++i) {
-    Control* child = children_[i];
+  const std::vector<Control*> targets = children_;
+  for (Control* child : targets) {
+    if (!HasChild(child)) continue;  // a handler deleted it
     if (!child->visible || !child->enabled || !Hit(*child, lx, ly)) continue;
     CallDriver(child->name() + "_StylusDown", args);
-    if (!StillAt(i, child)) continue;  // the script deleted it
+    if (!HasChild(child)) continue;
     child->StylusDown(lx, ly);
-    if (!StillAt(i, child)) continue;
+    if (!HasChild(child)) continue;
     if (focusedChild != nullptr) focusedChild->KillFocus();
     focusedChild = child;
     child->SetFocus();
@@ -108,8 +130,9 @@ void Form::StylusDown(int px, int py) {
 void Form::StylusUp(int px, int py) {
   const int lx = px - x, ly = py - y;
   const std::string args[] = {coordinateText(px), coordinateText(py)};
-  for (std::size_t i = 0; i < children_.size(); ++i) {
-    Control* child = children_[i];
+  const std::vector<Control*> targets = children_;
+  for (Control* child : targets) {
+    if (!HasChild(child)) continue;
     if (!child->visible || !child->enabled || !Hit(*child, lx, ly)) continue;
     // The driver sees the click before the control's own release clears `pressed`.
     if (child->pressed) {
@@ -117,7 +140,7 @@ void Form::StylusUp(int px, int py) {
     } else {
       CallDriver(child->name() + "_StylusUp", args);
     }
-    if (!StillAt(i, child)) continue;
+    if (!HasChild(child)) continue;
     child->StylusUp(lx, ly);
   }
 }
@@ -125,12 +148,13 @@ void Form::StylusUp(int px, int py) {
 void Form::StylusMove(int px, int py) {
   const int lx = px - x, ly = py - y;
   const std::string args[] = {coordinateText(px), coordinateText(py)};
-  for (std::size_t i = 0; i < children_.size(); ++i) {
-    Control* child = children_[i];
+  const std::vector<Control*> targets = children_;
+  for (Control* child : targets) {
+    if (!HasChild(child)) continue;
     if (!child->visible || !child->enabled) continue;
     if (Hit(*child, lx, ly)) {
       CallDriver(child->name() + "_StylusMove", args);
-      if (!StillAt(i, child)) continue;
+      if (!HasChild(child)) continue;
       child->StylusMove(lx, ly);
     } else if (child->pressed) {
       // Dragging off a control cancels its press without an event.
@@ -142,20 +166,22 @@ void Form::StylusMove(int px, int py) {
 
 void Form::KeyDown(int key, int px, int py) {
   const std::string args[] = {coordinateText(px), coordinateText(py)};
-  for (std::size_t i = 0; i < children_.size(); ++i) {
-    Control* child = children_[i];
+  const std::vector<Control*> targets = children_;
+  for (Control* child : targets) {
+    if (!HasChild(child)) continue;
     if (!child->visible || !child->enabled || !Hit(*child, px - x, py - y)) continue;
     if (!child->WantsKeyDown(key, px, py)) continue;
     CallDriver(child->name() + "_StylusDown", args);
-    if (!StillAt(i, child)) continue;
+    if (!HasChild(child)) continue;
     child->KeyDown(key, px, py);  // unchanged coordinates: not made relative to the form
   }
 }
 
 void Form::KeyUp(int key, int px, int py) {
   const std::string args[] = {coordinateText(px), coordinateText(py)};
-  for (std::size_t i = 0; i < children_.size(); ++i) {
-    Control* child = children_[i];
+  const std::vector<Control*> targets = children_;
+  for (Control* child : targets) {
+    if (!HasChild(child)) continue;
     if (!child->visible || !child->enabled || !Hit(*child, px - x, py - y)) continue;
     if (!child->WantsKeyUp(key, px, py)) continue;
     if (child->pressed) {
@@ -163,7 +189,7 @@ void Form::KeyUp(int key, int px, int py) {
     } else {
       CallDriver(child->name() + "_StylusUp", args);
     }
-    if (!StillAt(i, child)) continue;
+    if (!HasChild(child)) continue;
     child->KeyUp(key, px, py);
   }
 }

@@ -4,8 +4,9 @@
 // keypad navigation. Its driver (the screen's script) hears of every event first.
 //
 // Children are owned: a control created with a form as parent is deleted with the form (or by
-// DeleteControl). Event dispatch reads the child list again after every child, because a driver
-// function may add or delete controls while the event is being delivered.
+// DeleteControl). A driver function may add or delete controls while an event is being
+// delivered, so dispatch walks the children as they were when the event arrived and skips the
+// ones deleted meanwhile; controls added meanwhile first hear of the next event.
 #pragma once
 
 #include <cstdint>
@@ -69,8 +70,15 @@ class Form : public Control {
 
   /// Calls the driver's function when there is a driver.
   void CallDriver(std::string_view function, std::span<const std::string> args = {});
-  void SetDriver(std::unique_ptr<FormDriver> driver) { driver_ = std::move(driver); }
+  /// Replaces the driver (null: none). A replaced driver that is still running a function (a
+  /// script that attaches another script to its own form) is kept by the registry until it
+  /// returns.
+  void SetDriver(std::unique_ptr<FormDriver> driver);
   FormDriver* driver() const { return driver_.get(); }
+
+  /// Makes this parentless form (the root) and every control created under it from now on
+  /// known to registry, which must outlive them.
+  void AttachRegistry(ControlRegistry& registry);
 
   const std::vector<Control*>& children() const { return children_; }
 
@@ -80,11 +88,12 @@ class Form : public Control {
  private:
   friend class Control;
   void Detach(Control* child);
+  void DropDriver();
   Control* FocusWalk(bool forward);
   void MoveFocusTo(Control* child);
   bool Hit(const Control& child, int lx, int ly) const;
-  /// True when children_[index] is still child (a driver call may have deleted it).
-  bool StillAt(std::size_t index, const Control* child) const;
+  /// True while child is still one of the children (a driver call may have deleted it).
+  bool HasChild(const Control* child) const;
 
   std::vector<Control*> children_;
   std::unique_ptr<FormDriver> driver_;

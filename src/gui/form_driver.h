@@ -17,6 +17,9 @@ class FormDriver {
   /// Runs the script function `function` with the argument texts; failures are reported by the
   /// driver itself (message box), never to the caller.
   virtual void Call(std::string_view function, std::span<const std::string> args) = 0;
+
+  /// True while one of the driver's functions is running (it must not be destroyed then).
+  virtual bool busy() const { return false; }
 };
 
 }  // namespace gui

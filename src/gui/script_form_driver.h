@@ -14,13 +14,17 @@ class ScriptFormDriver final : public FormDriver {
       : engine_(std::move(engine)) {}
 
   void Call(std::string_view function, std::span<const std::string> args) override {
+    ++running_;
     engine_->CallFunction(function, args);
+    --running_;
   }
+  bool busy() const override { return running_ > 0; }
 
   script::ScriptEngine& engine() { return *engine_; }
 
  private:
   std::unique_ptr<script::ScriptEngine> engine_;
+  int running_ = 0;  // nesting depth of Call
 };
 
 }  // namespace gui

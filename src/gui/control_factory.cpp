@@ -1,0 +1,97 @@
+#include "gui/control_factory.h"
+
+#include <memory>
+#include <optional>
+
+#include "gui/button.h"
+#include "gui/image.h"
+#include "gui/label.h"
+#include "gui/rect.h"
+#include "gui/text_button.h"
+#include "util/c_text.h"
+
+namespace gui {
+namespace {
+
+// The arguments after type and name; a missing one reads as empty text.
+class FactoryArgs {
+ public:
+  FactoryArgs(std::span<const std::string> args, ControlContext& context)
+      : args_(args), context_(context) {}
+
+  std::size_t count() const { return args_.size(); }
+  bool has(std::size_t i) const { return i + 2 < args_.size(); }
+  std::string_view text(std::size_t i) const {
+    return has(i) ? std::string_view(args_[i + 2]) : std::string_view();
+  }
+  int number(std::size_t i) const { return util::parseInt(text(i)); }
+  std::uint16_t colour(std::size_t i) const { return static_cast<std::uint16_t>(number(i)); }
+  bool flag(std::size_t i) const { return number(i) != 0; }
+  const gfx::Font* font(std::size_t i) const { return context_.fonts.Find(text(i)); }
+  gfx::EntrySource& source() const { return context_.source; }
+  Control* control(std::size_t i) const {
+    return context_.registry != nullptr ? context_.registry->Find(text(i)) : nullptr;
+  }
+
+ private:
+  std::span<const std::string> args_;
+  ControlContext& context_;
+};
+
+// Builds a control of type T under parent and runs init on it; null when init fails.
+template <typename T, typename Init>
+Control* make(Form& parent, std::string_view name, Init init) {
+  T* control = new T(name, &parent);  // owned by parent from here on
+  return init(*control) ? control : nullptr;
+}
+
+}  // namespace
+
+Control* AddControl(Form& parent, std::span<const std::string> args, ControlContext& context) {
+  if (args.size() < 2) return nullptr;
+  const std::string_view type = args[0];
+  const std::string_view name = args[1];
+  const FactoryArgs a(args, context);
+
+  if (type == "Image") {
+    return make<Image>(parent, name, [&](Image& c) {
+      return c.Init(a.number(0), a.number(1), nullptr, a.text(2), a.source());
+    });
+  }
+  if (type == "Rect") {
+    return make<Rect>(parent, name, [&](Rect& c) {
+      return c.Init(a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.colour(5));
+    });
+  }
+  if (type == "Button") {
+    return make<Button>(parent, name, [&](Button& c) {
+      return c.Init(a.number(0), a.number(1), nullptr, a.text(2), a.text(3), a.source());
+    });
+  }
+  if (type == "TextButton") {
+    return make<TextButton>(parent, name, [&](TextButton& c) {
+      const std::optional<std::string_view> pressedText =
+          a.has(5) ? std::optional<std::string_view>(a.text(5)) : std::nullopt;
+      return c.Init(a.number(0), a.number(1), nullptr, a.font(2), a.font(3), a.text(4), pressedText,
+                    a.colour(6), a.colour(7));
+    });
+  }
+  if (type == "Label") {
+    return make<Label>(parent, name, [&](Label& c) {
+      return c.Init(a.number(0), a.number(1), a.font(2), a.text(3), a.colour(4));
+    });
+  }
+  if (type == "Form") {
+    return make<Form>(parent, name, [&](Form& c) {
+      c.x = static_cast<std::int16_t>(a.number(0));
+      c.y = static_cast<std::int16_t>(a.number(1));
+      c.width = static_cast<std::uint16_t>(a.number(2));
+      c.height = static_cast<std::uint16_t>(a.number(3));
+      c.navFlags = 3;
+      return true;
+    });
+  }
+  return nullptr;
+}
+
+}  // namespace gui
