@@ -90,6 +90,11 @@ bool Interpreter::parseNamedOperand(std::string_view text, std::size_t& pos, Ope
   out.native = engine_.registry_.FindNative(*name);
   out.function = out.native == nullptr ? engine_.findFunction(*name) : nullptr;
   if (out.native == nullptr && out.function == nullptr) {
+    // A variable can't be called; an unknown name with an argument list is a missing function.
+    if (pos < text.size() && text[pos] == '(' && !locals_.HasVariable(*name) &&
+        !engine_.globals_.HasVariable(*name)) {
+      return fail("undefined name " + quoted(*name), where);
+    }
     out.kind = Operand::Kind::Variable;
     return true;
   }

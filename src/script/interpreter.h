@@ -29,7 +29,7 @@ class ScriptEngine;
 
 /// The reason recorded when a run or an expression nests past the NestingBudget.
 inline constexpr const char* kNestingFault =
-    "scripts nested too deeply (over 200 runs or 2000 levels)";
+    "scripts nested too deeply (over 200 runs or 1000 levels)";
 
 class Interpreter {
  public:

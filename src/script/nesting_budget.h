@@ -14,7 +14,7 @@ namespace script {
 class NestingBudget {
  public:
   static constexpr int kMaxRuns = 200;
-  static constexpr int kMaxLevels = 2000;
+  static constexpr int kMaxLevels = 1000;
 
   /// Enters a run; false (and the budget overflows) when kMaxRuns are active already or an
   /// overflow is being unwound.

@@ -44,10 +44,18 @@ ScriptFunction* ScriptEngine::findFunction(std::string_view name) {
 
 std::optional<std::string> ScriptEngine::CallFunction(std::string_view name,
                                                       std::span<const std::string> arguments) {
+  return RunFunction(name, arguments).value;
+}
+
+CallReport ScriptEngine::RunFunction(std::string_view name,
+                                     std::span<const std::string> arguments) {
   ScriptFunction* function = findFunction(name);
-  if (function == nullptr || function->parameters.size() != arguments.size()) return std::nullopt;
-  if (!runFunction(*function, arguments)) return std::nullopt;
-  return function->pendingReturn;
+  if (function == nullptr) return {CallOutcome::MissingFunction, std::nullopt};
+  if (function->parameters.size() != arguments.size()) {
+    return {CallOutcome::CountMismatch, std::nullopt};
+  }
+  if (!runFunction(*function, arguments)) return {CallOutcome::Failed, std::nullopt};
+  return {CallOutcome::Ran, function->pendingReturn};
 }
 
 int ScriptEngine::lineOf(const ScriptFunction& function, const char* where) const {

@@ -22,6 +22,20 @@ namespace script {
 
 class Interpreter;
 
+/// How a call of a script function went.
+enum class CallOutcome {
+  Ran,              // the run succeeded
+  Failed,           // the run failed; the error box has been shown and the reason reported
+  MissingFunction,  // the script defines no function of that name
+  CountMismatch,    // the number of arguments differs from the number of parameters
+};
+
+struct CallReport {
+  CallOutcome outcome = CallOutcome::MissingFunction;
+  /// The run's return value; only a successful run that ended with one pending has it.
+  std::optional<std::string> value;
+};
+
 class ScriptEngine {
  public:
   static constexpr std::size_t kMaxScriptNameLength = 499;  // the name field holds 500 bytes
@@ -44,6 +58,10 @@ class ScriptEngine {
   /// the error box). May be re-entered from natives the run calls.
   std::optional<std::string> CallFunction(std::string_view name,
                                           std::span<const std::string> arguments = {});
+
+  /// CallFunction that also says how the call went, for tools and tests that must tell a
+  /// missing function or a failed run from a run that returned nothing.
+  CallReport RunFunction(std::string_view name, std::span<const std::string> arguments = {});
 
   /// The first function called name, or null.
   const ScriptFunction* FindFunction(std::string_view name) const;

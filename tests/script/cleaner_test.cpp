@@ -10,7 +10,7 @@ TEST(ScriptCleaning, BlanksSurviveOnlyBetweenWordCharacters) {
   EXPECT_EQ(cleanScriptText("var x").text, "var x");
   EXPECT_EQ(cleanScriptText("var  x").text, "varx");  // two blanks join the words
   EXPECT_EQ(cleanScriptText("x=1; y=2").text, "x=1 y=2");
-  EXPECT_EQ(cleanScriptText("a ").text, "a");  // a trailing blank goes
+  EXPECT_EQ(cleanScriptText("a ").text, "a");   // a trailing blank goes
   EXPECT_EQ(cleanScriptText(" a").text, " a");  // a leading blank before a word stays
 }
 

@@ -11,8 +11,9 @@ using testing::ScriptHarness;
 
 TEST(ScriptLoading, CutsFunctionsInSourceOrder) {
   ScriptHarness h;
-  ASSERT_TRUE(h.load("junk before\nfunction Init(h)\n{ x=1 }\n"
-                     "// function Hidden()\nfunction ok_Click ( a , b ) { if(1){y} }"));
+  ASSERT_TRUE(
+      h.load("junk before\nfunction Init(h)\n{ x=1 }\n"
+             "// function Hidden()\nfunction ok_Click ( a , b ) { if(1){y} }"));
   const auto& functions = h.engine().functions();
   ASSERT_EQ(functions.size(), 2u);
   EXPECT_EQ(functions[0].name, "Init");
@@ -67,7 +68,7 @@ TEST_P(ScriptLoadFailures, FailWithReasonAndLine) {
   EXPECT_EQ(error.script, "bad.scr");
   EXPECT_TRUE(error.function.empty());
   ASSERT_EQ(h.host.errors.size(), 1u);  // reported once
-  EXPECT_TRUE(h.host.boxes.empty());     // but no message box at load time
+  EXPECT_TRUE(h.host.boxes.empty());    // but no message box at load time
   EXPECT_NE(status.error().message.find(GetParam().message), std::string::npos);
 }
 
@@ -101,7 +102,8 @@ TEST(ScriptLoading, MalformedAndHugeTextsFailCleanly) {
   EXPECT_FALSE(h.load("function F(\"" + std::string(5000, '(')));
   EXPECT_FALSE(h.load(std::string("function F(){\0}", 15) + "function"));
   std::string many;
-  for (int i = 0; i < 2000; ++i) many += "function F" + std::to_string(i) + "(a){return (a)}\n";
+  for (int i = 0; i < 2000; ++i)
+    many += "function F" + std::to_string(i) + "(a){return (a)}\n";
   EXPECT_TRUE(h.load(many));
   EXPECT_EQ(h.engine().functions().size(), 2000u);
 }

@@ -63,7 +63,8 @@ class ScriptHarness {
   /// Values of the first argument of every Out call so far.
   std::vector<std::string> outFirsts() const {
     std::vector<std::string> values;
-    for (const auto& out : outs) values.push_back(out.empty() ? "" : out[0]);
+    for (const auto& out : outs)
+      values.push_back(out.empty() ? "" : out[0]);
     return values;
   }
 
