@@ -52,20 +52,26 @@ void walkEllipse(int cx, int cy, int rx, int ry, std::uint16_t colour, const Spa
   const std::int64_t b2 = static_cast<std::int64_t>(ry) * ry;
   std::int64_t x = 0, y = ry;
   std::int64_t dx = 0, dy = 2 * a2 * y;  // 2 b^2 x and 2 a^2 y
-  // Region 1: slope shallower than 1, stepping x. d1 is 4 times the textbook term.
+  // Region 1: slope shallower than 1, stepping x. d1 is 4 times the textbook term. Several steps
+  // share a row there; the spans of one row are nested, so only the widest one, reached just
+  // before the walk leaves the row, is filled.
   std::int64_t d1 = 4 * b2 - 4 * a2 * ry + a2;
+  bool rowPending = false;
   while (dx < dy) {
-    spans(cx, cy, static_cast<int>(x), static_cast<int>(y), colour);
+    rowPending = true;
     ++x;
     dx += 2 * b2;
     if (d1 < 0) {
       d1 += 4 * (dx + b2);
     } else {
+      spans(cx, cy, static_cast<int>(x - 1), static_cast<int>(y), colour);
+      rowPending = false;
       --y;
       dy -= 2 * a2;
       d1 += 4 * (dx - dy + b2);
     }
   }
+  if (rowPending) spans(cx, cy, static_cast<int>(x - 1), static_cast<int>(y), colour);
   // Region 2: steep part, stepping y. d2 is 4 times b^2 (x + 1/2)^2 + a^2 (y - 1)^2 - a^2 b^2.
   std::int64_t d2 = b2 * (2 * x + 1) * (2 * x + 1) + 4 * a2 * (y - 1) * (y - 1) - 4 * a2 * b2;
   while (y >= 0) {

@@ -2,6 +2,8 @@
 // bottom row upward and is quantised by truncation. Each run of rows with one quantised colour
 // is split into a dithered lower part, a solid middle and a dithered upper part; the ten pattern
 // words mix the neighbouring colours from an even checker (word 0) to mostly one colour (word 9).
+// Both dithered parts put word 0 on the row next to a colour boundary and the word with the most
+// set bits next to the solid middle, so the mix changes monotonically across every boundary.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -115,7 +117,9 @@ void FillGradient(Surface& s, int x, int y, int w, int h, std::uint16_t colourA,
     }
     const int lower = run < 2 * kDitherRows ? run / 2 : kDitherRows;
     const int upper = run < 2 * kDitherRows ? run - lower : kDitherRows;
-    for (int i = lower - 1; i >= 0; --i)
+    // The lower rows rise away from the boundary below them: the row next to it is the even
+    // mix, and each row further up takes more of the run's own colour.
+    for (int i = 0; i < lower; ++i)
       band.dithered(drawRow--, kPatternWords[i], pairFirst, pairSecond);
     if (restHidden) {
       while (drawRow >= 0)

@@ -74,8 +74,8 @@ void FillTriangle(Surface& s, Point p0, Point p1, Point p2, std::uint16_t colour
 
 /// A link between two points. style 1: DrawLine; style 2: two crossing lines halfWidth apart at
 /// the ends; any other style: two wedges (filled triangles) when halfWidth >= 1.5, else
-/// DrawLine. A zero-length link in styles other than 1 has no direction and draws nothing, as
-/// does a non-finite halfWidth.
+/// DrawLine. A zero-length link drawn as wedges or crossing lines has no direction and draws
+/// nothing, as does a non-finite halfWidth there.
 void DrawThickLine(Surface& s, int x1, int y1, int x2, int y2, float halfWidth,
                    std::uint16_t colour, int style);
 

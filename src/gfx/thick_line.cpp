@@ -20,7 +20,8 @@ int truncate(double v) {
 
 void DrawThickLine(Surface& s, int x1, int y1, int x2, int y2, float halfWidth,
                    std::uint16_t colour, int style) {
-  if (style == 1) {
+  // A plain line needs no direction, so a zero-length thin link still draws its one pixel.
+  if (style == 1 || (style != 2 && halfWidth < 1.5f)) {
     DrawLine(s, x1, y1, x2, y2, colour);
     return;
   }
@@ -39,10 +40,6 @@ void DrawThickLine(Surface& s, int x1, int y1, int x2, int y2, float halfWidth,
              colour);
     DrawLine(s, truncate(fx1 - ox), truncate(fy1 - oy), truncate(fx2 + ox), truncate(fy2 + oy),
              colour);
-    return;
-  }
-  if (halfWidth < 1.5f) {
-    DrawLine(s, x1, y1, x2, y2, colour);
     return;
   }
   const double dx = static_cast<double>(x2) - x1, dy = static_cast<double>(y2) - y1;

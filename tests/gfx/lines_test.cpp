@@ -13,7 +13,9 @@ using gfx::testing::picture;
 
 constexpr std::uint16_t kInk = 0x1234;
 
-std::string pic(const SurfaceBuffer& b) { return picture(b.surface(), 0, {{kInk, '#'}}); }
+std::string pic(const SurfaceBuffer& b) {
+  return picture(b.surface(), 0, {{kInk, '#'}});
+}
 
 TEST(FillSpan, ClampsOrdersAndExcludesTheRightEnd) {
   std::vector<std::uint16_t> row(10, 0);
@@ -40,7 +42,9 @@ struct Segment {
   friend bool operator==(const Segment&, const Segment&) = default;
 };
 
-bool clip(Segment& s) { return gfx::ClipSegment(s.x1, s.y1, s.x2, s.y2, 0, 0, 9, 9); }
+bool clip(Segment& s) {
+  return gfx::ClipSegment(s.x1, s.y1, s.x2, s.y2, 0, 0, 9, 9);
+}
 
 TEST(ClipSegment, KeepsInsideCutsOutsideAndRefusesMisses) {
   Segment s{2, 3, 7, 8};
@@ -157,6 +161,33 @@ TEST(DrawLineClipped, WritesOnlyStrictlyInsideTheBounds) {
             "..........\n");
 }
 
+// The walk runs over the whole segment, so the pixels inside equal those of the same line drawn
+// unclipped on a larger surface, minus column 0 and row 0.
+TEST(DrawLineClipped, KeepsTheUnclippedWalkAtEveryEdge) {
+  struct Case {
+    int x1, y1, x2, y2;
+  };
+  for (const Case c : {Case{-3, -1, 6, 2}, Case{2, -4, 9, 7}, Case{11, 1, -2, 3}, Case{5, 9, 1, -3},
+                       Case{-4, 5, 12, 0}, Case{3, 3, 3, 3}}) {
+    SurfaceBuffer small(8, 6), big(24, 22);
+    gfx::DrawLineClipped(small.surface(), c.x1, c.y1, c.x2, c.y2, kInk);
+    gfx::DrawLine(big.surface(), c.x1 + 8, c.y1 + 8, c.x2 + 8, c.y2 + 8, kInk);
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < 8; ++x) {
+        const bool inside = x > 0 && y > 0;
+        const std::uint16_t expected = inside ? big.surface().at(x + 8, y + 8) : 0;
+        EXPECT_EQ(small.surface().at(x, y), expected)
+            << c.x1 << "," << c.y1 << "-" << c.x2 << "," << c.y2 << " at " << x << "," << y;
+      }
+  }
+  SurfaceBuffer none(8, 6);  // along the excluded first column and row, or outside
+  gfx::DrawLineClipped(none.surface(), 0, 0, 0, 5, kInk);
+  gfx::DrawLineClipped(none.surface(), 0, 0, 7, 0, kInk);
+  gfx::DrawLineClipped(none.surface(), 8, 0, 8, 5, kInk);
+  gfx::DrawLineClipped(none.surface(), -5, 6, 7, 6, kInk);
+  EXPECT_EQ(countColour(none.surface(), kInk), 0);
+}
+
 TEST(DrawCross, ArmsOfHalfTheSize) {
   SurfaceBuffer b(9, 9);
   gfx::DrawCross(b.surface(), 4, 4, 5, kInk);  // 5 >> 1 = 2
@@ -189,6 +220,24 @@ TEST(DrawCross, TwoPixelsThickOnA480WideSurface) {
     EXPECT_EQ(s.at(x, 5), kInk) << x;
   }
   EXPECT_EQ(countColour(s, kInk), 16);
+
+  // The second arms are drawn with the strict bounds test: in the top-right corner the extra
+  // column (480) is cut, the extra row (1) is kept.
+  SurfaceBuffer edge(480, 8);
+  gfx::DrawCross(edge.surface(), 479, 0, 4, kInk);
+  const gfx::Surface& e = edge.surface();
+  for (int x = 477; x <= 479; ++x) {
+    EXPECT_EQ(e.at(x, 0), kInk) << x;
+    EXPECT_EQ(e.at(x, 1), kInk) << x;
+  }
+  for (int y = 0; y <= 2; ++y)
+    EXPECT_EQ(e.at(479, y), kInk) << y;
+  EXPECT_EQ(countColour(e, kInk), 7);
+
+  // Any other width, even a hi-res height, draws single arms.
+  SurfaceBuffer narrow(479, 8);
+  gfx::DrawCross(narrow.surface(), 100, 4, 4, kInk);
+  EXPECT_EQ(countColour(narrow.surface(), kInk), 9);
 }
 
 }  // namespace

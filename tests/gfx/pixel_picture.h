@@ -34,7 +34,8 @@ inline std::string picture(const Surface& s, std::uint16_t background,
 inline int countColour(const Surface& s, std::uint16_t colour) {
   int n = 0;
   for (int y = 0; y < s.height; ++y)
-    for (int x = 0; x < s.width; ++x) n += s.at(x, y) == colour;
+    for (int x = 0; x < s.width; ++x)
+      n += s.at(x, y) == colour;
   return n;
 }
 

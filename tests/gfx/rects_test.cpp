@@ -13,7 +13,9 @@ using gfx::testing::picture;
 
 constexpr std::uint16_t kInk = 0x1234;
 
-std::string pic(const SurfaceBuffer& b) { return picture(b.surface(), 0, {{kInk, '#'}}); }
+std::string pic(const SurfaceBuffer& b) {
+  return picture(b.surface(), 0, {{kInk, '#'}});
+}
 
 TEST(FillRect, ClipsAtEveryEdge) {
   SurfaceBuffer b(6, 5);
@@ -73,8 +75,8 @@ TEST(FillRectAlpha, OpacityFrom31FillsSolidlyBelowBlends) {
   for (const int opacity : {31, 100, 255}) {
     SurfaceBuffer b(3, 2, 0x001F);
     gfx::FillRectAlpha(b.surface(), 1, 0, 2, 2, 0xF800, opacity);
-    EXPECT_EQ(b.pixels(), (std::vector<std::uint16_t>{0x001F, 0xF800, 0xF800, 0x001F, 0xF800,
-                                                       0xF800}))
+    EXPECT_EQ(b.pixels(),
+              (std::vector<std::uint16_t>{0x001F, 0xF800, 0xF800, 0x001F, 0xF800, 0xF800}))
         << opacity;
   }
   // Below 31 each field is (source * a + destination * (255 - a)) / 255, truncated.

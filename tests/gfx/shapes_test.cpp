@@ -12,7 +12,9 @@ using gfx::testing::picture;
 
 constexpr std::uint16_t kInk = 0x1234;
 
-std::string pic(const SurfaceBuffer& b) { return picture(b.surface(), 0, {{kInk, '#'}}); }
+std::string pic(const SurfaceBuffer& b) {
+  return picture(b.surface(), 0, {{kInk, '#'}});
+}
 
 TEST(FillEllipse, SmallCircleInside) {
   SurfaceBuffer b(9, 9);
@@ -96,6 +98,24 @@ TEST(FillEllipse, InsideAndEdgePathsAgree) {
         EXPECT_NEAR(expected, area, area * 0.12) << rx << " " << ry;
       }
     }
+  }
+}
+
+// An ellipse crossing any edge draws exactly the visible part of the same ellipse drawn whole.
+TEST(FillEllipse, EdgePathCropsAtEveryEdge) {
+  struct Centre {
+    int x, y;
+  };
+  const int rx = 6, ry = 4;
+  for (const Centre c : {Centre{-3, 5}, Centre{14, 5}, Centre{8, -2}, Centre{8, 11}, Centre{-5, -3},
+                         Centre{17, 12}, Centre{8, 5}}) {
+    SurfaceBuffer small(16, 10), big(48, 42);
+    gfx::FillEllipse(small.surface(), c.x, c.y, rx, ry, kInk);
+    gfx::FillEllipse(big.surface(), c.x + 16, c.y + 16, rx, ry, kInk);
+    for (int y = 0; y < 10; ++y)
+      for (int x = 0; x < 16; ++x)
+        EXPECT_EQ(small.surface().at(x, y), big.surface().at(x + 16, y + 16))
+            << c.x << "," << c.y << " at " << x << "," << y;
   }
 }
 

@@ -97,14 +97,16 @@ TEST(FillSlopeBand, DoubleEdgeOnA480WideSurface) {
     EXPECT_EQ(s.at(x, 2), kEdge) << x;
     EXPECT_EQ(s.at(x, 3), kEdge) << x;
   }
-  for (int x = 10; x < 20; ++x) EXPECT_EQ(s.at(x, 4), kFill) << x;
+  for (int x = 10; x < 20; ++x)
+    EXPECT_EQ(s.at(x, 4), kFill) << x;
   EXPECT_EQ(s.at(20, 4), 0);
   EXPECT_EQ(countColour(s, kEdge), 22);
 }
 
 TEST(FillSlopeBandRows, RowsTakeTableEntriesCountingUpFromTheFirstEnd) {
   std::array<std::uint16_t, 10> table{};
-  for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<std::uint16_t>(0x100 + i);
+  for (std::size_t i = 0; i < table.size(); ++i)
+    table[i] = static_cast<std::uint16_t>(0x100 + i);
   SurfaceBuffer b(10, 8);
   gfx::FillSlopeBandRows(b.surface(), 1, 2, 6, 4, 0, 5, table, kEdge);
   const gfx::Surface& s = b.surface();
@@ -115,7 +117,8 @@ TEST(FillSlopeBandRows, RowsTakeTableEntriesCountingUpFromTheFirstEnd) {
   EXPECT_EQ(s.at(3, 4), table[3]);
   EXPECT_EQ(s.at(5, 4), kEdge);
   for (int y = 5; y < 8; ++y)
-    for (int x = 1; x <= 5; ++x) EXPECT_EQ(s.at(x, y), table[5 + 2 - y]) << x << "," << y;
+    for (int x = 1; x <= 5; ++x)
+      EXPECT_EQ(s.at(x, y), table[5 + 2 - y]) << x << "," << y;
   EXPECT_EQ(s.at(6, 5), 0);
 
   // Rows whose index leaves the table stay untouched.

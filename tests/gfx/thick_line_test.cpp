@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "gfx/pixel_picture.h"
 #include "gfx/primitives.h"
@@ -14,7 +15,9 @@ using gfx::testing::picture;
 
 constexpr std::uint16_t kInk = 0x1234;
 
-std::string pic(const SurfaceBuffer& b) { return picture(b.surface(), 0, {{kInk, '#'}}); }
+std::string pic(const SurfaceBuffer& b) {
+  return picture(b.surface(), 0, {{kInk, '#'}});
+}
 
 TEST(DrawThickLine, BelowOnePointFiveIsAPlainLine) {
   for (const int style : {0, 1, 3}) {
@@ -48,6 +51,17 @@ TEST(DrawThickLine, TwoWedgesMeetingInTheMiddle) {
   EXPECT_GT(countColour(atThreshold.surface(), kInk), 11);
 }
 
+TEST(DrawThickLine, DiagonalWedgesUseTheUnitPerpendicular) {
+  // (2, 2) to (12, 12), half width 3: n = (10, -10) / |..| = (0.7071, -0.7071), offsets +-2.12,
+  // truncated corners (4, -0) / (-0, 4) at the first end, tips at (8, 8) and (6, 6).
+  SurfaceBuffer b(16, 16), expected(16, 16);
+  gfx::DrawThickLine(b.surface(), 2, 2, 12, 12, 3.0f, kInk, 0);
+  gfx::FillTriangle(expected.surface(), {4, 0}, {8, 8}, {0, 4}, kInk);
+  gfx::FillTriangle(expected.surface(), {14, 9}, {6, 6}, {9, 14}, kInk);
+  EXPECT_EQ(b.pixels(), expected.pixels());
+  EXPECT_EQ(b.surface().at(7, 7), kInk);  // the wedges overlap along the middle
+}
+
 TEST(DrawThickLine, StyleTwoCrossesTwoOffsetLines) {
   SurfaceBuffer b(16, 9), expected(16, 9);
   gfx::DrawThickLine(b.surface(), 2, 5, 12, 5, 2.0f, kInk, 2);
@@ -63,9 +77,18 @@ TEST(DrawThickLine, ZeroLengthOrBadWidthDrawsNothing) {
     gfx::DrawThickLine(b.surface(), 4, 4, 4, 4, 2.0f, kInk, style);
     EXPECT_EQ(countColour(b.surface(), kInk), 0) << style;
   }
-  SurfaceBuffer dot(8, 8);  // style 1 is DrawLine: one pixel
-  gfx::DrawThickLine(dot.surface(), 4, 4, 4, 4, 2.0f, kInk, 1);
-  EXPECT_EQ(countColour(dot.surface(), kInk), 1);
+  // A plain line needs no direction: style 1, or a thin link, draws its one pixel.
+  for (const auto& [width, style] : {std::pair{2.0f, 1}, std::pair{1.0f, 0}, std::pair{1.4f, 3}}) {
+    SurfaceBuffer dot(8, 8);
+    gfx::DrawThickLine(dot.surface(), 4, 4, 4, 4, width, kInk, style);
+    EXPECT_EQ(pic(dot),
+              "........\n........\n........\n........\n....#...\n........\n........\n"
+              "........\n")
+        << style;
+  }
+  SurfaceBuffer crossing(8, 8);  // style 2 needs the direction even when thin
+  gfx::DrawThickLine(crossing.surface(), 4, 4, 4, 4, 1.0f, kInk, 2);
+  EXPECT_EQ(countColour(crossing.surface(), kInk), 0);
 
   SurfaceBuffer bad(8, 8);
   gfx::DrawThickLine(bad.surface(), 1, 1, 6, 6, std::numeric_limits<float>::quiet_NaN(), kInk, 0);
