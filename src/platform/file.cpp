@@ -24,8 +24,8 @@ class PosixFile final : public util::ReadableFile {
   std::size_t readAt(std::uint64_t offset, std::span<std::byte> out) override {
     std::size_t done = 0;
     while (done < out.size()) {
-      const ssize_t n = ::pread(fd_, out.data() + done, out.size() - done,
-                                static_cast<off_t>(offset + done));
+      const ssize_t n =
+          ::pread(fd_, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) break;
       done += static_cast<std::size_t>(n);
@@ -66,8 +66,8 @@ util::Result<std::unique_ptr<util::ReadableFile>> openReadableFile(const std::st
   }
   if (mode == OpenMode::Exclusive && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const bool held = errno == EWOULDBLOCK;
-    util::Error error = errnoError(held ? util::ErrorCode::Locked : util::ErrorCode::Io,
-                                   "cannot lock", path);
+    util::Error error =
+        errnoError(held ? util::ErrorCode::Locked : util::ErrorCode::Io, "cannot lock", path);
     ::close(fd);
     return error;
   }

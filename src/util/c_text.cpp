@@ -10,7 +10,8 @@ namespace {
 
 std::size_t skipBlanks(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && isBlank(text[i])) ++i;
+  while (i < text.size() && isBlank(text[i]))
+    ++i;
   return i;
 }
 
@@ -21,17 +22,20 @@ std::size_t decimalLength(std::string_view text) {
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   std::size_t digits = 0;
-  while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+  while (i < text.size() && isDigit(text[i]))
+    ++i, ++digits;
   if (i < text.size() && text[i] == '.') {
     ++i;
-    while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+    while (i < text.size() && isDigit(text[i]))
+      ++i, ++digits;
   }
   if (digits == 0) return 0;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     std::size_t j = i + 1;
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
     if (j < text.size() && isDigit(text[j])) {
-      while (j < text.size() && isDigit(text[j])) ++j;
+      while (j < text.size() && isDigit(text[j]))
+        ++j;
       i = j;
     }
   }
@@ -51,8 +55,8 @@ bool parsePrefix(std::string_view text, Float& out) {
     number.remove_prefix(1);
   }
   Float value{};
-  const auto [end, ec] =
-      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                         std::chars_format::general);
   (void)end;
   if (ec == std::errc::result_out_of_range) {
     // from_chars leaves the value alone on range errors; strtod gives HUGE_VAL or a zero.
@@ -81,7 +85,8 @@ std::int32_t parseInt(std::string_view text) {
     if (value > kLimit) value = kLimit;  // keep reading digits, but saturate
   }
   if (negative) value = -value;
-  if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (value > std::numeric_limits<std::int32_t>::max())
+    return std::numeric_limits<std::int32_t>::max();
   return static_cast<std::int32_t>(value);
 }
 
@@ -90,7 +95,9 @@ double parseDouble(std::string_view text) {
   return parsePrefix(text, value) ? value : 0.0;
 }
 
-bool scanFloat(std::string_view text, float& out) { return parsePrefix(text, out); }
+bool scanFloat(std::string_view text, float& out) {
+  return parsePrefix(text, out);
+}
 
 std::size_t numberPrefixLength(std::string_view text) {
   const std::size_t start = skipBlanks(text);

@@ -32,16 +32,22 @@ std::size_t numberPrefixLength(std::string_view text);
 std::string formatFixed(double value, int precision);
 
 /// sprintf "%.1f": the format of every arithmetic result in scripts.
-inline std::string formatFixed1(double value) { return formatFixed(value, 1); }
+inline std::string formatFixed1(double value) {
+  return formatFixed(value, 1);
+}
 
 /// sprintf "%1.0f": no decimals (the width of 1 never pads).
-inline std::string formatFixed0(double value) { return formatFixed(value, 0); }
+inline std::string formatFixed0(double value) {
+  return formatFixed(value, 0);
+}
 
 /// True for the characters isspace() accepts in the C locale.
 constexpr bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace util

@@ -74,6 +74,8 @@ class [[nodiscard]] Result<void> {
 
 using Status = Result<void>;
 
-inline Error makeError(ErrorCode code, std::string message) { return Error{code, std::move(message)}; }
+inline Error makeError(ErrorCode code, std::string message) {
+  return Error{code, std::move(message)};
+}
 
 }  // namespace util

@@ -35,7 +35,7 @@ TEST(ParseDouble, ReadsDecimalPrefixes) {
   EXPECT_DOUBLE_EQ(util::parseDouble(" -.5x"), -0.5);
   EXPECT_DOUBLE_EQ(util::parseDouble("5."), 5.0);
   EXPECT_DOUBLE_EQ(util::parseDouble("1e3"), 1000.0);
-  EXPECT_DOUBLE_EQ(util::parseDouble("1e"), 1.0);      // exponent without digits is not read
+  EXPECT_DOUBLE_EQ(util::parseDouble("1e"), 1.0);  // exponent without digits is not read
   EXPECT_DOUBLE_EQ(util::parseDouble("2E-1z"), 0.2);
   EXPECT_DOUBLE_EQ(util::parseDouble("."), 0.0);
   EXPECT_DOUBLE_EQ(util::parseDouble("\"a\""), 0.0);
@@ -68,8 +68,8 @@ TEST(NumberPrefixLength, CountsBlanksAndNumber) {
 
 TEST(FormatFixed, MatchesPrintfRounding) {
   EXPECT_EQ(util::formatFixed1(7), "7.0");
-  EXPECT_EQ(util::formatFixed1(0.05), "0.1");   // 0.05 is just above one twentieth
-  EXPECT_EQ(util::formatFixed1(0.25), "0.2");   // exactly halfway: ties to even, as glibc
+  EXPECT_EQ(util::formatFixed1(0.05), "0.1");  // 0.05 is just above one twentieth
+  EXPECT_EQ(util::formatFixed1(0.25), "0.2");  // exactly halfway: ties to even, as glibc
   EXPECT_EQ(util::formatFixed1(-0.04), "-0.0");
   EXPECT_EQ(util::formatFixed1(1234567), "1234567.0");
   EXPECT_EQ(util::formatFixed0(2.5), "2");

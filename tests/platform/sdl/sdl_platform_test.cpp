@@ -94,7 +94,8 @@ TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesOnlyWhilePressed) {
   ASSERT_TRUE(sdl.createWindow(240, 320));
   drain(sdl);
   int windowW = 0, windowH = 0;
-  ASSERT_EQ(SDL_GetRendererOutputSize(SDL_GetRenderer(SDL_GetWindowFromID(windowId())), &windowW, &windowH),
+  ASSERT_EQ(SDL_GetRendererOutputSize(SDL_GetRenderer(SDL_GetWindowFromID(windowId())), &windowW,
+                                      &windowH),
             0);
   const int scale = windowW / 240;
   ASSERT_GE(scale, 1);
