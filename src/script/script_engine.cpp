@@ -13,6 +13,14 @@ ScriptEngine::ScriptEngine(NativeRegistry& registry, Host& host)
     : registry_(registry), host_(host) {}
 
 util::Status ScriptEngine::LoadScript(std::string_view name, std::string_view text) {
+  if (activeRuns_ > 0) {
+    ScriptError error;
+    error.script = std::string(name.substr(0, kMaxScriptNameLength));
+    error.message = "cannot load a script into an engine whose functions are running";
+    lastError_ = error;
+    host_.ReportError(error);
+    return util::makeError(util::ErrorCode::Malformed, error.describe());
+  }
   scriptName_.assign(name.substr(0, kMaxScriptNameLength));
   functions_.clear();
   CleanedText cleaned = cleanScriptText(text);
@@ -74,6 +82,7 @@ bool ScriptEngine::runFunction(ScriptFunction& function, std::span<const std::st
   // A run refused by the budget fails without a report of its own: the calling statement
   // fails next and reports where the runaway nesting happened.
   if (!nesting.enterRun()) return false;
+  ++activeRuns_;
   {
     try {
       VariableTable locals;
@@ -88,6 +97,7 @@ bool ScriptEngine::runFunction(ScriptFunction& function, std::span<const std::st
       fault = Interpreter::Fault{std::string("internal failure: ") + e.what(), nullptr, {}};
     }
     nesting.leaveRun();
+    --activeRuns_;
   }
   const bool outermost = nesting.activeRuns() == 0;
   if (ok) {

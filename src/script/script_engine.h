@@ -50,6 +50,8 @@ class ScriptEngine {
   /// Takes name as the script's name (cut to kMaxScriptNameLength), cleans text and cuts it
   /// into functions. On failure the error (also in lastError() and reported to the host) says
   /// why; the engine is then unusable and the caller discards it. Shows no message box.
+  /// Refused, with the engine unchanged, while one of its functions runs (a native that
+  /// reloads the running script would pull its text from under the run).
   util::Status LoadScript(std::string_view name, std::string_view text);
 
   /// Runs the function called name with the given argument texts, which must match its
@@ -94,6 +96,7 @@ class ScriptEngine {
   Host& host_;
   std::vector<std::size_t> lineStarts_;
   std::optional<ScriptError> lastError_;
+  int activeRuns_ = 0;  // runs of this engine's functions in progress
 };
 
 }  // namespace script

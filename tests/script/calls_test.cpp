@@ -202,6 +202,26 @@ TEST(ScriptCalls, NativeCallingAnotherScriptShowsThatScriptsFailure) {
   EXPECT_EQ(h.host.errors[0].function, "OnShow");
 }
 
+TEST(ScriptCalls, ReloadingTheRunningScriptIsRefused) {
+  ScriptHarness h;
+  ScriptEngine* engine = &h.engine();
+  h.registry.RegisterNative("Reload", [&](std::span<const std::string>) {
+    const bool ok = engine->LoadScript("new.scr", "function Other(){}").ok();
+    return std::optional<std::string>(ok ? "loaded" : "refused");
+  });
+  ASSERT_TRUE(h.load("function T(){ Out(Reload()) Out(\"still here\") }"));
+  h.engine().CallFunction("T");
+  EXPECT_EQ(h.outFirsts(), (Values{"refused", "still here"}));
+  EXPECT_EQ(h.engine().scriptName(), "test.scr");
+  ASSERT_NE(h.engine().FindFunction("T"), nullptr);
+  ASSERT_EQ(h.host.errors.size(), 1u);
+  EXPECT_EQ(h.host.errors[0].message,
+            "cannot load a script into an engine whose functions are running");
+  EXPECT_TRUE(h.host.boxes.empty());
+  // Once the run is over, loading works again.
+  EXPECT_TRUE(h.engine().LoadScript("new.scr", "function Other(){}").ok());
+}
+
 TEST(ScriptRegistry, FirstRegistrationOfANameStays) {
   NativeRegistry registry;
   EXPECT_TRUE(registry.RegisterNative(
