@@ -3,9 +3,13 @@
 #include <memory>
 #include <optional>
 
+#include "gui/bitmap_radio_group.h"
 #include "gui/button.h"
+#include "gui/check_box.h"
+#include "gui/diskret_slider.h"
 #include "gui/image.h"
 #include "gui/label.h"
+#include "gui/radio_group.h"
 #include "gui/rect.h"
 #include "gui/text_button.h"
 #include "util/c_text.h"
@@ -89,6 +93,30 @@ Control* AddControl(Form& parent, std::span<const std::string> args, ControlCont
       c.height = static_cast<std::uint16_t>(a.number(3));
       c.navFlags = 3;
       return true;
+    });
+  }
+  if (type == "CheckBox") {
+    return make<CheckBox>(parent, name, [&](CheckBox& c) {
+      return c.Init(a.number(0), a.number(1), a.number(2), a.number(3), a.text(4), a.text(5),
+                    a.font(6), a.text(7), a.colour(8), a.flag(9), nullptr, a.source());
+    });
+  }
+  if (type == "RadioGroup") {
+    return make<RadioGroup>(parent, name, [&](RadioGroup& c) {
+      return c.Init(a.number(0), a.number(1), a.number(2), a.number(3), a.flag(4), a.text(5),
+                    a.text(6), a.font(7), a.colour(8), nullptr, a.source());
+    });
+  }
+  if (type == "BitmapRadioGroup") {
+    return make<BitmapRadioGroup>(parent, name, [&](BitmapRadioGroup& c) {
+      return c.Init(a.number(0), a.number(1), a.number(2), a.number(3), a.flag(4), a.flag(5),
+                    nullptr);
+    });
+  }
+  if (type == "DiskretSlider") {
+    return make<DiskretSlider>(parent, name, [&](DiskretSlider& c) {
+      return c.Init(a.number(0), a.number(1), a.number(2), a.number(3), a.text(4), a.text(5),
+                    nullptr, a.number(6), a.number(7), a.source());
     });
   }
   return nullptr;

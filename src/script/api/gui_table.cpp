@@ -1,5 +1,6 @@
 #include "script/api/gui_table.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "gui/image.h"
 #include "gui/label.h"
 #include "gui/rect.h"
+#include "gui/select_box.h"
 #include "gui/text_button.h"
 #include "script/host.h"
 #include "util/c_text.h"
@@ -281,6 +283,41 @@ void registerFactoryAndRecordBook(NativeRegistry& r, const Services& s) {
   });
 }
 
+void registerSelectBox(NativeRegistry& r, const Services& s) {
+  r.RegisterNative("AddSelectBox", [s](Args args) -> Reply {
+    const Call call(args, *s);
+    gui::Form* parent = call.as<gui::Form>(0);
+    if (parent == nullptr) return std::nullopt;
+    auto* box = new gui::SelectBox(call.text(3), parent);  // owned by parent
+    gui::ArchiveSource source(s->app->archive());
+    const std::array<std::string_view, 6> pictures = {call.text(12), call.text(13), call.text(14),
+                                                      call.text(15), call.text(16), call.text(17)};
+    if (!box->LoadPictures(pictures, source)) {
+      s->app->scriptHost().ShowMessage(box->name(), "Error bitmap");
+    }
+    if (!box->Init(call.number(1), call.number(2), call.number(4), call.number(5), call.number(6),
+                   call.number(7), call.number(8), call.number(9), call.font(10),
+                   call.colour(11))) {
+      s->app->scriptHost().ShowMessage(box->name(), "Error init");
+    }
+    return handle(box);
+  });
+  r.RegisterNative("AddSelectBoxItem", [s](Args args) -> Reply {
+    const Call call(args, *s);
+    gui::SelectBox* box = call.as<gui::SelectBox>(0);
+    if (box == nullptr) return std::nullopt;
+    // A missing argument, or one with the character 0 anywhere in it, stands for none.
+    const auto given = [&](std::size_t i) {
+      return i < call.count() && call.text(i).find('0') == std::string_view::npos;
+    };
+    gui::ArchiveSource source(s->app->archive());
+    const std::optional<std::string_view> text =
+        given(2) ? std::optional<std::string_view>(call.text(2)) : std::nullopt;
+    (void)box->AddItem(given(1) ? call.text(1) : std::string_view(), text, 0, source);
+    return std::nullopt;
+  });
+}
+
 void registerRecordBookParams(NativeRegistry& r, const Services& s) {
   r.RegisterNative("SetRecordBookParams", [s](Args args) -> Reply {
     const Call call(args, *s);
@@ -312,6 +349,7 @@ bool RegisterGuiNatives(NativeRegistry& r, const GuiTableServices& services) {
   registerFlags(r, s);
   registerTextButtonAndQueries(r, s);
   registerFactoryAndRecordBook(r, s);
+  registerSelectBox(r, s);
   registerRecordBookParams(r, s);
   return true;
 }
