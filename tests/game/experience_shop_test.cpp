@@ -1,0 +1,98 @@
+#include "game/modes/experience_shop.h"
+
+#include <gtest/gtest.h>
+
+namespace game {
+namespace {
+
+WorldConfig config() {
+  WorldConfig c;
+  c.cellRadius1 = 8;
+  c.linkSize = 2.0f;
+  c.cellDynRadius = 4;
+  return c;
+}
+
+TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
+  World world(config(), nullptr);
+  world.experiencePoints = 30;
+  world.wind.wind = 0.7f;
+  int frozen = 0;
+  EXPECT_TRUE(ApplyPurchase(world, kBuyCalmWind, frozen, 240));
+  world.wind.noWindTicks = 42;  // some changes skipped since
+  EXPECT_TRUE(ApplyPurchase(world, kBuyCalmWind, frozen, 240));
+  EXPECT_EQ(world.wind.noWindTicks, 60);
+  EXPECT_EQ(world.wind.wind, 0.0f);
+  EXPECT_EQ(world.experiencePoints, 20);
+  EXPECT_EQ(ExperienceHints(world).noWind, "1");
+
+  world.gooLimit = 10;
+  EXPECT_TRUE(ApplyPurchase(world, kBuyMoreGoos, frozen, 240));
+  EXPECT_EQ(world.gooLimit, 15);
+  EXPECT_EQ(world.experiencePoints, 10);
+  for (int answer : {0, -1, 5, 99})
+    EXPECT_FALSE(ApplyPurchase(world, answer, frozen, 240));
+  EXPECT_EQ(world.experiencePoints, 10);
+}
+
+TEST(ExperienceShop, TheMagicGooIsSoldEvenWithoutThePoints) {
+  World world(config(), nullptr);
+  world.experiencePoints = 3;
+  world.gooLimit = 7;
+  int frozen = 0;
+  ASSERT_TRUE(ApplyPurchase(world, kBuyMagicGoo, frozen, 240));
+  EXPECT_EQ(world.experiencePoints, -12);
+  EXPECT_EQ(world.gooLimit, 8);
+  ASSERT_EQ(world.goos().size(), 1u);
+  EXPECT_EQ(world.goos().front().magic, 1);
+}
+
+TEST(ExperienceShop, EachFreezeReachesFiveMetresHigher) {
+  World world(config(), nullptr);
+  // A column of blobs every 50 units (2.5 m at 20 units a metre), linked in a chain.
+  std::vector<Blob*> column;
+  for (int i = 0; i <= 8; ++i)
+    column.push_back(world.AddBlob(0, static_cast<std::int16_t>(-50 * i), 0, 0));
+  for (int i = 0; i < 8; ++i)
+    world.AddLink(column[i], column[i + 1], 0);
+  const auto frozenLinks = [&] {
+    int n = 0;
+    for (const Link& link : world.links())
+      n += link.frozen;
+    return n;
+  };
+  int frozen = 0;
+  world.experiencePoints = 40;
+  ApplyPurchase(world, kBuyFreeze, frozen, 240);  // line at y -100: links with an end below
+  EXPECT_EQ(frozen, 5);
+  EXPECT_EQ(frozenLinks(), 2);  // 0-50 and 50-100; the link 100-150 has no end below -100
+  ApplyPurchase(world, kBuyFreeze, frozen, 240);  // 10 m: y -200
+  EXPECT_EQ(frozenLinks(), 4);
+  EXPECT_EQ(world.experiencePoints, 0);
+  EXPECT_EQ(ExperienceHints(world).currentExp, "0");
+}
+
+TEST(ExperienceShop, FreezingMakesAMagicLastBlobPermanent) {
+  World world(config(), nullptr);
+  Blob* plain = world.AddBlob(0, -10, 0, 0);
+  int frozen = 0;
+  world.lastBlob = plain;
+  ApplyPurchase(world, kBuyFreeze, frozen, 240);
+  EXPECT_EQ(world.lastBlob, plain);  // a plain blob can still be taken back
+  Blob* magic = world.AddBlob(0, -30, 0, 1);
+  world.lastBlob = magic;
+  ApplyPurchase(world, kBuyFreeze, frozen, 240);
+  EXPECT_EQ(world.lastBlob, nullptr);
+}
+
+TEST(ExperienceShop, HintsTellTheShopWhatToOffer) {
+  World world(config(), nullptr);
+  world.mode = kModeUnlimited;
+  EXPECT_EQ(ExperienceHints(world).needBlobs, "0");
+  EXPECT_EQ(ExperienceHints(world).noWind, "0");
+  world.mode = 1;
+  EXPECT_EQ(ExperienceHints(world).needBlobs, "1");
+}
+
+}  // namespace
+}  // namespace game
