@@ -111,22 +111,6 @@ TEST(ScriptCalls, ValueIsThePendingReturnOrZero) {
   EXPECT_EQ(h.host.errors[0].function, "Bad");
 }
 
-TEST(ScriptCalls, CallFunctionChecksTheArgumentCountSilently) {
-  ScriptHarness h;
-  ASSERT_TRUE(h.load("function One(a){ Out(a) return a } function Zero(){ return 2 }"));
-  const Values two{"1", "2"};
-  const Values one{"h"};
-  EXPECT_EQ(h.engine().CallFunction("One", two), std::nullopt);
-  EXPECT_EQ(h.engine().CallFunction("One"), std::nullopt);
-  EXPECT_EQ(h.engine().CallFunction("Zero", one), std::nullopt);
-  EXPECT_EQ(h.engine().CallFunction("Missing"), std::nullopt);
-  EXPECT_TRUE(h.outs.empty());
-  EXPECT_EQ(h.engine().CallFunction("One", one), "h");
-  EXPECT_EQ(h.engine().CallFunction("Zero"), "2");
-  EXPECT_TRUE(h.host.boxes.empty());
-  EXPECT_TRUE(h.host.errors.empty());
-}
-
 TEST(ScriptCalls, CallFunctionReportsHowTheCallWent) {
   ScriptHarness h;
   ASSERT_TRUE(
@@ -234,21 +218,6 @@ TEST(ScriptRegistry, FirstRegistrationOfANameStays) {
   EXPECT_EQ(registry.CallNative("F", args), "first");
   EXPECT_EQ(registry.CallNative("f", args), std::nullopt);
   EXPECT_EQ(registry.FindNative(""), nullptr);
-}
-
-TEST(ScriptVariableTable, KeepsCreationOrderAndExactNames) {
-  VariableTable table;
-  EXPECT_TRUE(table.DeclareVariable("b"));
-  EXPECT_FALSE(table.DeclareVariable("b"));
-  EXPECT_TRUE(table.SetVariable("a", "1"));
-  EXPECT_TRUE(table.SetVariable("b", "2"));
-  EXPECT_EQ(table.GetVariable("B"), std::nullopt);
-  ASSERT_EQ(table.entries().size(), 2u);
-  EXPECT_EQ(table.entries()[0].name, "b");
-  EXPECT_EQ(table.entries()[0].value, "2");
-  EXPECT_TRUE(table.DeleteVariable("b"));
-  EXPECT_FALSE(table.DeleteVariable("b"));
-  EXPECT_EQ(table.GetVariable("a"), "1");
 }
 
 }  // namespace

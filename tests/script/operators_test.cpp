@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "script/value_format.h"
 #include "script_harness.h"
 
 namespace script {
@@ -66,22 +65,6 @@ INSTANTIATE_TEST_SUITE_P(Equality, ScriptExpressionValues,
                                            // -1000000 reads as "not numeric": the texts decide.
                                            Case{"(0-1000000)==(0-1000000)", "1"},
                                            Case{"(0-1000000)==\"-1000000\"", "0"}));
-
-TEST(ScriptOperators, LongerOperatorWinsAndSingleEqualsIsNone) {
-  Operator op{};
-  EXPECT_EQ(matchOperator("<=", 0, op), 2u);
-  EXPECT_EQ(op, Operator::LessEqual);
-  EXPECT_EQ(matchOperator("<", 0, op), 1u);
-  EXPECT_EQ(op, Operator::Less);
-  EXPECT_EQ(matchOperator(">=1", 0, op), 2u);
-  EXPECT_EQ(op, Operator::GreaterEqual);
-  EXPECT_EQ(matchOperator("=1", 0, op), 0u);
-  EXPECT_EQ(matchOperator("!=", 0, op), 0u);
-  EXPECT_EQ(matchOperator("$", 0, op), 0u);
-  EXPECT_EQ(matchOperator("&", 0, op), 0u);
-  EXPECT_EQ(matchOperator("|x", 0, op), 0u);
-  EXPECT_EQ(matchOperator("+", 1, op), 0u);  // at the end
-}
 
 TEST(ScriptOperators, MalformedExpressionsFail) {
   ScriptHarness h;
