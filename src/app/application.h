@@ -88,6 +88,9 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   void SetKeyPointerShown(bool shown) override;
   /// Ends the main loop after the current pass (script QuitApplication, window close).
   void RequestQuit() override { quit_ = true; }
+  /// The modal message loop (message_form.cpp).
+  int RunMessageForm(std::string_view formName, std::string_view scriptName,
+                     std::uint32_t timeoutMs) override;
   bool quitRequested() const { return quit_; }
 
   /// F8 and SaveScreenshot: next counter value, repaint, write screenshotNNNN.bmp into the

@@ -4,6 +4,7 @@
 // when a caller needs it; keep it small.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace gfx {
@@ -51,6 +52,18 @@ class AppServices {
   virtual void SetKeyPointerShown(bool shown) = 0;
   /// Ends the main loop after the current pass.
   virtual void RequestQuit() = 0;
+
+  /// Shows the modal message form formName with the script scriptName over the current screen
+  /// and waits, drawing frames, for the script's answer, at most timeoutMs (0: no limit).
+  /// Returns the answer as a number, 0 on time-out or quit, -1 when the script can't be run.
+  /// A program without a screen has no message forms and answers -1.
+  virtual int RunMessageForm(std::string_view formName, std::string_view scriptName,
+                             std::uint32_t timeoutMs) {
+    (void)formName;
+    (void)scriptName;
+    (void)timeoutMs;
+    return -1;
+  }
 };
 
 }  // namespace gui

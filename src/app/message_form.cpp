@@ -1,0 +1,86 @@
+// The modal message form: a screen built by a script over the current one, with a frame loop
+// of its own that runs until the script writes its answer, the time runs out or the program
+// quits. The game underneath stands still meanwhile: only the message form is updated, though
+// everything is drawn.
+#include <string>
+
+#include "app/application.h"
+#include "gui/control_registry.h"
+#include "gui/form.h"
+#include "gui/form_script.h"
+#include "resources/resource_archive.h"
+#include "script/variable_table.h"
+#include "util/c_text.h"
+
+namespace app {
+
+int Application::RunMessageForm(std::string_view formName, std::string_view scriptName,
+                                std::uint32_t timeoutMs) {
+  // A message without its script could never be answered; with no time limit the game would
+  // wait for ever. It fails like a script that does not run.
+  if (archive_->Size(scriptName) == resources::ResourceArchive::kMissingSize) return -1;
+
+  auto* form = new gui::Form(formName, rootForm_.get());  // owned by the root form
+  form->x = 0;
+  form->y = 0;
+  form->width = static_cast<std::uint16_t>(logicalWidth_);
+  form->height = static_cast<std::uint16_t>(logicalHeight_);
+  form->navFlags = 3;
+  form->visible = true;
+  form->enabled = true;
+  form->updating = true;
+  if (!gui::AttachDriver(*form, scriptName, *this)) {
+    rootForm_->DeleteControl(form);
+    return -1;
+  }
+  gui::Form* underneath = currentForm_;
+  if (underneath != nullptr) underneath->enabled = false;
+  keyPointer_->Attach(form, 0, KeyPointer::Mode::FocusNavigation);
+
+  const std::string answerName = "Answer" + gui::HandleOf(form);
+  variables_->SetVariable(answerName, "0");
+  const auto answered = [&] {
+    const std::optional<std::string> answer = variables_->GetVariable(answerName);
+    return answer && !answer->empty() && (*answer)[0] != '0';
+  };
+
+  const std::uint32_t start = platform_.tickMs();
+  bool timedOut = false;
+  while (!quit_ && !answered()) {
+    const std::uint32_t now = platform_.tickMs();
+    if (timeoutMs != 0 && now - start >= timeoutMs) {
+      timedOut = true;
+      break;
+    }
+    if (windowCreated_ && platform_.peekEvent()) {
+      const std::optional<platform::Event> event = platform_.getEvent();
+      if (!event) continue;
+      HandleEvent(*event);
+      if (event->type != platform::EventType::Paint) continue;
+    }
+    if (now >= lastFrameTime_ + kFrameMs) {
+      lastFrameTime_ = now;
+      frameTime_ = now;
+      form->Update();
+      rootForm_->Paint(screen_->surface(), 0, 0, &screen_->bounds(), now);
+      keyPointer_->Draw(screen_->surface());
+      screen_->Present();
+      ++framesDrawn_;
+    }
+    // Sleep until the next frame, an event or the time limit.
+    std::uint32_t wake = lastFrameTime_ + kFrameMs;
+    if (timeoutMs != 0 && start + timeoutMs < wake) wake = start + timeoutMs;
+    platform_.waitForEvent(wake > platform_.tickMs() ? wake : platform_.tickMs());
+  }
+
+  int result = 0;
+  if (!quit_ && !timedOut) {
+    result = util::parseInt(variables_->GetVariable(answerName).value_or("0"));
+  }
+  rootForm_->DeleteControl(form);
+  if (underneath != nullptr) underneath->enabled = true;
+  keyPointer_->Attach(FindForm("GameForm"), 0, KeyPointer::Mode::FreePointer);
+  return result;
+}
+
+}  // namespace app
