@@ -7,7 +7,9 @@
 #include "gui/button.h"
 #include "gui/check_box.h"
 #include "gui/diskret_slider.h"
+#include "gui/edit_box.h"
 #include "gui/image.h"
+#include "gui/keyboard.h"
 #include "gui/label.h"
 #include "gui/radio_group.h"
 #include "gui/rect.h"
@@ -117,6 +119,18 @@ Control* AddControl(Form& parent, std::span<const std::string> args, ControlCont
     return make<DiskretSlider>(parent, name, [&](DiskretSlider& c) {
       return c.Init(a.number(0), a.number(1), a.number(2), a.number(3), a.text(4), a.text(5),
                     nullptr, a.number(6), a.number(7), a.source());
+    });
+  }
+  if (type == "EditBox") {
+    return make<EditBox>(parent, name, [&](EditBox& c) {
+      return c.Init(a.number(0), a.number(1), a.number(2), a.font(3), a.text(4), a.number(5),
+                    a.number(6));
+    });
+  }
+  if (type == "Keyboard") {
+    return make<Keyboard>(parent, name, [&](Keyboard& c) {
+      return c.Init(a.number(0), a.number(1), a.font(2), dynamic_cast<EditBox*>(a.control(3)),
+                    a.source());
     });
   }
   return nullptr;

@@ -85,6 +85,10 @@ class Form : public Control {
   Control* focusedChild = nullptr;
   std::uint8_t navFlags = 0;
 
+ protected:
+  /// True while child is still one of the children (a driver call may have deleted it).
+  bool HasChild(const Control* child) const;
+
  private:
   friend class Control;
   void Detach(Control* child);
@@ -92,8 +96,6 @@ class Form : public Control {
   Control* FocusWalk(bool forward);
   void MoveFocusTo(Control* child);
   bool Hit(const Control& child, int lx, int ly) const;
-  /// True while child is still one of the children (a driver call may have deleted it).
-  bool HasChild(const Control* child) const;
 
   std::vector<Control*> children_;
   std::unique_ptr<FormDriver> driver_;
