@@ -1,7 +1,8 @@
 // qvtool script FILE.scr [FUNCTION [ARGS...]]: loads a script with the application natives that
-// need no window, runs Init with the handle "0" (or FUNCTION with ARGS), prints each message box
-// as "messagebox: CAPTION: TEXT" and then every application variable as NAME=VALUE in the
-// table's order.
+// need no window (GetGlobalVar, SetGlobalVar, GetGameTimeQuant) and the GUI table's
+// ShowMessage, which shows its text in a box captioned "Message"; runs Init with the handle "0" (or
+// FUNCTION with ARGS), prints each message box as "messagebox: CAPTION: TEXT" and then every
+// application variable as NAME=VALUE in the table's order.
 //
 // Exit status: 0 when the function ran to its end; 1 when the file can't be read, the script
 // doesn't load, the function is missing or takes another number of arguments (one line on
@@ -62,6 +63,11 @@ int runScriptVerb(Args args) {
   script::NativeRegistry registry;
   script::VariableTable variables;
   script::api::RegisterApplicationNatives(registry, {.variables = &variables});
+  // The one GUI native that needs no form; the rest of the GUI table needs a screen.
+  registry.RegisterNative("ShowMessage", [&host](std::span<const std::string> args) {
+    host.ShowMessage(script::argumentCount(args) > 0 ? args[0] : std::string(), "Message");
+    return std::optional<std::string>();
+  });
   script::ScriptEngine engine(registry, host);
   const util::Status loaded = engine.LoadScript(fileName(path), *text);
   if (!loaded) {
