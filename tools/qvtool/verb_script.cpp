@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "qvtool/verbs.h"
-#include "script/api/application_table.h"
+#include "script/api/application_variables.h"
 #include "script/host.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"
@@ -62,7 +62,10 @@ int runScriptVerb(Args args) {
   ConsoleHost host;
   script::NativeRegistry registry;
   script::VariableTable variables;
-  script::api::RegisterApplicationNatives(registry, {.variables = &variables});
+  // The application table's rows that need no window, in the table's order.
+  registry.RegisterNative("GetGlobalVar", script::api::makeGetGlobalVar(variables));
+  registry.RegisterNative("SetGlobalVar", script::api::makeSetGlobalVar(variables));
+  registry.RegisterNative("GetGameTimeQuant", script::api::makeGetGameTimeQuant());
   // The one GUI native that needs no form; the rest of the GUI table needs a screen.
   registry.RegisterNative("ShowMessage", [&host](std::span<const std::string> args) {
     host.ShowMessage(script::argumentCount(args) > 0 ? args[0] : std::string(), "Message");
