@@ -6,11 +6,15 @@
 #include "gui/bitmap_radio_group.h"
 #include "gui/button.h"
 #include "gui/check_box.h"
+#include "gui/culminate_message.h"
 #include "gui/diskret_slider.h"
+#include "gui/double_label.h"
 #include "gui/edit_box.h"
+#include "gui/experience_icon.h"
 #include "gui/image.h"
 #include "gui/keyboard.h"
 #include "gui/label.h"
+#include "gui/max_height_message.h"
 #include "gui/radio_group.h"
 #include "gui/rect.h"
 #include "gui/text_button.h"
@@ -131,6 +135,27 @@ Control* AddControl(Form& parent, std::span<const std::string> args, ControlCont
     return make<Keyboard>(parent, name, [&](Keyboard& c) {
       return c.Init(a.number(0), a.number(1), a.font(2), dynamic_cast<EditBox*>(a.control(3)),
                     a.source());
+    });
+  }
+  if (type == "DoubleLabel") {
+    return make<DoubleLabel>(parent, name, [&](DoubleLabel& c) {
+      return c.Init(a.number(0), a.number(1), a.font(2), a.font(3), a.text(4), a.colour(5),
+                    a.colour(6), true);
+    });
+  }
+  if (type == "CulminateMessage") {
+    return make<CulminateMessage>(parent, name, [&](CulminateMessage& c) {
+      return c.Init(a.number(0), a.number(1), a.text(2), a.font(3), a.colour(4), a.source());
+    });
+  }
+  if (type == "ExperienceIcon") {
+    return make<ExperienceIcon>(parent, name, [&](ExperienceIcon& c) {
+      return c.Init(a.number(0), a.number(1), nullptr, a.text(2), a.font(3), a.text(4), a.source());
+    });
+  }
+  if (type == "MaxHeightMessage") {
+    return make<MaxHeightMessage>(parent, name, [&](MaxHeightMessage& c) {
+      return c.Init(a.font(0), a.font(1), a.colour(2), a.number(3));
     });
   }
   return nullptr;
