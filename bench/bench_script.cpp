@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "script/api/application_table.h"
+#include "script/api/application_variables.h"
 #include "script/host.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"
@@ -61,7 +61,8 @@ function Loop()
 
 struct Fixture {
   explicit Fixture(const char* text) : engine(registry, host) {
-    script::api::RegisterApplicationNatives(registry, {.variables = &variables});
+    registry.RegisterNative("GetGlobalVar", script::api::makeGetGlobalVar(variables));
+    registry.RegisterNative("SetGlobalVar", script::api::makeSetGlobalVar(variables));
     loaded = engine.LoadScript("bench.scr", text).ok();
   }
   SilentHost host;
