@@ -121,7 +121,9 @@ void Form::StylusDown(int px, int py) {
     if (!HasChild(child)) continue;
     child->StylusDown(lx, ly);
     if (!HasChild(child)) continue;
-    if (focusedChild != nullptr) focusedChild->KillFocus();
+    // Refocusing the child that has the focus skips its KillFocus: for a screen that would
+    // drop the focus of the control just pressed inside it.
+    if (focusedChild != nullptr && focusedChild != child) focusedChild->KillFocus();
     focusedChild = child;
     child->SetFocus();
   }

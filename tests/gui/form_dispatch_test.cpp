@@ -50,6 +50,24 @@ TEST_F(Dispatch, OverlappingChildrenBothGetThePressAndTheLaterKeepsTheFocus) {
   EXPECT_TRUE(b->pressed);
 }
 
+TEST_F(Dispatch, APressInsideANestedFormKeepsItsFocusOnEveryTap) {
+  gui::Form root("main", nullptr);
+  root.width = 240;
+  root.height = 320;
+  auto* screen = new gui::Form("screen", &root);
+  screen->visible = true;
+  screen->width = 240;
+  screen->height = 320;
+  auto* b = new gui::Button("b", screen);
+  b->width = b->height = 20;
+  for (int tap = 0; tap < 2; ++tap) {
+    root.StylusDown(5, 5);
+    EXPECT_TRUE(b->focused) << tap;  // the pressed picture shows until the stylus is lifted
+    EXPECT_EQ(screen->focusedChild, b);
+    root.StylusUp(5, 5);
+  }
+}
+
 TEST_F(Dispatch, ReleaseOverAPressedChildIsAClickOtherwiseAStylusUp) {
   gui::Button* a = button("a", 0, 0, 50, 50);
   int clicks = 0;
