@@ -5,13 +5,25 @@
 
 namespace app {
 
+namespace {
+
+// Larger back buffers than any display we present to are refused rather than allocated.
+constexpr int kMaxSide = 4096;
+
+}  // namespace
+
 bool Screen::Init(int width, int height, bool hiRes, std::uint8_t orientation,
                   platform::FrameBuffer& fb) {
+  if (orientation & 1) std::swap(width, height);
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return false;
+  // A 480-wide back buffer is presented only through the raw frame buffer; without one every
+  // frame would go nowhere.
+  if (width == 480) {
+    const std::optional<platform::RawFrameBuffer> raw = fb.rawFrameBuffer();
+    if (!raw || !raw->pixels) return false;
+  }
   hiRes_ = hiRes;
   orientation_ = orientation;
-  if (orientation & 1) std::swap(width, height);
-  width = std::max(width, 0);
-  height = std::max(height, 0);
   pixels_.assign(static_cast<std::size_t>(width) * height, 0xFFFF);
   surface_ = gfx::makeSurface(pixels_.data(), width, height);
   fb_ = &fb;

@@ -25,13 +25,17 @@ class Screen {
 
   /// Allocates the back buffer (all 0xFFFF), stores orientation, reads pitches from fb
   /// (display properties / raw frame buffer in hi-res). fb must outlive the Screen.
-  /// Orientation bit 0 swaps width and height. Always returns true.
+  /// Orientation bit 0 swaps width and height. Refuses (false, the Screen unchanged) a side
+  /// that is not 1..4096 pixels, and a 480-wide back buffer when fb has no raw frame buffer to
+  /// present it to.
   bool Init(int width, int height, bool hiRes, std::uint8_t orientation, platform::FrameBuffer& fb);
 
   /// Copies the back buffer to the display: a 480-wide back buffer into the raw frame buffer,
-  /// any other through beginDraw/endDraw, by block or pitch-aware copy. The raw copy is also
-  /// bracketed by beginDraw/endDraw (its pointer unused) so that the backend knows a frame is
-  /// complete. Does nothing before Init.
+  /// any other through beginDraw/endDraw, by block or pitch-aware copy. The display properties'
+  /// width and height are read in the back buffer's own orientation (columns along the x pitch,
+  /// rows along the y pitch), as the display reports them for a rotated frame buffer too. The raw
+  /// copy is also bracketed by beginDraw/endDraw (its pointer unused) so that the backend knows a
+  /// frame is complete. Does nothing before Init.
   void Present();
 
   /// The back buffer as a Surface.
