@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
-#include <fstream>
 
 #include "app/screen.h"
 #include "gfx/color.h"
+#include "platform/file.h"
 
 namespace app {
 namespace {
@@ -50,15 +51,15 @@ void encodeRow(const gfx::Surface& s, int row, std::byte* out) {
     put16(out, BitmapPixelFrom565(p[c]));
 }
 
-std::size_t fillBytes(int width, int height) {
-  return BitmapFileSize(width, height) - kHeaderBytes - 2u * width * height;
-}
-
 }  // namespace
 
+std::uint32_t BitmapRowBytes(int width) {
+  return (2u * static_cast<std::uint32_t>(std::max(width, 0)) + 3u) & ~3u;
+}
+
 std::uint32_t BitmapFileSize(int width, int height) {
-  const std::uint32_t raw =
-      static_cast<std::uint32_t>(kHeaderBytes + 2ull * std::max(width, 0) * std::max(height, 0));
+  const std::uint32_t raw = static_cast<std::uint32_t>(
+      kHeaderBytes + static_cast<std::uint64_t>(BitmapRowBytes(width)) * std::max(height, 0));
   return (raw + 3u) & ~3u;
 }
 
@@ -68,37 +69,27 @@ std::vector<std::byte> EncodeBitmap(const gfx::Surface& surface) {
   const auto header = encodeHeader(w, h);
   std::copy(header.begin(), header.end(), out.begin());
   std::byte* row = out.data() + kHeaderBytes;
-  for (int r = h - 1; r >= 0; --r, row += 2 * w)
+  for (int r = h - 1; r >= 0; --r, row += BitmapRowBytes(w))
     encodeRow(surface, r, row);
   return out;
 }
 
 bool WriteBitmap(Screen& screen, const std::string& path) {
-  const gfx::Surface& s = screen.surface();
-  const int w = std::max<int>(s.width, 0), h = std::max<int>(s.height, 0);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return false;
-  const auto header = encodeHeader(w, h);
-  file.write(reinterpret_cast<const char*>(header.data()), header.size());
+  const std::vector<std::byte> bytes = EncodeBitmap(screen.surface());
+  if (!platform::writeFileAtomically(path, bytes)) return false;
 
-  std::vector<std::byte> rowBytes(2 * static_cast<std::size_t>(w));
+  // The player's feedback: every row of the display, bottom row first, turns halfway to blue
+  // until the next frame repaints it.
   const Screen::FrameAccess frame = screen.BeginFrameAccess();
-  for (int r = h - 1; r >= 0; --r) {
-    encodeRow(s, r, rowBytes.data());
-    file.write(reinterpret_cast<const char*>(rowBytes.data()),
-               static_cast<std::streamsize>(rowBytes.size()));
-    if (frame.origin && r < frame.rows) {
+  if (frame.origin) {
+    for (int r = frame.rows - 1; r >= 0; --r) {
       std::uint16_t* p = frame.origin + static_cast<std::ptrdiff_t>(r) * frame.yPitch;
       for (int c = 0; c < frame.columns; ++c, p += frame.xPitch)
         gfx::BlendPixel(*p, kTintColour, kTintWeight);
     }
   }
   screen.EndFrameAccess(frame);
-
-  const std::vector<char> fill(fillBytes(w, h), 0);
-  file.write(fill.data(), static_cast<std::streamsize>(fill.size()));
-  file.close();
-  return !file.fail();
+  return true;
 }
 
 std::string ScreenshotPath(const std::string& folder, unsigned counter) {

@@ -13,8 +13,12 @@ namespace app {
 
 class Screen;
 
-/// Size of the 16-bit bitmap file for a width x height picture: 54 header bytes plus 2 bytes a
-/// pixel, rounded up to a multiple of 4.
+/// Bytes of one stored row: 2 a pixel, padded to a multiple of 4 as bitmap readers expect (the
+/// screen widths 240 and 480 need no padding).
+std::uint32_t BitmapRowBytes(int width);
+
+/// Size of the 16-bit bitmap file for a width x height picture: 54 header bytes plus the rows,
+/// rounded up to a multiple of 4 with zero fill bytes (240 x 320 gives 153656).
 std::uint32_t BitmapFileSize(int width, int height);
 
 /// The stored 5-5-5 word of an RGB565 pixel: blue and red kept, the lowest green bit dropped.
@@ -25,9 +29,10 @@ constexpr std::uint16_t BitmapPixelFrom565(std::uint16_t p) {
 /// The whole bitmap file for a surface, as WriteBitmap writes it.
 std::vector<std::byte> EncodeBitmap(const gfx::Surface& surface);
 
-/// Writes the Screen's back buffer to path as a bitmap. While each row is written, the matching
-/// frame-buffer row is tinted halfway toward blue as visible progress (it stays until the next
-/// Present). False when the file cannot be created or writing it fails.
+/// Writes the Screen's back buffer to path as a bitmap, replacing the file as a whole (a failed
+/// write never leaves a partial file). Once it is written, every frame-buffer row, bottom row
+/// first, is tinted halfway toward blue as the player's feedback (it stays until the next
+/// Present). False, with the display untouched, when the file cannot be created or written.
 bool WriteBitmap(Screen& screen, const std::string& path);
 
 /// folder + "screenshot" + counter with at least four digits + ".bmp" (counter 1 gives

@@ -1,0 +1,267 @@
+#include "app/bitmap_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/screen.h"
+#include "fixtures/gfx/fake_frame_buffer.h"
+#include "gfx/color.h"
+#include "gfx/primitives.h"
+
+namespace {
+
+using app::Screen;
+using app::testing::FakeFrameBuffer;
+
+std::uint32_t le32(const std::vector<std::byte>& b, std::size_t at) {
+  return std::to_integer<std::uint32_t>(b[at]) | std::to_integer<std::uint32_t>(b[at + 1]) << 8 |
+         std::to_integer<std::uint32_t>(b[at + 2]) << 16 |
+         std::to_integer<std::uint32_t>(b[at + 3]) << 24;
+}
+std::uint16_t le16(const std::vector<std::byte>& b, std::size_t at) {
+  return static_cast<std::uint16_t>(std::to_integer<unsigned>(b[at]) |
+                                    std::to_integer<unsigned>(b[at + 1]) << 8);
+}
+
+std::vector<std::byte> readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<char> chars((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<std::byte> out(chars.size());
+  for (std::size_t i = 0; i < chars.size(); ++i)
+    out[i] = static_cast<std::byte>(chars[i]);
+  return out;
+}
+
+std::string tempPath(const std::string& name) {
+  std::filesystem::create_directories(QV_TEST_TMP_DIR);
+  return std::string(QV_TEST_TMP_DIR) + "/" + name;
+}
+
+std::uint16_t tinted(std::uint16_t p) {
+  gfx::BlendPixel(p, 0x001F, 16);
+  return p;
+}
+
+TEST(BitmapEncoding, HeaderOfAScreen) {
+  gfx::SurfaceBuffer b(240, 320);
+  const std::vector<std::byte> bytes = app::EncodeBitmap(b.surface());
+  ASSERT_EQ(bytes.size(), 153656u);
+  const std::array<unsigned, 54> expected{
+      'B',  'M',  0x38, 0x58, 0x02, 0x00,         // file size 153656
+      0,    0,    0,    0,                        // reserved
+      54,   0,    0,    0,                        // pixel data offset
+      40,   0,    0,    0,                        // info header size
+      240,  0,    0,    0,    0x40, 0x01, 0, 0,   // width 240, height 320 (rows bottom-up)
+      1,    0,    16,   0,                        // planes, bits per pixel
+      0,    0,    0,    0,                        // no compression
+      0x02, 0x58, 0x02, 0x00,                     // image size 153602
+      0x12, 0x0B, 0,    0,    0x12, 0x0B, 0, 0,   // 2834 pixels per metre both ways
+      0,    0,    0,    0,    0,    0,    0, 0};  // colours used, important
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(std::to_integer<unsigned>(bytes[i]), expected[i]) << "byte " << i;
+  // The two fill bytes after the pixels are zero.
+  EXPECT_EQ(std::to_integer<unsigned>(bytes[153654]), 0u);
+  EXPECT_EQ(std::to_integer<unsigned>(bytes[153655]), 0u);
+
+  gfx::SurfaceBuffer hi(480, 640);
+  const std::vector<std::byte> big = app::EncodeBitmap(hi.surface());
+  EXPECT_EQ(big.size(), 54u + 2u * 480u * 640u + 2u);
+  EXPECT_EQ(le32(big, 2), big.size());
+  EXPECT_EQ(le32(big, 18), 480u);
+  EXPECT_EQ(le32(big, 22), 640u);
+  EXPECT_EQ(le32(big, 34), big.size() - 54);
+}
+
+TEST(BitmapEncoding, PixelsAre555) {
+  EXPECT_EQ(app::BitmapPixelFrom565(0x07E0), 0x03E0);  // pure green loses its lowest bit
+  EXPECT_EQ(app::BitmapPixelFrom565(0xFFFF), 0x7FFF);
+  EXPECT_EQ(app::BitmapPixelFrom565(0xF800), 0x7C00);
+  EXPECT_EQ(app::BitmapPixelFrom565(0x001F), 0x001F);
+  EXPECT_EQ(app::BitmapPixelFrom565(0x0020), 0x0000);
+  EXPECT_EQ(app::BitmapPixelFrom565(0x0040), 0x0020);
+  EXPECT_EQ(app::BitmapPixelFrom565(0x8421), 0x4201);
+}
+
+TEST(BitmapEncoding, RowsBottomUpLeftToRight) {
+  gfx::SurfaceBuffer b(4, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x)
+      b.surface().at(x, y) = static_cast<std::uint16_t>(0x1F * (y * 4 + x));
+  const std::vector<std::byte> bytes = app::EncodeBitmap(b.surface());
+  ASSERT_EQ(bytes.size(), 80u);  // 54 + 24 = 78, rounded up to 80
+  for (int stored = 0; stored < 3; ++stored)
+    for (int x = 0; x < 4; ++x) {
+      const int y = 2 - stored;  // the first stored row is the bottom row
+      EXPECT_EQ(le16(bytes, 54 + stored * 8 + x * 2), app::BitmapPixelFrom565(b.surface().at(x, y)))
+          << x << "," << y;
+    }
+  EXPECT_EQ(le16(bytes, 78), 0);
+
+  // An odd width gets rows padded to four bytes, so that readers find every row.
+  gfx::SurfaceBuffer odd(3, 2, 0xFFFF);
+  const std::vector<std::byte> padded = app::EncodeBitmap(odd.surface());
+  EXPECT_EQ(app::BitmapRowBytes(3), 8u);
+  ASSERT_EQ(padded.size(), 72u);  // 54 + 2 * 8 = 70, rounded up
+  EXPECT_EQ(le32(padded, 2), 72u);
+  for (int row = 0; row < 2; ++row) {
+    for (int x = 0; x < 3; ++x)
+      EXPECT_EQ(le16(padded, 54 + row * 8 + x * 2), 0x7FFF);
+    EXPECT_EQ(le16(padded, 54 + row * 8 + 6), 0);
+  }
+}
+
+TEST(ScreenshotName, CounterPaddedToFourDigitsNeverCut) {
+  EXPECT_EQ(app::ScreenshotPath("/games/q/", 1), "/games/q/screenshot0001.bmp");
+  EXPECT_EQ(app::ScreenshotPath("/games/q/", 12345), "/games/q/screenshot12345.bmp");
+  EXPECT_EQ(app::ScreenshotPath("", 0), "screenshot0000.bmp");
+  EXPECT_EQ(app::ScreenshotPath("d/", 65535), "d/screenshot65535.bmp");
+}
+
+TEST(WriteBitmap, WritesTheFileThenTintsTheDisplayTowardBlue) {
+  FakeFrameBuffer fb(240 * 320, 0, 240, 320, 2, 480);
+  Screen screen;
+  ASSERT_TRUE(screen.Init(240, 320, false, 0, fb));
+  screen.surface().at(0, 0) = 0xF800;
+  screen.surface().at(239, 319) = 0x07E0;
+  screen.Present();
+  fb.origin()[5] = 0x0000;  // the display need not match the back buffer
+
+  const std::string path = tempPath("write_bitmap.bmp");
+  std::filesystem::remove(path);
+  ASSERT_TRUE(app::WriteBitmap(screen, path));
+  EXPECT_EQ(readFile(path), app::EncodeBitmap(screen.surface()));
+  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+
+  // Every display pixel went halfway to blue: (old * 15 + new * 16) / 32 per field.
+  EXPECT_EQ(tinted(0xFFFF), 0x73BE);
+  EXPECT_EQ(tinted(0x0000), 0x000F);
+  EXPECT_EQ(fb.at(0), tinted(0xF800));
+  EXPECT_EQ(fb.at(5), 0x000F);
+  EXPECT_EQ(fb.at(1), 0x73BE);
+  EXPECT_EQ(fb.at(319 * 240 + 239), tinted(0x07E0));
+  for (int i = 6; i < 240 * 320 - 1; ++i)
+    ASSERT_EQ(fb.at(i), 0x73BE) << i;
+  EXPECT_TRUE(fb.guardsIntact());
+  EXPECT_EQ(fb.open, 0);
+  // The back buffer itself is not tinted.
+  EXPECT_EQ(screen.surface().at(1, 0), 0xFFFF);
+}
+
+TEST(WriteBitmap, TintFollowsThePitches) {
+  // Landscape display (pitches 320 and -1): the tint reaches every word once.
+  FakeFrameBuffer fb(320 * 240, 319, 240, 320, 640, -2);
+  fb.fill(0xFFFF);
+  Screen screen;
+  ASSERT_TRUE(screen.Init(240, 320, false, 0, fb));
+  ASSERT_TRUE(app::WriteBitmap(screen, tempPath("landscape.bmp")));
+  for (int y = 0; y < 320; ++y)
+    for (int x = 0; x < 240; ++x)
+      ASSERT_EQ(fb.at(x * 320 - y), 0x73BE) << x << "," << y;
+  EXPECT_TRUE(fb.guardsIntact());
+
+  // Hi-res: the raw frame buffer is tinted, rows back to back.
+  FakeFrameBuffer raw(480 * 640, 0, 240, 320, 2, 480);
+  raw.fill(0x0000);
+  raw.offerRaw(480, 640, 2, 960);
+  Screen hi;
+  ASSERT_TRUE(hi.Init(480, 640, true, 0, raw));
+  const std::string path = tempPath("hires.bmp");
+  ASSERT_TRUE(app::WriteBitmap(hi, path));
+  EXPECT_EQ(std::filesystem::file_size(path), 54u + 2u * 480u * 640u + 2u);
+  EXPECT_EQ(raw.untouchedWords(), 0u);
+  for (int i = 0; i < 480 * 640; ++i)
+    ASSERT_EQ(raw.at(i), 0x000F) << i;
+  EXPECT_TRUE(raw.guardsIntact());
+  EXPECT_EQ(raw.open, 0);
+}
+
+TEST(WriteBitmap, FalseAndNoTintWhenTheFileCannotBeCreated) {
+  FakeFrameBuffer fb(240 * 320, 0, 240, 320, 2, 480);
+  fb.fill(0x1234);
+  Screen screen;
+  ASSERT_TRUE(screen.Init(240, 320, false, 0, fb));
+  EXPECT_FALSE(app::WriteBitmap(screen, tempPath("no/such/folder/shot.bmp")));
+  const std::string folder = tempPath("a_folder.bmp");
+  std::filesystem::create_directories(folder);
+  EXPECT_FALSE(app::WriteBitmap(screen, folder));  // a directory is in the way
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  for (int i = 0; i < 240 * 320; ++i)
+    ASSERT_EQ(fb.at(i), 0x1234) << i;
+  EXPECT_EQ(fb.begins, 0);
+}
+
+// Reads the output of a shell command; false when it could not be run or failed.
+bool runCommand(const std::string& command, std::string& output) {
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return false;
+  char chunk[65536];
+  std::size_t n = 0;
+  while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
+    output.append(chunk, n);
+  return ::pclose(pipe) == 0;
+}
+
+// An independent reader (ImageMagick) sees the screenshot the right way up in the right colours.
+TEST(WriteBitmap, ImageMagickReadsTheScreenshot) {
+  FakeFrameBuffer fb(240 * 320, 0, 240, 320, 2, 480);
+  Screen screen;
+  ASSERT_TRUE(screen.Init(240, 320, false, 0, fb));
+  gfx::Surface& s = screen.surface();
+  gfx::FillRect(s, 0, 0, 10, 10, 0xF800);  // red block at the top left
+  for (int y = 300; y < 320; ++y)          // green block at the bottom right
+    for (int x = 220; x < 240; ++x)
+      s.at(x, y) = 0x07E0;
+  s.at(120, 0) = 0x001F;                       // blue on the top row
+  s.at(5, 200) = gfx::Rgb565From24(0x808080);  // a mid grey: fields 16, 32, 16
+  s.at(6, 200) = 0x0000;
+  const std::string path = tempPath("peer.bmp");
+  std::filesystem::remove(path);
+  ASSERT_TRUE(app::WriteBitmap(screen, path));
+  ASSERT_EQ(std::filesystem::file_size(path), 153656u);
+
+  std::string size;
+  ASSERT_TRUE(runCommand("identify -format '%w %h' '" + path + "' 2>&1", size))
+      << "identify (ImageMagick, see scripts/install-deps.sh) failed: " << size;
+  EXPECT_EQ(size, "240 320");
+
+  std::string rgb;
+  ASSERT_TRUE(runCommand("convert '" + path + "' -depth 8 rgb:- 2>/dev/null", rgb))
+      << "convert (ImageMagick) failed to read the bitmap";
+  ASSERT_EQ(rgb.size(), 240u * 320u * 3u);
+  auto pixel = [&](int x, int y) {
+    const std::size_t at = (static_cast<std::size_t>(y) * 240 + x) * 3;
+    return std::array<int, 3>{static_cast<unsigned char>(rgb[at]),
+                              static_cast<unsigned char>(rgb[at + 1]),
+                              static_cast<unsigned char>(rgb[at + 2])};
+  };
+  // Each stored 5-bit field v reads back as about v * 255 / 31.
+  auto near = [&](int x, int y, std::array<int, 3> want) -> ::testing::AssertionResult {
+    const std::array<int, 3> got = pixel(x, y);
+    for (int i = 0; i < 3; ++i)
+      if (got[i] < want[i] - 1 || got[i] > want[i] + 1)
+        return ::testing::AssertionFailure()
+               << "(" << x << ", " << y << ") reads " << got[0] << " " << got[1] << " " << got[2];
+    return ::testing::AssertionSuccess();
+  };
+  EXPECT_TRUE(near(0, 0, {255, 0, 0}));  // the top-left block is at the top left
+  EXPECT_TRUE(near(9, 9, {255, 0, 0}));
+  EXPECT_TRUE(near(10, 0, {255, 255, 255}));
+  EXPECT_TRUE(near(0, 319, {255, 255, 255}));
+  EXPECT_TRUE(near(120, 0, {0, 0, 255}));
+  EXPECT_TRUE(near(239, 319, {0, 255, 0}));
+  EXPECT_TRUE(near(220, 300, {0, 255, 0}));
+  EXPECT_TRUE(near(219, 319, {255, 255, 255}));
+  EXPECT_TRUE(near(239, 0, {255, 255, 255}));
+  EXPECT_TRUE(near(5, 200, {132, 132, 132}));  // 16 * 255 / 31
+  EXPECT_TRUE(near(6, 200, {0, 0, 0}));
+}
+
+}  // namespace
