@@ -18,6 +18,7 @@ struct Blob {
   std::vector<Link*> links;      ///< links touching this blob (owned by the world's link list)
   std::uint8_t magic = 0;        ///< made from a magic goo
   std::uint16_t colorIndex = 0;  ///< 0..4
+  std::uint32_t id = 0;          ///< unique within its world, from 1; never reused
 };
 
 }  // namespace game

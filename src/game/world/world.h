@@ -77,6 +77,9 @@ class World {
 
   /// Appends a blob at (x, y) with zero speed and no links; lastBlobMagic := magic.
   Blob* AddBlob(std::int16_t x, std::int16_t y, std::uint16_t colorIndex, std::uint8_t magic);
+  /// The live blob with this id (Blob::id), or null: ids that scripts pass back as text are
+  /// checked against the blob list instead of being trusted as addresses.
+  Blob* FindBlob(std::uint32_t id);
   /// Appends a link between a and b (both in this world); rest length is their distance scaled
   /// to a 480-wide screen; frozen when either end is magic. Null when a or b is null or a == b.
   Link* AddLink(Blob* a, Blob* b, std::uint16_t colorIndex);
@@ -191,6 +194,7 @@ class World {
   std::list<Blob> blobs_;
   std::list<Link> links_;
   std::list<Goo> goos_;
+  std::uint32_t nextBlobId_ = 1;
   bool pointerVisible_ = false;
   std::int16_t pointerX_ = 0;
   std::int16_t pointerY_ = 0;

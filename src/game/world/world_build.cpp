@@ -45,9 +45,19 @@ Blob* World::AddBlob(std::int16_t x, std::int16_t y, std::uint16_t colorIndex, s
   blob.y = static_cast<float>(y);
   blob.magic = magic;
   blob.colorIndex = colorIndex;
+  blob.id = nextBlobId_++;
   blobs_.push_back(std::move(blob));
   lastBlobMagic = magic;
   return &blobs_.back();
+}
+
+Blob* World::FindBlob(std::uint32_t id) {
+  if (id == 0) return nullptr;
+  std::lock_guard<std::recursive_mutex> guard(lock_);
+  for (Blob& blob : blobs_) {
+    if (blob.id == id) return &blob;
+  }
+  return nullptr;
 }
 
 Link* World::AddLink(Blob* a, Blob* b, std::uint16_t colorIndex) {
@@ -100,6 +110,7 @@ bool World::PickGoo(std::int16_t sx, std::int16_t sy) {
 
 bool World::TestPlacement(std::int16_t sx, std::int16_t sy) {
   if (isDemo_ || !holding) return false;
+  std::lock_guard<std::recursive_mutex> guard(lock_);
   const std::uint8_t previous = placement;
   placement = 0;
   screenToWorld(sx, sy, dropX, dropY);

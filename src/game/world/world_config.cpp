@@ -10,7 +10,7 @@ WorldConstants computeWorldConstants(const WorldConfig& config) {
   c.width = w;
   c.resX = std::max(config.resX, 1);
   c.cellRadius = config.connectType == 1 ? config.cellRadius2 : config.cellRadius1;
-  c.magicRadius = static_cast<int>(static_cast<float>(c.cellRadius) * 1.3f);
+  c.magicRadius = static_cast<int>(c.cellRadius * 1.3);  // int times double, truncated
   c.cellRadiusSq = c.cellRadius * c.cellRadius;
   c.pickRange = 3 * c.cellRadius;
   c.linkReach = w * 100 / 480;

@@ -1,0 +1,501 @@
+// Construction: picking, the placement test, dropping, the base, undo and the record streak.
+#include <gtest/gtest.h>
+
+#include "world_fixture.h"
+
+namespace game {
+namespace {
+
+using testing::WorldTest;
+
+// Two blobs 30 apart, joined: the usual start of a placement test.
+struct PairTest : WorldTest {
+  PairTest() {
+    a = world.AddBlob(0, -100, 1, 0);
+    b = world.AddBlob(30, -100, 2, 0);
+    world.AddLink(a, b, 0);
+  }
+  Blob* a;
+  Blob* b;
+};
+
+// ---- picking ----
+
+TEST(WorldPick, TakesTheFirstGooInRangeNotTheNearest) {
+  WorldTest t;
+  Goo first;
+  first.x = 20;
+  first.y = -100;
+  first.colorIndex = 3;
+  first.magic = 1;
+  Goo nearer = first;
+  nearer.x = 1;
+  nearer.colorIndex = 1;
+  t.world.AddGoo(first);
+  t.world.AddGoo(nearer);
+  t.world.camera.zoom = 2.0f;
+  t.world.camera.cameraX = -10.0f;
+  t.world.camera.cameraY = -150.0f;
+  // Screen (20, 100) is world (0, -100).
+  ASSERT_TRUE(t.world.PickGoo(20, 100));
+  EXPECT_EQ(t.world.holding, 1);
+  EXPECT_EQ(t.world.heldColor, 3);
+  EXPECT_EQ(t.world.heldMagic, 1);
+  EXPECT_EQ(t.world.dropX, 0.0f);
+  EXPECT_EQ(t.world.dropY, -100.0f);
+  EXPECT_EQ(t.world.camera.savedZoom, 2.0f);
+  ASSERT_EQ(t.world.goos().size(), 1u);
+  EXPECT_EQ(t.world.goos().front().colorIndex, 1);
+  EXPECT_EQ(t.events.samples, std::vector<std::string>{"catch4.wav"});
+}
+
+TEST(WorldPick, RangeIsStrictInEachAxis) {
+  WorldTest t;
+  Goo goo;
+  goo.x = 24;
+  goo.y = -100;
+  t.world.AddGoo(goo);
+  EXPECT_FALSE(t.world.PickGoo(0, -100));
+  EXPECT_FALSE(t.world.PickGoo(1, -124));
+  EXPECT_TRUE(t.world.PickGoo(1, -123));
+}
+
+TEST(WorldPick, SecondPickWhileHoldingKeepsTheHeldGoo) {
+  WorldTest t;
+  t.hold(0, -100, 2);
+  Goo other;
+  other.x = 0;
+  other.y = -100;
+  other.colorIndex = 4;
+  t.world.AddGoo(other);
+  EXPECT_FALSE(t.world.PickGoo(0, -100));
+  EXPECT_EQ(t.world.heldColor, 2);
+  EXPECT_EQ(t.world.goos().size(), 1u);
+}
+
+TEST(WorldPick, DemoSceneIgnoresPicksAndDrops) {
+  testing::RecordingEvents events;
+  World demo(testing::smallConfig(true), &events);
+  Goo goo;
+  goo.y = -100;
+  demo.AddGoo(goo);
+  EXPECT_FALSE(demo.PickGoo(0, -100));
+  demo.holding = 1;
+  EXPECT_FALSE(demo.TestPlacement(0, -100));
+  demo.DropGoo();
+  EXPECT_EQ(demo.goos().size(), 1u);
+  EXPECT_TRUE(events.samples.empty());
+}
+
+// ---- the placement test ----
+
+TEST(WorldPlacement, UnjoinedBlobsMakeABareLinkFromAfar) {
+  WorldTest t;
+  Blob* a = t.world.AddBlob(0, -100, 0, 0);
+  Blob* b = t.world.AddBlob(80, -100, 0, 0);  // 80 < 2 x reach
+  t.hold(40, -400, 3);
+  EXPECT_TRUE(t.world.TestPlacement(40, -400));  // 300 away from both
+  EXPECT_EQ(t.world.placement, 2);
+  EXPECT_EQ(t.world.anchorA, a) << "on a tie the earlier blob is the nearest";
+  EXPECT_EQ(t.world.anchorB, b);
+  t.world.DropGoo();
+  ASSERT_EQ(t.world.links().size(), 1u);
+  const Link& link = t.world.links().front();
+  EXPECT_EQ(link.a, a);
+  EXPECT_EQ(link.b, b);
+  EXPECT_EQ(link.colorIndex, 3);
+  EXPECT_EQ(t.world.lastLink, &link);
+  EXPECT_EQ(t.world.lastBlob, nullptr);
+  EXPECT_EQ(t.world.goosUsed, 1);
+  EXPECT_EQ(t.world.holding, 0);
+  EXPECT_EQ(t.world.placement, 0);
+  EXPECT_EQ(t.events.count("linkplaced.wav"), 1);
+  EXPECT_EQ(t.world.blobs().size(), 2u);
+}
+
+TEST(WorldPlacement, UnjoinedBlobsTooFarApartMakeNoBareLink) {
+  WorldTest t;
+  t.world.AddBlob(0, -100, 0, 0);
+  t.world.AddBlob(100, -100, 0, 0);  // exactly 2 x reach
+  t.hold(-30, -100);
+  EXPECT_TRUE(t.world.TestPlacement(-30, -100));
+  EXPECT_EQ(t.world.placement, 1) << "a new blob next to the nearest instead";
+}
+
+TEST(WorldPlacement, MagicGooNeverMakesABareLink) {
+  WorldTest t;
+  t.world.AddBlob(0, -100, 0, 0);
+  t.world.AddBlob(80, -100, 0, 0);
+  t.hold(-20, -100, 0, 1);
+  EXPECT_FALSE(t.world.TestPlacement(-20, -100));
+  EXPECT_EQ(t.world.placement, 0);
+  t.world.DropGoo();
+  EXPECT_TRUE(t.world.links().empty());
+  ASSERT_EQ(t.world.goos().size(), 1u);
+  EXPECT_EQ(t.world.goos().front().magic, 1) << "it comes back as a magic goo";
+}
+
+TEST(WorldPlacement, NewBlobJoinsTheTwoNearestEvenBeyondReach) {
+  PairTest t;
+  t.hold(-49, -100, 4);
+  EXPECT_TRUE(t.world.TestPlacement(-49, -100));  // nearest 49, second 79
+  EXPECT_EQ(t.world.placement, 1);
+  EXPECT_EQ(t.world.anchorA, t.a);
+  EXPECT_EQ(t.world.anchorB, t.b);
+  t.world.towerTop = -100.0f;
+  t.world.DropGoo();
+  ASSERT_EQ(t.world.blobs().size(), 3u);
+  const Blob& blob = t.world.blobs().back();
+  EXPECT_EQ(blob.x, -49.0f);
+  EXPECT_EQ(blob.y, -100.0f);
+  EXPECT_EQ(blob.colorIndex, 4);
+  ASSERT_EQ(blob.links.size(), 2u);
+  EXPECT_EQ(blob.links[0]->b, t.b) << "the second-nearest is linked first";
+  EXPECT_EQ(blob.links[1]->b, t.a);
+  EXPECT_FLOAT_EQ(blob.links[0]->restLength, 79.0f * 2.0f);
+  EXPECT_EQ(t.world.lastBlob, &blob);
+  EXPECT_EQ(t.world.lastLink, nullptr);
+  EXPECT_EQ(t.world.goosUsed, 1);
+  EXPECT_TRUE(t.events.maxHeights.empty()) << "level with the top is no record";
+}
+
+TEST(WorldPlacement, NearestExactlyAtTheBoundsBuildsNothing) {
+  WorldTest t;
+  Blob* a = t.world.AddBlob(0, -100, 0, 0);
+  Blob* b = t.world.AddBlob(60, -100, 0, 0);
+  t.world.AddLink(a, b, 0);
+  t.hold(-50, -200);
+  EXPECT_TRUE(t.world.TestPlacement(-50, -100));  // nearest exactly at the reach, second at 110
+  EXPECT_EQ(t.world.placement, 0);
+  EXPECT_TRUE(t.world.TestPlacement(-10, -100));  // nearest exactly at the shortest, second 70
+  EXPECT_EQ(t.world.placement, 0);
+  EXPECT_TRUE(t.world.TestPlacement(-9, -100));  // second 69: still out
+  EXPECT_EQ(t.world.placement, 0);
+  EXPECT_TRUE(t.world.TestPlacement(-11, -100));
+  EXPECT_EQ(t.world.placement, 1);
+  t.world.DropGoo();
+  EXPECT_EQ(t.world.blobs().size(), 3u);
+}
+
+TEST(WorldPlacement, SecondInsideTheBoundsRescuesATooCloseNearest) {
+  PairTest t;
+  t.hold(0, -200);
+  EXPECT_TRUE(t.world.TestPlacement(-10, -100));  // nearest exactly 10, second 40
+  EXPECT_EQ(t.world.placement, 1);
+  EXPECT_TRUE(t.world.TestPlacement(0, -100));  // on top of a: second 30
+  EXPECT_EQ(t.world.placement, 1);
+}
+
+TEST(WorldPlacement, NeedsTwoBlobsWithinAThousand) {
+  WorldTest t;
+  t.world.AddBlob(0, -100, 0, 0);
+  t.world.AddBlob(2000, -100, 0, 0);
+  t.hold(-20, -100);
+  EXPECT_FALSE(t.world.TestPlacement(-20, -100));
+  EXPECT_EQ(t.world.placement, 0);
+}
+
+TEST(WorldPlacement, LinkLeftSoundsOnceWhenMovingBelowTheGround) {
+  PairTest t;
+  t.hold(-20, -100);
+  ASSERT_TRUE(t.world.TestPlacement(-20, -100));
+  ASSERT_EQ(t.world.placement, 1);
+  EXPECT_FALSE(t.world.TestPlacement(-20, 5));
+  EXPECT_FALSE(t.world.TestPlacement(-20, 30));
+  EXPECT_FALSE(t.world.TestPlacement(-20, 60));
+  EXPECT_EQ(t.events.count("linkleft.wav"), 1);
+  EXPECT_EQ(t.world.dropY, 60.0f);
+  EXPECT_TRUE(t.world.TestPlacement(-20, -100));
+  EXPECT_FALSE(t.world.TestPlacement(-20, 5));
+  EXPECT_EQ(t.events.count("linkleft.wav"), 2);
+}
+
+TEST(WorldPlacement, CriticalSizeWarningRepeatsEveryFiftyTests) {
+  PairTest t;
+  t.hold(-40, -100);
+  for (int i = 0; i < 60; ++i)
+    ASSERT_TRUE(t.world.TestPlacement(-40, -100));  // 1600 > 1250
+  EXPECT_EQ(t.events.count("critsize.wav"), 2);
+  EXPECT_EQ(t.world.critCountdown, 40);
+  // Placements well inside the reach only run the countdown down.
+  for (int i = 0; i < 40; ++i)
+    t.world.TestPlacement(-20, -100);
+  EXPECT_EQ(t.world.critCountdown, 0);
+  EXPECT_EQ(t.events.count("critsize.wav"), 2);
+  t.world.TestPlacement(-35, -100);  // 1225 is not above 1250
+  EXPECT_EQ(t.events.count("critsize.wav"), 2);
+  t.world.TestPlacement(-36, -100);
+  EXPECT_EQ(t.events.count("critsize.wav"), 3);
+}
+
+// ---- dropping ----
+
+TEST(WorldDrop, FailedDropTakesTheNextColourAndFalls) {
+  WorldTest t;
+  t.world.AddBlob(300, 0, 0, 0);  // grounded, so the goos move
+  t.world.colorCounter = 3;
+  t.hold(-50, -200, 1);
+  t.world.camera.zoom = 1.5f;
+  EXPECT_FALSE(t.world.TestPlacement(-50, -200));  // screen point: world (-33.3, -133.3)
+  t.world.DropGoo();
+  ASSERT_EQ(t.world.goos().size(), 1u);
+  const Goo& goo = t.world.goos().front();
+  EXPECT_FLOAT_EQ(goo.x, -50.0f / 1.5f);
+  EXPECT_FLOAT_EQ(goo.y, -200.0f / 1.5f);
+  EXPECT_EQ(goo.colorIndex, 3);
+  EXPECT_EQ(goo.vy, 0.0f);
+  EXPECT_EQ(goo.link, nullptr);
+  EXPECT_EQ(t.world.colorCounter, 4);
+  EXPECT_EQ(t.events.samples.back(), "drop4.wav");
+  EXPECT_EQ(t.world.camera.targetZoom, 1.0f) << "the view returns to the zoom of the pick";
+  EXPECT_EQ(t.world.goosUsed, 0);
+  const float y = goo.y;
+  t.world.MoveGoos();
+  EXPECT_EQ(goo.x, -50.0f / 1.5f);
+  EXPECT_FLOAT_EQ(goo.y, y + 0.15f);
+}
+
+TEST(WorldDrop, ColourCycleWrapsAfterFive) {
+  WorldTest t;
+  t.world.colorCounter = 4;
+  t.hold(0, -100);
+  t.world.DropGoo();
+  EXPECT_EQ(t.world.goos().back().colorIndex, 4);
+  EXPECT_EQ(t.world.colorCounter, 0);
+  EXPECT_EQ(t.events.samples.back(), "drop5.wav");
+}
+
+TEST(WorldDrop, KeyFormEndsTheCarry) {
+  PairTest t;
+  t.hold(-20, -100);
+  t.world.keyDrag = 2;
+  t.world.TestPlacement(-20, -100);
+  t.world.DropGoo(true);
+  EXPECT_EQ(t.world.keyDrag, 0);
+  EXPECT_EQ(t.world.blobs().size(), 3u);
+
+  t.hold(-20, -100);
+  t.world.keyDrag = 1;
+  t.world.AbandonHeldGoo();
+  EXPECT_EQ(t.world.holding, 0);
+  EXPECT_EQ(t.world.keyDrag, 0);
+  EXPECT_TRUE(t.world.goos().empty()) << "an abandoned goo is not put back";
+}
+
+TEST(WorldDrop, DropWithoutAGooOnlyResetsTheHand) {
+  PairTest t;
+  t.world.camera.savedZoom = 0.7f;
+  t.world.placement = 1;
+  t.world.anchorA = t.a;
+  t.world.anchorB = t.b;
+  t.world.DropGoo();
+  EXPECT_EQ(t.world.blobs().size(), 2u);
+  EXPECT_TRUE(t.world.goos().empty());
+  EXPECT_EQ(t.world.placement, 0);
+  EXPECT_EQ(t.world.camera.targetZoom, 0.7f);
+}
+
+// ---- undo ----
+
+TEST(WorldUndo, TakesBackOnlyTheLastPlacement) {
+  PairTest t;
+  t.world.ApplyForces();
+  t.hold(15, -125);
+  ASSERT_TRUE(t.world.TestPlacement(15, -125));
+  t.world.DropGoo();
+  t.world.ApplyForces();
+  t.hold(15, -150);
+  ASSERT_TRUE(t.world.TestPlacement(15, -150));
+  t.world.DropGoo();
+  ASSERT_EQ(t.world.blobs().size(), 4u);
+  ASSERT_EQ(t.world.links().size(), 5u);
+  EXPECT_EQ(t.world.recordStreak, 2);
+  EXPECT_EQ(t.world.goosUsed, 2);
+
+  t.world.UndoLastTurn();
+  EXPECT_EQ(t.world.blobs().size(), 3u);
+  EXPECT_EQ(t.world.links().size(), 3u);
+  EXPECT_EQ(t.world.recordStreak, 1);
+  EXPECT_EQ(t.world.goosUsed, 1);
+  EXPECT_EQ(t.world.lastBlob, nullptr);
+  EXPECT_EQ(t.world.magicUndone, 1);
+  EXPECT_EQ(t.world.blobs().back().y, -125.0f);
+  EXPECT_EQ(t.world.blobs().back().links.size(), 2u) << "no reference to the removed links";
+
+  t.world.UndoLastTurn();
+  EXPECT_EQ(t.world.blobs().size(), 3u) << "one level of undo only";
+  EXPECT_EQ(t.world.links().size(), 3u);
+  EXPECT_EQ(t.world.goosUsed, 1);
+  EXPECT_EQ(t.world.recordStreak, 0) << "the second undo only lowers the streak";
+  t.world.UndoLastTurn();
+  EXPECT_EQ(t.world.recordStreak, 0);
+}
+
+TEST(WorldUndo, BareLinkUndoDetachesItsClimbers) {
+  WorldTest t;
+  Blob* a = t.world.AddBlob(0, -100, 0, 0);
+  Blob* b = t.world.AddBlob(80, -100, 0, 0);
+  t.hold(40, -300);
+  ASSERT_TRUE(t.world.TestPlacement(40, -300));
+  t.world.DropGoo();
+  Link* link = t.world.lastLink;
+  ASSERT_NE(link, nullptr);
+  Goo climber;
+  climber.link = link;
+  climber.target = b;
+  climber.vy = 2.0f;
+  Goo* g = t.world.AddGoo(climber);
+  t.world.UndoLastTurn();
+  EXPECT_TRUE(t.world.links().empty());
+  EXPECT_TRUE(a->links.empty());
+  EXPECT_TRUE(b->links.empty());
+  EXPECT_EQ(g->link, nullptr);
+  EXPECT_EQ(g->vy, 0.0f);
+  EXPECT_EQ(t.world.goosUsed, 0);
+  EXPECT_EQ(t.world.lastLink, nullptr);
+}
+
+TEST(WorldUndo, RemovedBlobLeavesNoReferenceBehind) {
+  PairTest t;
+  t.hold(15, -125);
+  ASSERT_TRUE(t.world.TestPlacement(15, -125));
+  t.world.DropGoo();
+  Blob* added = t.world.lastBlob;
+  ASSERT_NE(added, nullptr);
+  Goo heading;
+  heading.link = added->links[0];
+  heading.target = added;
+  Goo* g = t.world.AddGoo(heading);
+  // A new goo held over the tower was tested against the new blob.
+  t.hold(15, -160);
+  ASSERT_TRUE(t.world.TestPlacement(15, -160));
+  ASSERT_EQ(t.world.anchorA, added);
+  t.world.SetKeyPointer(true, 15, -125);
+  t.world.UndoLastTurn();
+  EXPECT_EQ(g->target, nullptr);
+  EXPECT_EQ(g->link, nullptr);
+  EXPECT_EQ(t.world.anchorA, nullptr);
+  EXPECT_EQ(t.world.anchorB, nullptr);
+  EXPECT_EQ(t.world.placement, 0);
+  t.world.DropGoo();  // builds nothing: the goo returns
+  EXPECT_EQ(t.world.blobs().size(), 2u);
+  EXPECT_EQ(t.world.links().size(), 1u);
+  for (const Link& link : t.world.links()) {
+    EXPECT_NE(link.a, added);
+    EXPECT_NE(link.b, added);
+  }
+}
+
+TEST(WorldUndo, UndoneMagicBlobComesBackAsAMagicGoo) {
+  PairTest t;
+  t.world.AddBlob(300, 0, 0, 0);  // grounded, for the spawner
+  t.world.mode = 1;
+  t.world.gooLimit = 1;
+  t.world.colorCounter = 3;
+  t.hold(15, -125, 2, 1);
+  ASSERT_TRUE(t.world.TestPlacement(15, -125));
+  t.world.DropGoo();
+  ASSERT_EQ(t.world.blobs().back().magic, 1);
+  for (const Link* link : t.world.blobs().back().links)
+    EXPECT_EQ(link->frozen, 1);
+  t.world.MoveGoos();
+  EXPECT_TRUE(t.world.goos().empty()) << "the limit is used up";
+  t.world.UndoLastTurn();
+  t.world.MoveGoos();
+  ASSERT_EQ(t.world.goos().size(), 1u);
+  const Goo& goo = t.world.goos().front();
+  EXPECT_EQ(goo.magic, 1);
+  EXPECT_FLOAT_EQ(goo.y, -500.0f + 0.15f);  // spawned at -(W * 1000 / 480), then fell once
+  EXPECT_EQ(goo.colorIndex, 3);
+  EXPECT_EQ(t.world.colorCounter, 0) << "magic goos cycle through four colours";
+  EXPECT_EQ(t.world.lastBlobMagic, 0);
+}
+
+// ---- height records ----
+
+// Builds a column straight up from the pair, one blob 25 above the last, each a new record.
+struct ColumnTest : PairTest {
+  void placeRecord(int k) {
+    world.ApplyForces();  // measures the tower's top as a frame would
+    const auto y = static_cast<std::int16_t>(-100 - 25 * k);
+    hold(15, y);
+    ASSERT_TRUE(world.TestPlacement(15, y));
+    ASSERT_EQ(world.placement, 1) << k;
+    world.DropGoo();
+  }
+};
+
+TEST(WorldRecords, StreakBonusTable) {
+  ColumnTest t;
+  for (int k = 1; k <= 14; ++k)
+    t.placeRecord(k);
+  ASSERT_EQ(t.events.maxHeights.size(), 14u);
+  EXPECT_FLOAT_EQ(t.events.maxHeights[0].metres, 125.0f / 20.0f);
+  EXPECT_EQ(t.events.maxHeights[0].x, 15);
+  EXPECT_EQ(t.events.maxHeights[0].y, -125);
+  ASSERT_EQ(t.events.experience.size(), 7u);
+  const char* bonus[] = {"1", "2", "4", "6", "9", "1", "1"};
+  const int total[] = {1, 3, 7, 13, 22, 23, 24};
+  for (int i = 0; i < 7; ++i) {
+    EXPECT_EQ(t.events.experience[i].bonus, bonus[i]) << i;
+    EXPECT_EQ(t.events.experience[i].total, total[i]) << i;
+    EXPECT_EQ(t.events.experience[i].param, 8);
+  }
+  EXPECT_EQ(t.events.experience[0].y, -175) << "shown at the third record's blob";
+  EXPECT_EQ(t.world.experiencePoints, 24);
+  EXPECT_EQ(t.world.recordStreak, 14);
+}
+
+TEST(WorldRecords, UndoAndRepeatDoesNotPayTwice) {
+  ColumnTest t;
+  for (int k = 1; k <= 3; ++k)
+    t.placeRecord(k);
+  EXPECT_EQ(t.world.experiencePoints, 1);
+  t.world.UndoLastTurn();
+  EXPECT_EQ(t.world.recordStreak, 2);
+  t.placeRecord(3);
+  EXPECT_EQ(t.world.recordStreak, 3);
+  EXPECT_EQ(t.world.experiencePoints, 1);
+  EXPECT_EQ(t.events.experience.size(), 1u);
+  t.placeRecord(4);
+  t.placeRecord(5);
+  EXPECT_EQ(t.world.experiencePoints, 3);
+}
+
+TEST(WorldRecords, PlacementBelowTheTopEndsTheStreak) {
+  ColumnTest t;
+  for (int k = 1; k <= 2; ++k)
+    t.placeRecord(k);
+  t.world.ApplyForces();
+  t.hold(-20, -100);
+  ASSERT_TRUE(t.world.TestPlacement(-20, -100));
+  t.world.DropGoo();
+  EXPECT_EQ(t.world.recordStreak, 0);
+  EXPECT_EQ(t.world.recordMark, 0);
+  EXPECT_EQ(t.world.recordFlag, 0);
+  for (int k = 3; k <= 5; ++k)
+    t.placeRecord(k);
+  EXPECT_EQ(t.world.experiencePoints, 1) << "a new streak pays again from its third record";
+}
+
+// ---- identifiers for scripts ----
+
+TEST(WorldIds, FindBlobAcceptsOnlyLiveBlobs) {
+  PairTest t;
+  EXPECT_EQ(t.world.FindBlob(t.a->id), t.a);
+  EXPECT_EQ(t.world.FindBlob(t.b->id), t.b);
+  EXPECT_NE(t.a->id, t.b->id);
+  EXPECT_EQ(t.world.FindBlob(0), nullptr);
+  EXPECT_EQ(t.world.FindBlob(12345), nullptr);
+  t.hold(15, -125);
+  ASSERT_TRUE(t.world.TestPlacement(15, -125));
+  t.world.DropGoo();
+  const std::uint32_t id = t.world.lastBlob->id;
+  t.world.UndoLastTurn();
+  EXPECT_EQ(t.world.FindBlob(id), nullptr);
+  Blob* next = t.world.AddBlob(0, 0, 0, 0);
+  EXPECT_NE(next->id, id) << "ids are never reused";
+}
+
+}  // namespace
+}  // namespace game

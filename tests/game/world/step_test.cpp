@@ -1,0 +1,459 @@
+// The per-frame step: forces and springs, integration with ground contact, and the goos.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "world_fixture.h"
+
+namespace game {
+namespace {
+
+using testing::WorldTest;
+
+// ---- empty scene and the falling base ----
+
+TEST(WorldStep, EmptySceneStaysUngroundedAndSpawnsNothing) {
+  testing::RecordingEvents events;
+  World world(testing::smallConfig(), &events);
+  world.mode = kModeUnlimited;  // would spawn 50 goos if anything stood on the ground
+  for (int i = 0; i < 200; ++i)
+    world.Update();
+  EXPECT_EQ(world.towerTop, 0.0f);
+  EXPECT_EQ(world.grounded, 0);
+  EXPECT_TRUE(world.goos().empty());
+  EXPECT_TRUE(events.samples.empty());
+  EXPECT_EQ(events.enableCalls, 0);
+  EXPECT_EQ(events.ruleChecks, 200);
+  EXPECT_EQ(events.culminateBlobs, 0);
+  EXPECT_EQ(world.frameCount, 200u);
+}
+
+TEST(WorldStep, BaseFallsAndGoosAppearOnlyAfterItLands) {
+  WorldTest t;
+  t.world.mode = 1;
+  t.world.gooLimit = 10;
+  t.world.BuildBase(0, -200);
+  ASSERT_EQ(t.world.blobs().size(), 4u);
+  ASSERT_EQ(t.world.links().size(), 6u);
+  int landingFrame = 0;
+  for (int frame = 1; frame <= 200 && landingFrame == 0; ++frame) {
+    t.world.Update();
+    if (t.events.count("twdown.wav") > 0) {
+      landingFrame = frame;
+      EXPECT_EQ(t.world.grounded, 1);
+      EXPECT_EQ(t.world.goos().size(), 10u);
+      EXPECT_EQ(t.events.enableCalls, 1);
+    } else {
+      EXPECT_EQ(t.world.grounded, 0) << frame;
+      EXPECT_TRUE(t.world.goos().empty()) << frame;
+      EXPECT_EQ(t.events.enableCalls, 0);
+    }
+  }
+  // 200 units under a gravity of 0.15 per frame: about 52 frames.
+  EXPECT_GT(landingFrame, 40);
+  EXPECT_LT(landingFrame, 60);
+  // Both lower blobs land in the same frame; nothing more is heard once they rest.
+  EXPECT_EQ(t.events.count("twdown.wav"), 2);
+  for (int i = 0; i < 20; ++i)
+    t.world.Update();
+  EXPECT_EQ(t.events.count("twdown.wav"), 2);
+  EXPECT_EQ(t.events.enableCalls, 21);
+}
+
+TEST(WorldStep, BaseShapeAndLinkOrder) {
+  WorldTest t;
+  t.world.BuildBase(0, -200);
+  std::vector<const Blob*> b;
+  for (const Blob& blob : t.world.blobs())
+    b.push_back(&blob);
+  EXPECT_EQ(b[0]->x, 50.0f);
+  EXPECT_EQ(b[0]->y, -200.0f);
+  EXPECT_EQ(b[1]->x, -50.0f);
+  EXPECT_EQ(b[2]->x, 25.0f);
+  EXPECT_EQ(b[2]->y, -245.0f);
+  EXPECT_EQ(b[3]->x, -25.0f);
+  const int order[6][2] = {{1, 3}, {3, 2}, {2, 0}, {0, 1}, {0, 3}, {1, 2}};
+  int k = 0;
+  for (const Link& link : t.world.links()) {
+    EXPECT_EQ(link.a, b[order[k][0]]) << k;
+    EXPECT_EQ(link.b, b[order[k][1]]) << k;
+    EXPECT_EQ(link.colorIndex, 0);
+    EXPECT_EQ(link.frozen, 0);
+    ++k;
+  }
+  // Rest lengths are normalised to a 480-wide screen: twice the distance at W = 240.
+  EXPECT_FLOAT_EQ(t.world.links().front().restLength, 2.0f * std::hypot(25.0f, 45.0f));
+  EXPECT_EQ(b[0]->links.size(), 3u);
+  EXPECT_EQ(t.world.lastBlob, nullptr);
+}
+
+// ---- integration and forces ----
+
+TEST(WorldStep, GroundedBlobNeverMovesAgain) {
+  WorldTest t;
+  Blob* rest = t.world.AddBlob(10, 0, 0, 0);
+  Blob* flyer = t.world.AddBlob(40, -100, 0, 0);
+  t.world.AddLink(rest, flyer, 0);
+  flyer->y = -60;  // the link now pushes hard on both ends
+  rest->vx = 5.0f;
+  rest->vy = -30.0f;
+  t.world.wind.wind = 1.0f;
+  for (int i = 0; i < 100; ++i) {
+    t.world.Update();
+    ASSERT_EQ(rest->x, 10.0f) << i;
+    ASSERT_EQ(rest->y, 0.0f) << i;
+  }
+  EXPECT_NE(rest->vx, 0.0f) << "its speed keeps changing but is never applied";
+}
+
+TEST(WorldStep, BlobBelowTheGroundIsPutOntoIt) {
+  WorldTest t;
+  t.world.earth.setHeight(0, 10);
+  t.world.earth.setHeight(1, 10);
+  Blob* blob = t.world.AddBlob(5, 50, 0, 0);
+  t.world.Integrate();
+  EXPECT_EQ(blob->y, -10.0f);
+  EXPECT_EQ(blob->x, 5.0f);
+  EXPECT_TRUE(t.events.samples.empty()) << "only a landing from the air is heard";
+}
+
+TEST(WorldStep, FreeBlobDampsHorizontallyAndAcceleratesDownwards) {
+  WorldTest t;
+  Blob* blob = t.world.AddBlob(0, -30000, 0, 0);
+  blob->vx = 1.0f;
+  float vx = 1.0f;
+  float vy = 0.0f;
+  float x = 0.0f;
+  for (int i = 0; i < 100; ++i) {
+    t.world.ApplyForces();
+    t.world.Integrate();
+    vx *= 0.99f;
+    vy += t.world.constants().gravity;
+    x += vx;
+    ASSERT_EQ(blob->vx, vx) << i;
+    ASSERT_EQ(blob->vy, vy) << i;
+  }
+  EXPECT_NEAR(blob->vx, std::pow(0.99, 100), 1e-5);
+  EXPECT_NEAR(blob->vy, 15.0f, 1e-3);
+  EXPECT_EQ(blob->x, x);
+}
+
+TEST(WorldStep, WindIsAddedBeforeDamping) {
+  WorldTest t;
+  Blob* blob = t.world.AddBlob(0, -3000, 0, 0);
+  t.world.wind.wind = 0.02f;
+  t.world.ApplyForces();
+  EXPECT_FLOAT_EQ(blob->vx, 0.0198f);
+  t.world.ApplyForces();
+  EXPECT_FLOAT_EQ(blob->vx, (0.0198f + 0.02f) * 0.99f);
+}
+
+TEST(WorldStep, TowerTopIsTheHighestBlobAndNeverBelowZero) {
+  WorldTest t;
+  t.world.AddBlob(0, 40, 0, 0);
+  t.world.ApplyForces();
+  EXPECT_EQ(t.world.towerTop, 0.0f);
+  t.world.AddBlob(0, -70, 0, 0);
+  t.world.AddBlob(0, -20, 0, 0);
+  t.world.ApplyForces();
+  EXPECT_EQ(t.world.towerTop, -70.0f);
+  EXPECT_EQ(t.events.culminateHeight, 70.0f);
+  EXPECT_EQ(t.events.culminateBlobs, 3);
+  EXPECT_EQ(t.world.bestTop, 0.0f) << "bestTop follows only while grounded";
+  t.world.grounded = 1;
+  t.world.ApplyForces();
+  EXPECT_EQ(t.world.bestTop, -70.0f);
+}
+
+TEST(WorldSprings, StretchedLinkPullsBothEndsEqually) {
+  WorldTest t;
+  Blob* a = t.world.AddBlob(0, -500, 0, 0);
+  Blob* b = t.world.AddBlob(30, -500, 0, 0);
+  Link* link = t.world.AddLink(a, b, 0);
+  EXPECT_FLOAT_EQ(link->restLength, 60.0f);
+  b->x = 40.0f;
+  t.world.ApplyForces();
+  // d = 80 (normalised), s = (60 - 80) * 0.4 = -8, f = 240 * -8 / 480 = -4 along +x.
+  EXPECT_NEAR(b->vx, -4.0f, 1e-4);
+  EXPECT_NEAR(a->vx, 4.0f, 1e-4);
+  EXPECT_FLOAT_EQ(a->vy, 0.15f);
+  EXPECT_FLOAT_EQ(b->vy, 0.15f);
+}
+
+TEST(WorldSprings, FrozenLinksUseTheirOwnStiffness) {
+  WorldTest t;
+  Blob* a = t.world.AddBlob(0, -500, 0, 1);  // magic: the link is frozen
+  Blob* b = t.world.AddBlob(30, -500, 0, 0);
+  Link* link = t.world.AddLink(a, b, 0);
+  EXPECT_EQ(link->frozen, 1);
+  b->x = 40.0f;
+  t.world.ApplyForces();
+  EXPECT_NEAR(b->vx, -6.0f, 1e-4);  // s = -20 * 0.6
+
+  t.world.SetResistanceFactor(0.1f);
+  EXPECT_FLOAT_EQ(t.world.constants().linkStiffness, 0.1f);
+  EXPECT_FLOAT_EQ(t.world.constants().frozenLinkStiffness, 0.6f);
+}
+
+TEST(WorldSprings, LaterLinksSeeTheImpulsesOfEarlierOnes) {
+  WorldTest t;
+  Blob* a = t.world.AddBlob(0, -500, 0, 0);
+  Blob* b = t.world.AddBlob(30, -500, 0, 0);
+  Blob* c = t.world.AddBlob(60, -500, 0, 0);
+  t.world.AddLink(a, b, 0);
+  t.world.AddLink(b, c, 0);
+  b->x = 35.0f;  // stretches a-b, compresses b-c
+  t.world.ApplyForces();
+  // a-b first: b.vx = -(10 * 0.4 * 240 / 480) = -2; b-c then predicts b at 33.
+  const float sBC = (60.0f - 54.0f) * 0.4f;
+  EXPECT_NEAR(c->vx, sBC * 240.0f * 0.0020833334f, 1e-4);
+  EXPECT_NEAR(b->vx, -2.0f - sBC * 0.5f, 1e-4);
+  EXPECT_NEAR(a->vx, 2.0f, 1e-4);
+}
+
+TEST(WorldSprings, CoincidentEndsGiveNoForceInsteadOfNaN) {
+  WorldTest t;
+  Blob* a = t.world.AddBlob(0, -500, 0, 0);
+  Blob* b = t.world.AddBlob(20, -500, 0, 0);
+  t.world.AddLink(a, b, 0);
+  b->x = 0.0f;
+  for (int i = 0; i < 5; ++i) {
+    t.world.ApplyForces();
+    t.world.Integrate();
+  }
+  EXPECT_TRUE(std::isfinite(a->x) && std::isfinite(b->x));
+  EXPECT_TRUE(std::isfinite(a->vy) && std::isfinite(b->vy));
+  EXPECT_EQ(a->vx, 0.0f);
+}
+
+TEST(WorldSprings, LinkToItselfOrToNothingIsRefused) {
+  WorldTest t;
+  Blob* a = t.world.AddBlob(0, -500, 0, 0);
+  EXPECT_EQ(t.world.AddLink(a, a, 0), nullptr);
+  EXPECT_EQ(t.world.AddLink(a, nullptr, 0), nullptr);
+  EXPECT_TRUE(t.world.links().empty());
+  EXPECT_TRUE(a->links.empty());
+}
+
+// ---- goos ----
+
+// A grounded blob at `baseX` so that MoveGoos runs; gooLimit 0 keeps the spawner quiet.
+struct GooTest : WorldTest {
+  GooTest() { base = world.AddBlob(200, 0, 0, 0); }
+  Goo& addGoo(float x, float y) {
+    Goo goo;
+    goo.x = x;
+    goo.y = y;
+    return *world.AddGoo(goo);
+  }
+  Blob* base;
+};
+
+TEST(WorldGoos, GooPushedOffItsLinkFallsStraightDown) {
+  GooTest t;
+  Blob* a = t.world.AddBlob(0, 0, 0, 0);
+  Blob* b = t.world.AddBlob(0, -100, 0, 0);
+  Link* link = t.world.AddLink(a, b, 0);
+  Goo& goo = t.addGoo(0, -50);
+  goo.link = link;
+  goo.target = b;
+  t.world.MoveGoos();
+  EXPECT_EQ(goo.y, -51.0f) << "one climb unit along the link";
+  EXPECT_EQ(goo.link, link);
+
+  goo.x = 7.0f;  // 7 off the line: within R = 8, keeps climbing
+  t.world.MoveGoos();
+  EXPECT_EQ(goo.link, link);
+  EXPECT_LT(goo.x, 7.0f);
+
+  goo.x = 9.0f;  // 9 off the line: beyond R
+  goo.vy = 3.0f;
+  t.world.MoveGoos();
+  EXPECT_EQ(goo.link, nullptr);
+  EXPECT_EQ(goo.vy, 0.0f);
+  const float y = goo.y;
+  t.world.MoveGoos();
+  EXPECT_EQ(goo.x, 9.0f);
+  EXPECT_FLOAT_EQ(goo.y, y + 0.15f);
+  EXPECT_EQ(goo.pulse, 4);
+  t.world.MoveGoos();
+  EXPECT_FLOAT_EQ(goo.y, y + 0.45f);
+}
+
+TEST(WorldGoos, ArrivingGooHeadsForTheHighestNeighbour) {
+  GooTest t;
+  Blob* target = t.world.AddBlob(0, -40, 0, 0);
+  Blob* low = t.world.AddBlob(-20, -50, 0, 0);
+  Blob* high1 = t.world.AddBlob(20, -80, 0, 0);
+  Blob* high2 = t.world.AddBlob(40, -80, 0, 0);
+  Link* toLow = t.world.AddLink(target, low, 0);
+  Link* toHigh1 = t.world.AddLink(high1, target, 0);
+  t.world.AddLink(target, high2, 0);
+  Goo& goo = t.addGoo(0.5f, -40);
+  goo.link = toLow;
+  goo.target = target;
+  t.world.MoveGoos();
+  EXPECT_EQ(goo.link, toHigh1) << "the first of two equally high neighbours wins";
+  EXPECT_EQ(goo.target, high1);
+  EXPECT_EQ(goo.x, 0.5f) << "choosing takes the frame";
+}
+
+TEST(WorldGoos, GooAtABlobWithNoLinkAboveKeepsItsPlace) {
+  GooTest t;
+  Blob* target = t.world.AddBlob(0, -40, 0, 0);
+  Blob* deep = t.world.AddBlob(0, 150, 0, 0);
+  Link* link = t.world.AddLink(target, deep, 0);
+  Goo& goo = t.addGoo(0, -40);
+  goo.link = link;
+  goo.target = target;
+  for (int i = 0; i < 3; ++i)
+    t.world.MoveGoos();
+  EXPECT_EQ(goo.link, link);
+  EXPECT_EQ(goo.target, target);
+  EXPECT_EQ(goo.x, 0.0f);
+  EXPECT_EQ(goo.y, -40.0f);
+}
+
+TEST(WorldGoos, FallingGooLandsWithItsColoursSample) {
+  GooTest t;
+  Goo& goo = t.addGoo(0, -1);
+  goo.colorIndex = 3;
+  goo.vy = 2.0f;
+  t.world.MoveGoos();
+  EXPECT_EQ(goo.y, 0.0f);
+  EXPECT_EQ(t.events.samples, std::vector<std::string>{"googround4.wav"});
+  t.world.MoveGoos();
+  EXPECT_EQ(t.events.samples.size(), 1u) << "a goo on the ground walks silently";
+}
+
+TEST(WorldGoos, GooWalksToTheBaseAndClimbsOn) {
+  GooTest t;
+  Blob* up = t.world.AddBlob(200, -30, 0, 0);
+  Link* link = t.world.AddLink(t.base, up, 0);
+  Goo& goo = t.addGoo(190, 0);
+  t.world.MoveGoos();
+  EXPECT_EQ(goo.x, 190.5f);
+  EXPECT_EQ(goo.y, 0.0f);
+  EXPECT_EQ(goo.link, nullptr);
+  for (int i = 0; i < 18; ++i)
+    t.world.MoveGoos();
+  EXPECT_EQ(goo.x, 199.5f);
+  EXPECT_EQ(goo.link, nullptr) << "exactly 1.0 away is not yet at the base";
+  t.world.MoveGoos();  // within 1.0 of the base: takes its only link, still steps
+  EXPECT_EQ(goo.link, link);
+  EXPECT_EQ(goo.target, up);
+  EXPECT_EQ(goo.x, 200.0f);
+  t.world.MoveGoos();
+  EXPECT_LT(goo.y, 0.0f) << "climbing up towards the upper blob";
+}
+
+TEST(WorldGoos, GooPassesALinklessBaseBlob) {
+  GooTest t;
+  Goo& goo = t.addGoo(199.8f, 0);
+  t.world.MoveGoos();
+  EXPECT_EQ(goo.link, nullptr);
+  EXPECT_FLOAT_EQ(goo.x, 200.3f);
+}
+
+TEST(WorldGoos, PulseFollowsListPositionAndFrameCount) {
+  GooTest t;
+  Goo& first = t.addGoo(0, 0);
+  Goo& second = t.addGoo(50, 0);
+  const int expected[6][2] = {{2, 1}, {2, 1}, {1, 0}, {1, 0}, {0, 1}, {0, 1}};
+  for (int f = 0; f < 6; ++f) {
+    t.world.frameCount = static_cast<std::uint32_t>(f);
+    t.world.MoveGoos();
+    EXPECT_EQ(first.pulse, expected[f][0]) << f;
+    EXPECT_EQ(second.pulse, expected[f][1]) << f;
+  }
+}
+
+TEST(WorldGoos, UnlimitedModeKeepsFiftyFreeGoos) {
+  GooTest t;
+  t.world.mode = kModeUnlimited;
+  t.world.goosUsed = 1000;
+  t.world.MoveGoos();
+  ASSERT_EQ(t.world.goos().size(), 50u);
+  std::uint16_t color = 0;
+  for (const Goo& goo : t.world.goos()) {
+    EXPECT_GE(goo.x, -120.0f);
+    EXPECT_LE(goo.x, 120.0f);
+    EXPECT_LE(goo.y, -499.0f);
+    EXPECT_GE(goo.y, -1500.0f);
+    EXPECT_EQ(goo.colorIndex, color);
+    EXPECT_EQ(goo.magic, 0);
+    color = static_cast<std::uint16_t>((color + 1) % 5);
+  }
+  const Goo& any = t.world.goos().front();
+  t.world.holding = 0;
+  ASSERT_TRUE(t.world.PickGoo(static_cast<std::int16_t>(any.x), static_cast<std::int16_t>(any.y)));
+  t.world.MoveGoos();
+  EXPECT_EQ(t.world.goos().size(), 50u);
+}
+
+TEST(WorldGoos, OtherModesNeverExceedTheGooLimit) {
+  GooTest t;
+  t.world.mode = 1;
+  t.world.gooLimit = 7;
+  t.world.goosUsed = 2;
+  t.world.holding = 1;
+  t.world.MoveGoos();
+  EXPECT_EQ(t.world.goos().size(), 4u);
+  t.world.holding = 0;
+  t.world.MoveGoos();
+  EXPECT_EQ(t.world.goos().size(), 5u);
+  t.world.goosUsed = 10;
+  t.world.MoveGoos();
+  EXPECT_EQ(t.world.goos().size(), 5u) << "goos already out are not taken back";
+}
+
+TEST(WorldGoos, NoGooLimitNoGoos) {
+  GooTest t;
+  t.world.mode = 2;
+  for (int i = 0; i < 10; ++i)
+    t.world.Update();
+  EXPECT_TRUE(t.world.goos().empty());
+}
+
+TEST(WorldGoos, DemoSceneHasNoGoosAndNoSounds) {
+  testing::RecordingEvents events;
+  World demo(testing::smallConfig(true), &events);
+  demo.mode = kModeUnlimited;
+  demo.AddBlob(0, -100, 0, 0);
+  for (int i = 0; i < 100; ++i)
+    demo.Update();
+  EXPECT_TRUE(demo.goos().empty());
+  EXPECT_TRUE(events.samples.empty());
+  EXPECT_EQ(events.ruleChecks, 0);
+  EXPECT_EQ(events.culminateCalls, 0);
+  EXPECT_EQ(demo.blobs().front().y, 0.0f) << "the demo world still moves";
+}
+
+TEST(WorldGoos, HoverGooIsTheClosestUnderAVisiblePointer) {
+  GooTest t;
+  t.addGoo(10, -100);
+  Goo& near = t.addGoo(-4, -98);
+  t.addGoo(60, -100);
+  t.world.SetKeyPointer(true, 0, -100);
+  t.world.MoveGoos();
+  EXPECT_EQ(t.world.hoverGoo, &near);
+  t.world.SetKeyPointer(false, 60, -100);
+  t.world.MoveGoos();
+  EXPECT_EQ(t.world.hoverGoo, &near) << "a hidden pointer keeps the hover goo";
+  t.world.SetKeyPointer(true, 500, -100);
+  t.world.MoveGoos();
+  EXPECT_EQ(t.world.hoverGoo, nullptr);
+  t.world.SetKeyPointer(true, 0, -100);
+  t.world.keyDrag = 1;
+  t.world.MoveGoos();
+  EXPECT_EQ(t.world.hoverGoo, nullptr) << "none while a goo is carried with the keys";
+  t.world.keyDrag = 0;
+  t.world.MoveGoos();
+  ASSERT_EQ(t.world.hoverGoo, &near);
+  ASSERT_TRUE(t.world.PickGoo(-20, -96));
+  EXPECT_EQ(t.world.goos().size(), 2u);
+  EXPECT_EQ(t.world.hoverGoo, nullptr) << "picking it clears the reference";
+}
+
+}  // namespace
+}  // namespace game
