@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench fuzz format clean
 
 all: build
 
@@ -26,6 +26,20 @@ test: build
 bench: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2 || exit 1; done
+
+# libFuzzer with AddressSanitizer and UBSan over every fuzz target, FUZZ_SECONDS each (clang).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_FUZZ=ON \
+	  -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link" >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets -- --no-print-directory
+	@for t in $(FUZZ_BUILD)/fuzz/fuzz_*_seeds; do \
+	  name=$$(basename $$t _seeds); corpus=$(FUZZ_BUILD)/corpus/$$name; \
+	  $$t --write-seeds $$corpus && \
+	  $(FUZZ_BUILD)/fuzz/$$name $$corpus -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ || exit 1; \
+	done
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

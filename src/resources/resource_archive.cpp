@@ -72,6 +72,15 @@ ResourceArchive::Entry* ResourceArchive::find(std::string_view name) {
   return const_cast<Entry*>(static_cast<const ResourceArchive*>(this)->find(name));
 }
 
+// Sizes that a real entry can have: its stream lies inside the file, and zlib can't expand a
+// stream more than about 1032 times. Checked before the output buffer is allocated, so a
+// damaged size field can't make the archive ask for gigabytes.
+bool ResourceArchive::plausible(const Entry& entry, std::uint32_t stored) const {
+  const std::uint64_t dataAt = entry.offset + 8;
+  const std::uint64_t limit = std::min<std::uint64_t>(endOffset_, file_->sizeBytes());
+  return dataAt <= limit && stored <= limit - dataAt && plausibleSizes(stored, entry.size);
+}
+
 bool ResourceArchive::read(const Entry& entry, std::byte* out) {
   std::array<std::byte, 8> sizes{};
   if (!file_ || file_->readAt(entry.offset, sizes) != sizes.size()) return false;
@@ -98,7 +107,7 @@ const std::byte* ResourceArchive::Get(std::string_view name, std::uint32_t* size
   if (!entry->data) {
     std::array<std::byte, 4> storedRaw{};
     if (!file_ || file_->readAt(entry->offset, storedRaw) != storedRaw.size() ||
-        !plausibleSizes(readU32(storedRaw.data()), entry->size)) {
+        !plausible(*entry, readU32(storedRaw.data()))) {
       return nullptr;
     }
     auto buffer = std::make_unique<std::byte[]>(static_cast<std::size_t>(entry->size) + 1);
@@ -122,7 +131,7 @@ bool ResourceArchive::Copy(std::string_view name, std::vector<std::byte>& out,
   if (entry == nullptr) return false;
   std::array<std::byte, 4> storedRaw{};
   if (!file_ || file_->readAt(entry->offset, storedRaw) != storedRaw.size() ||
-      !plausibleSizes(readU32(storedRaw.data()), entry->size)) {
+      !plausible(*entry, readU32(storedRaw.data()))) {
     return false;
   }
   std::vector<std::byte> buffer(static_cast<std::size_t>(entry->size) + 1);

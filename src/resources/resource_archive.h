@@ -73,6 +73,8 @@ class ResourceArchive {
 
   const Entry* find(std::string_view name) const;
   Entry* find(std::string_view name);
+  /// True when the entry's stored size S fits the file and its U can come from S bytes.
+  bool plausible(const Entry& entry, std::uint32_t stored) const;
   /// Reads and decompresses entry into out (capacity U + 1); false on any mismatch.
   bool read(const Entry& entry, std::byte* out);
 

@@ -76,6 +76,7 @@ void PalettePicture::Release() {
   pixels_.clear();
   rows_.shrink_to_fit();
   pixels_.shrink_to_fit();
+  allBlack_ = false;
   setSize(0, 0);
 }
 
@@ -132,12 +133,21 @@ bool PalettePicture::loadTga(std::span<const std::byte> bytes) {
   const int bits = static_cast<std::uint8_t>(bytes[16]);
   const bool topFirst = (static_cast<std::uint8_t>(bytes[17]) & 0x20) != 0;
   const std::size_t count = static_cast<std::size_t>(w) * h;
-  std::vector<std::uint16_t> pixels(count, 0);
-  if (bits == 16 || bits == 24 || bits == 32) {
+  if (bits != 16 && bits != 24 && bits != 32) {
+    // Other depths give a black picture of the header's size. It is drawn as a fill, so a
+    // header claiming 65535 x 65535 pixels costs no memory.
+    allBlack_ = true;
+    setSize(static_cast<std::uint16_t>(w), static_cast<std::uint16_t>(h));
+    return true;
+  }
+  std::vector<std::uint16_t> pixels;
+  {
     const std::size_t start =
         kTgaHeaderBytes + idLength + (colourMapType != 0 ? mapEntries * ((mapBits + 7) / 8) : 0);
     const std::size_t bpp = static_cast<std::size_t>(bits) / 8;
+    // The pixel data must all be there before any memory is taken for them.
     if (start > bytes.size() || (bytes.size() - start) / bpp < count) return false;
+    pixels.assign(count, 0);
     for (int row = 0; row < h; ++row) {
       const int target = topFirst ? row : h - 1 - row;
       for (int col = 0; col < w; ++col) {
@@ -167,6 +177,15 @@ bool PalettePicture::loadTga(std::span<const std::byte> bytes) {
 
 void PalettePicture::Draw(Surface& surface, int x, int y, const Box* clip,
                           std::uint32_t /*timeMs*/) const {
+  if (allBlack_) {
+    DrawRegion region;
+    if (!computeDrawRegion(surface, x, y, width(), height(), clip, region)) return;
+    for (int py = region.top; py < region.bottom; ++py) {
+      std::fill(surface.pixels + py * surface.width + region.left,
+                surface.pixels + py * surface.width + region.right, std::uint16_t{0});
+    }
+    return;
+  }
   if (!pixels_.empty()) {
     DrawRegion region;
     if (!computeDrawRegion(surface, x, y, width(), height(), clip, region)) return;

@@ -46,6 +46,7 @@ class PalettePicture final : public Picture {
   std::vector<std::uint16_t> palette_;
   std::vector<std::byte> rows_;        // .spr row data
   std::vector<std::uint16_t> pixels_;  // converted .tga
+  bool allBlack_ = false;  // a .tga of a depth we don't read: black, without pixel memory
 };
 
 }  // namespace gfx
