@@ -411,6 +411,22 @@ TEST(WorldUndo, UndoneMagicBlobComesBackAsAMagicGoo) {
   EXPECT_EQ(t.world.lastBlobMagic, 0);
 }
 
+TEST(WorldUndo, UndoneOrdinaryBlobIsReplacedByAnOrdinaryGoo) {
+  PairTest t;
+  t.world.AddBlob(300, 0, 0, 0);
+  t.world.mode = 1;
+  t.world.gooLimit = 3;
+  t.hold(15, -125);
+  ASSERT_TRUE(t.world.TestPlacement(15, -125));
+  t.world.DropGoo();
+  t.world.UndoLastTurn();
+  EXPECT_EQ(t.world.magicUndone, 1);
+  t.world.MoveGoos();
+  ASSERT_EQ(t.world.goos().size(), 3u);
+  for (const Goo& goo : t.world.goos())
+    EXPECT_EQ(goo.magic, 0);
+}
+
 // ---- height records ----
 
 // Builds a column straight up from the pair, one blob 25 above the last, each a new record.
@@ -436,12 +452,13 @@ TEST(WorldRecords, StreakBonusTable) {
   ASSERT_EQ(t.events.experience.size(), 7u);
   const char* bonus[] = {"1", "2", "4", "6", "9", "1", "1"};
   const int total[] = {1, 3, 7, 13, 22, 23, 24};
+  const int record[] = {3, 5, 7, 9, 12, 13, 14};
   for (int i = 0; i < 7; ++i) {
     EXPECT_EQ(t.events.experience[i].bonus, bonus[i]) << i;
     EXPECT_EQ(t.events.experience[i].total, total[i]) << i;
     EXPECT_EQ(t.events.experience[i].param, 8);
+    EXPECT_EQ(t.events.experience[i].y, -100 - 25 * record[i]) << "paid at record " << record[i];
   }
-  EXPECT_EQ(t.events.experience[0].y, -175) << "shown at the third record's blob";
   EXPECT_EQ(t.world.experiencePoints, 24);
   EXPECT_EQ(t.world.recordStreak, 14);
 }
@@ -476,6 +493,24 @@ TEST(WorldRecords, PlacementBelowTheTopEndsTheStreak) {
   for (int k = 3; k <= 5; ++k)
     t.placeRecord(k);
   EXPECT_EQ(t.world.experiencePoints, 1) << "a new streak pays again from its third record";
+}
+
+TEST(WorldRecords, UndoAfterALinkLowersTheStreakOnlyFromTheSecondCall) {
+  ColumnTest t;
+  for (int k = 1; k <= 2; ++k)
+    t.placeRecord(k);
+  Blob* far = t.world.AddBlob(-80, -100, 0, 0);  // not joined to a: a bare link is possible
+  t.hold(-40, -100);
+  ASSERT_TRUE(t.world.TestPlacement(-40, -100));
+  ASSERT_EQ(t.world.placement, 2);
+  t.world.DropGoo();
+  EXPECT_EQ(t.world.recordFlag, 0);
+  EXPECT_EQ(t.world.recordStreak, 2) << "a link keeps the streak";
+  t.world.UndoLastTurn();
+  EXPECT_TRUE(far->links.empty());
+  EXPECT_EQ(t.world.recordStreak, 2);
+  t.world.UndoLastTurn();
+  EXPECT_EQ(t.world.recordStreak, 1);
 }
 
 // ---- identifiers for scripts ----

@@ -289,13 +289,13 @@ TEST(WorldGoos, ArrivingGooHeadsForTheHighestNeighbour) {
   Link* toLow = t.world.AddLink(target, low, 0);
   Link* toHigh1 = t.world.AddLink(high1, target, 0);
   t.world.AddLink(target, high2, 0);
-  Goo& goo = t.addGoo(0.5f, -40);
+  Goo& goo = t.addGoo(1.0f, -40);  // |dx| + |dy| of exactly one climb unit counts as arrived
   goo.link = toLow;
   goo.target = target;
   t.world.MoveGoos();
   EXPECT_EQ(goo.link, toHigh1) << "the first of two equally high neighbours wins";
   EXPECT_EQ(goo.target, high1);
-  EXPECT_EQ(goo.x, 0.5f) << "choosing takes the frame";
+  EXPECT_EQ(goo.x, 1.0f) << "choosing takes the frame";
 }
 
 TEST(WorldGoos, GooAtABlobWithNoLinkAboveKeepsItsPlace) {
