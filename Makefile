@@ -32,7 +32,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_FUZZ=ON \
-	  -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link" >/dev/null
+	  -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined" >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets -- --no-print-directory
 	@for t in $(FUZZ_BUILD)/fuzz/fuzz_*_seeds; do \
 	  name=$$(basename $$t _seeds); corpus=$(FUZZ_BUILD)/corpus/$$name; \
