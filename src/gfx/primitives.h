@@ -42,7 +42,8 @@ bool ClipSegment(int& x1, int& y1, int& x2, int& y2, int left, int top, int righ
 void DrawLine(Surface& s, int x1, int y1, int x2, int y2, std::uint16_t colour);
 
 /// The same walk over the unclipped segment; each pixel is written only if it lies strictly
-/// inside the bounds (left < x < left + width and top < y < top + height).
+/// inside the bounds (left < x < left + width and top < y < top + height). The walk costs the
+/// whole segment's length, so it is meant for short strokes such as the cross-hair's.
 void DrawLineClipped(Surface& s, int x1, int y1, int x2, int y2, std::uint16_t colour);
 
 /// Cross-hair with arms of size / 2 pixels either side of the centre; two pixels thick on a

@@ -1,6 +1,7 @@
 // The segment clipper: both ends inside are kept; otherwise each outside end moves to the nearest
 // crossing of the segment's line with an edge of the rectangle, computed in single precision.
 #include <algorithm>
+#include <cstdint>
 
 #include "gfx/primitives.h"
 
@@ -15,8 +16,10 @@ bool inside(int x, int y, int left, int top, int right, int bottom) {
   return x >= left && x <= right && y >= top && y <= bottom;
 }
 
-float distance2(const Crossing& c, int x, int y) {
-  const float dx = c.x - static_cast<float>(x), dy = c.y - static_cast<float>(y);
+// Squared distance in double precision: for end points far outside, neighbouring crossings
+// would be indistinguishable in single precision.
+double distance2(const Crossing& c, int x, int y) {
+  const double dx = static_cast<double>(c.x) - x, dy = static_cast<double>(c.y) - y;
   return dx * dx + dy * dy;
 }
 
@@ -36,7 +39,9 @@ bool ClipSegment(int& x1, int& y1, int& x2, int& y2, int left, int top, int righ
   }
 
   const float fx1 = static_cast<float>(x1), fy1 = static_cast<float>(y1);
-  const float dx = static_cast<float>(x2 - x1), dy = static_cast<float>(y2 - y1);
+  // The differences are taken wide: end points far apart on either side must not wrap.
+  const float dx = static_cast<float>(static_cast<std::int64_t>(x2) - x1);
+  const float dy = static_cast<float>(static_cast<std::int64_t>(y2) - y1);
   const float minX = static_cast<float>(std::min(x1, x2)),
               maxX = static_cast<float>(std::max(x1, x2));
   const float minY = static_cast<float>(std::min(y1, y2)),

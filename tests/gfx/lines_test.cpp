@@ -77,6 +77,10 @@ TEST(ClipSegment, KeepsInsideCutsOutsideAndRefusesMisses) {
 
   s = {-10, 0, -1, 9};  // wholly left
   EXPECT_FALSE(clip(s));
+
+  s = {-2000000000, 4, 2000000000, 4};  // ends too far apart for a 32-bit difference
+  EXPECT_TRUE(clip(s));
+  EXPECT_EQ(s, (Segment{0, 4, 9, 4}));
 }
 
 TEST(DrawLine, IsFourConnected) {
