@@ -21,7 +21,7 @@ void World::ClearLists() {
   placement = 0;
 }
 
-void World::ResetConstruction() {
+void World::ResetConstruction(bool keepExperience) {
   holding = 0;
   keyDrag = 0;
   placement = 0;
@@ -36,7 +36,7 @@ void World::ResetConstruction() {
   recordStreak = 0;
   recordMark = 0;
   recordFlag = 0;
-  experiencePoints = 0;
+  if (!keepExperience) experiencePoints = 0;
   grounded = 0;
   bestTop = 0.0f;
   frameInSecond = 0;

@@ -105,7 +105,9 @@ class World {
   /// Empties the three lists and clears every reference into them.
   void ClearLists();
   /// Resets the construction state for a new game (holding, placement, streaks, counters...).
-  void ResetConstruction();
+  /// Experience points are cleared too unless keepExperience (the next level of a relay keeps
+  /// them). Wind, colour counter and frame count are left as they are.
+  void ResetConstruction(bool keepExperience = false);
   /// Overrides the link stiffness (script SetResistanceFactor); frozen stiffness becomes 0.6.
   void SetResistanceFactor(float value);
   /// Where the key pointer is (screen point relative to the scene) and whether it is shown;

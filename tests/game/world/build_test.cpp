@@ -513,6 +513,46 @@ TEST(WorldRecords, UndoAfterALinkLowersTheStreakOnlyFromTheSecondCall) {
   EXPECT_EQ(t.world.recordStreak, 1);
 }
 
+// ---- a new game ----
+
+TEST(WorldNewGame, ClearingAfterPlayLeavesNoReferenceAndStartsAgain) {
+  ColumnTest t;
+  t.world.mode = 1;
+  t.world.gooLimit = 20;
+  for (int k = 1; k <= 3; ++k)
+    t.placeRecord(k);
+  t.hold(15, -300);
+  ASSERT_TRUE(t.world.TestPlacement(15, -300));
+  t.world.SetKeyPointer(true, 0, -100);
+  t.world.AddBlob(300, 0, 0, 0);
+  Goo near;
+  near.y = -100;
+  t.world.AddGoo(near);
+  t.world.MoveGoos();
+  ASSERT_NE(t.world.hoverGoo, nullptr);
+
+  t.world.ClearLists();
+  t.world.ResetConstruction(true);
+  EXPECT_EQ(t.world.experiencePoints, 1) << "kept for the next relay level";
+  EXPECT_EQ(t.world.hoverGoo, nullptr);
+  EXPECT_EQ(t.world.anchorA, nullptr);
+  EXPECT_EQ(t.world.lastBlob, nullptr);
+  EXPECT_EQ(t.world.holding, 0);
+  EXPECT_EQ(t.world.recordStreak, 0);
+  EXPECT_EQ(t.world.goosUsed, 0);
+  t.world.ResetConstruction();
+  EXPECT_EQ(t.world.experiencePoints, 0);
+
+  t.world.BuildBase(0, -200);
+  for (int i = 0; i < 80; ++i)
+    t.world.Update();
+  EXPECT_EQ(t.world.grounded, 1);
+  EXPECT_EQ(t.world.goos().size(), 20u);
+  t.world.UndoLastTurn();  // nothing to take back in a fresh game
+  EXPECT_EQ(t.world.blobs().size(), 4u);
+  EXPECT_EQ(t.world.goosUsed, 0);
+}
+
 // ---- identifiers for scripts ----
 
 TEST(WorldIds, FindBlobAcceptsOnlyLiveBlobs) {
