@@ -29,6 +29,14 @@ class PlayerScene {
   virtual int cellRadius() const = 0;
   /// True while a goo hovers under the pointer or is carried with the keys.
   virtual bool carriesGoo() const = 0;
+
+  /// Where the key pointer is (screen point) and whether it is shown, before each frame's
+  /// update: the scene finds the goo under it.
+  virtual void PointerMoved(bool visible, int x, int y) {
+    (void)visible;
+    (void)x;
+    (void)y;
+  }
 };
 
 }  // namespace game

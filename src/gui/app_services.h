@@ -52,6 +52,11 @@ class AppServices {
   virtual void SetKeyPointerShown(bool shown) = 0;
   /// Ends the main loop after the current pass.
   virtual void RequestQuit() = 0;
+  /// Sets the key pointer's step unit; resetRepeat also restarts its acceleration.
+  virtual void SetKeyPointerUnit(int unit, bool resetRepeat) {
+    (void)unit;
+    (void)resetRepeat;
+  }
 
   /// Shows the modal message form formName with the script scriptName over the current screen
   /// and waits, drawing frames, for the script's answer, at most timeoutMs (0: no limit).

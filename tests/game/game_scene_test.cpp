@@ -1,0 +1,282 @@
+// The game scene as a control: what stylus and keys do to its world, the toolbar and the demo
+// scene that take no input, the samples, the decoration functions and the texts it updates.
+#include "game/game_scene.h"
+
+#include <gtest/gtest.h>
+
+#include "gfx/fonts/font_registry.h"
+#include "gui/form.h"
+#include "gui/label.h"
+#include "resources/resource_archive.h"
+#include "script/host.h"
+#include "script/native_registry.h"
+#include "script/variable_table.h"
+
+namespace game {
+namespace {
+
+class FakeApp final : public gui::AppServices, public script::Host {
+ public:
+  gui::Form* FindForm(std::string_view) const override { return nullptr; }
+  void SwitchForm(std::string_view name) override { switched.emplace_back(name); }
+  resources::ResourceArchive& archive() override { return archive_; }
+  script::VariableTable& variables() override { return variables_; }
+  script::NativeRegistry& natives() override { return natives_; }
+  script::Host& scriptHost() override { return *this; }
+  gfx::FontRegistry& fonts() override { return fonts_; }
+  sound::SoundSystem* sound() override { return nullptr; }
+  void SetKeyPointerShown(bool) override {}
+  void RequestQuit() override {}
+  void SetKeyPointerUnit(int unit, bool resetRepeat) override {
+    units.push_back(resetRepeat ? -unit : unit);
+  }
+  int RunMessageForm(std::string_view name, std::string_view, std::uint32_t) override {
+    messages.emplace_back(name);
+    return answer;
+  }
+  void ShowMessage(std::string_view text, std::string_view caption) override {
+    boxes.push_back(std::string(caption) + ": " + std::string(text));
+  }
+
+  std::vector<std::string> switched, messages, boxes;
+  std::vector<int> units;
+  int answer = 0;
+  script::VariableTable variables_;
+
+ private:
+  resources::ResourceArchive archive_;
+  script::NativeRegistry natives_;
+  gfx::FontRegistry fonts_;
+};
+
+class RecordingSound final : public SceneSound {
+ public:
+  void LoadSamples(std::span<const std::string> names) override {
+    loaded.assign(names.begin(), names.end());
+  }
+  void PlaySample(std::string_view name) override { played.emplace_back(name); }
+  void PlaySong(std::string_view name) override { songs.emplace_back(name); }
+  std::vector<std::string> loaded, played, songs;
+};
+
+// A toolbar strip at the top of the game form.
+struct Strip : gui::Control {
+  Strip(gui::Form* parent, int h) : Control("iToolBar", parent) {
+    width = 240;
+    height = static_cast<std::uint16_t>(h);
+  }
+  void Paint(gfx::Surface&, int, int, const gfx::Box*, std::uint32_t) override {}
+  void StylusDown(int, int) override {}
+  void StylusUp(int, int) override {}
+  void StylusMove(int, int) override {}
+};
+
+class Scene : public ::testing::Test {
+ protected:
+  Scene() : form("GameForm", nullptr) {
+    for (const auto& [name, value] :
+         std::vector<std::pair<const char*, const char*>>{{"RES_X", "240"},
+                                                          {"CELL_RADIUS1", "8"},
+                                                          {"CELL_RADIUS2", "6"},
+                                                          {"LINK_SIZE", "2"},
+                                                          {"CELL_DYN_RADIUS", "4"},
+                                                          {"MOUNTS_HEIGHT", "2"}}) {
+      app.variables_.SetVariable(name, value);
+    }
+    form.width = 240;
+    form.height = 320;
+    form.enabled = true;
+  }
+  GameScene& make(bool demo = false) {
+    scene = std::make_unique<GameScene>(demo ? "DemoScene" : "Scene", &form, app, &sound);
+    EXPECT_TRUE(scene->Initialise(0, 0, 240, 320, demo, 1));
+    return *scene;
+  }
+  // A free goo resting in the air at world (0, -100): screen (120, 210) at zoom 1.
+  Goo* gooAtCentre() {
+    Goo goo;
+    goo.x = 0;
+    goo.y = -100;
+    return scene->world().AddGoo(goo);
+  }
+
+  FakeApp app;
+  RecordingSound sound;
+  gui::Form form;
+  std::unique_ptr<GameScene> scene;
+};
+
+TEST_F(Scene, TheGameSceneLoadsItsSamplesAndTheDemoNone) {
+  make(false);
+  ASSERT_EQ(sound.loaded.size(), 21u);
+  EXPECT_EQ(sound.loaded.front(), "catch1.wav");
+  EXPECT_EQ(sound.loaded.back(), "twdown.wav");
+  sound.loaded.clear();
+  make(true);
+  EXPECT_TRUE(sound.loaded.empty());
+}
+
+TEST_F(Scene, StartingAGameBuildsTheBaseAndPlaysTheModesSong) {
+  GameScene& s = make();
+  s.StartGame(1, 30, 0, 0);
+  EXPECT_EQ(s.world().blobs().size(), 4u);
+  EXPECT_EQ(s.world().links().size(), 6u);
+  EXPECT_EQ(s.world().mode, 1);
+  EXPECT_EQ(s.world().gooLimit, 30);
+  EXPECT_EQ(s.controlTime, GameScene::kControlTimeFrames);
+  EXPECT_EQ(sound.played, std::vector<std::string>{"start.wav"});
+  EXPECT_EQ(sound.songs, std::vector<std::string>{"1.xm"});
+  s.StartGame(2, 30, 0, 0);
+  EXPECT_EQ(s.world().gooLimit, 0);  // relay goos come with the first level
+  s.StartGame(130, 1, 0, 0);         // the mode is a signed byte: 130 is -126, no rules
+  EXPECT_EQ(s.world().mode, -126);
+  EXPECT_EQ(sound.songs.back(), "4.xm");
+}
+
+TEST_F(Scene, ATapInTheToolbarNeitherPicksNorDrops) {
+  GameScene& s = make();
+  Strip toolbar(&form, 250);  // reaches below the goo's row
+  gooAtCentre();
+  s.StylusDown(120, 210);
+  EXPECT_EQ(s.world().holding, 0);
+  toolbar.height = 30;
+  s.StylusDown(120, 210);
+  ASSERT_EQ(s.world().holding, 1);
+  s.StylusMove(120, 150);
+  toolbar.height = 200;
+  s.StylusUp(120, 150);  // released over the toolbar: the goo stays in the hand
+  EXPECT_EQ(s.world().holding, 1);
+  toolbar.height = 30;
+  s.StylusUp(120, 150);
+  EXPECT_EQ(s.world().holding, 0);
+}
+
+TEST_F(Scene, DraggingZoomedOutZoomsInToHalfAndTheDropRestoresTheZoom) {
+  GameScene& s = make();
+  for (int i = 0; i < 6; ++i)
+    s.MagMinus(0.1f);
+  ASSERT_FLOAT_EQ(s.world().camera.zoom, 0.4f);
+  Goo* goo = gooAtCentre();
+  int gx = 0, gy = 0;
+  s.world().worldToScreen(goo->x, goo->y, gx, gy);
+  s.StylusDown(gx, gy);
+  ASSERT_EQ(s.world().holding, 1);
+  s.StylusMove(gx + 5, gy - 5);
+  EXPECT_FLOAT_EQ(s.world().camera.targetZoom, 0.5f);
+  s.StylusUp(gx + 5, gy - 5);
+  EXPECT_FLOAT_EQ(s.world().camera.targetZoom, 0.4f);  // the zoom it had when picked up
+}
+
+TEST_F(Scene, TheDemoSceneTakesNoInput) {
+  GameScene& s = make(true);
+  gooAtCentre();
+  s.StylusDown(120, 210);
+  s.KeyDown(13, 120, 210);
+  EXPECT_EQ(s.world().holding, 0);
+  EXPECT_EQ(s.world().keyDrag, 0);
+  EXPECT_FALSE(s.WantsKeyDown(13, 120, 210));
+}
+
+TEST_F(Scene, AGooCarriedWithTheKeysIsDroppedByTheSecondActionKey) {
+  GameScene& s = make();
+  gooAtCentre();
+  s.KeyDown(13, 120, 210);  // Enter over the goo takes it
+  ASSERT_EQ(s.world().keyDrag, 1);
+  s.KeyUp(13, 120, 210);  // letting go of the key keeps it in the hand
+  EXPECT_EQ(s.world().holding, 1);
+  s.KeyDown(39, 130, 200);  // an arrow key moves it along
+  s.KeyUp(39, 130, 200);
+  EXPECT_EQ(s.world().holding, 1);
+  EXPECT_FLOAT_EQ(s.world().dropX, 10.0f);
+  s.KeyDown(53, 130, 200);  // keypad 5 asks for the drop ...
+  EXPECT_EQ(s.world().keyDrag, 2);
+  s.KeyUp(53, 130, 200);  // ... which its release makes
+  EXPECT_EQ(s.world().holding, 0);
+  EXPECT_EQ(s.world().keyDrag, 0);
+}
+
+TEST_F(Scene, KeysPanOnlyWithThePointerNearTheEdge) {
+  GameScene& s = make();
+  const float x0 = s.world().camera.cameraX;
+  s.KeyDown(39, 150, 160);  // 30 px right of the centre: no pan
+  EXPECT_FLOAT_EQ(s.world().camera.cameraX, x0);
+  s.KeyDown(39, 230, 160);  // 110 px: 2 % of it
+  EXPECT_NEAR(s.world().camera.cameraX, x0 + 2.2f, 1e-4);
+}
+
+TEST_F(Scene, ThePointerSlowsDownOverAGoo) {
+  GameScene& s = make();
+  s.world().hoverGoo = gooAtCentre();
+  s.KeyDown(37, 120, 210);
+  s.KeyDown(37, 120, 210);  // still over it: no second change
+  s.world().hoverGoo = nullptr;
+  s.KeyDown(37, 120, 210);
+  EXPECT_EQ(app.units, (std::vector<int>{-1, 2}));  // fine with a fresh repeat, then coarse
+}
+
+TEST_F(Scene, DecorationBlobsAreNamedByIdentifiersThatLinksTake) {
+  GameScene& demo = make(true);
+  const std::string a = demo.AddDecorBlob(100, 40, 2);
+  const std::string b = demo.AddDecorBlob(130, 40, 1);
+  ASSERT_EQ(demo.world().blobs().size(), 2u);
+  EXPECT_FLOAT_EQ(demo.world().blobs().front().x, 100.0f);
+  EXPECT_FLOAT_EQ(demo.world().blobs().front().y, -40.0f);  // 40 above the zero line
+  EXPECT_EQ(demo.world().blobs().front().colorIndex, 2);
+  demo.AddDecorLink(a, b, 3);
+  ASSERT_EQ(demo.world().links().size(), 1u);
+  demo.AddDecorLink(a, "12345", 3);  // no such blob: nothing
+  demo.AddDecorLink("junk", b, 3);
+  EXPECT_EQ(demo.world().links().size(), 1u);
+}
+
+TEST_F(Scene, TheHeightLabelFollowsTheTowerAndSitsAtTheRightEdge) {
+  GameScene& s = make();
+  gui::Label label("lHeight", &form);
+  s.StartGame(1, 10, 0, 0);
+  s.world().AddBlob(0, -300, 0, 0);
+  s.world().ApplyForces();  // measures the tower top
+  gfx::SurfaceBuffer screen(240, 320);
+  s.Paint(screen.surface(), 0, 0, nullptr, 0);
+  EXPECT_EQ(label.text(), "15.00");  // 300 units at 20 a metre
+  EXPECT_EQ(label.x, 240 - label.width - 8);
+}
+
+TEST_F(Scene, TheExperienceShopAppliesTheAnswer) {
+  GameScene& s = make();
+  s.StartGame(1, 10, 0, 0);
+  s.world().experiencePoints = 12;
+  app.answer = 2;  // more goos
+  s.ShowExperienceWindow();
+  EXPECT_EQ(app.messages, std::vector<std::string>{"expwin"});
+  EXPECT_EQ(app.variables_.GetVariable("CurrentExp"), "12");
+  EXPECT_EQ(app.variables_.GetVariable("NeedBlobs"), "1");
+  EXPECT_EQ(s.world().gooLimit, 15);
+  EXPECT_EQ(s.world().experiencePoints, 2);
+}
+
+TEST_F(Scene, LeavingAGameGoesBackToTheChoiceExceptInTheUnlimitedMode) {
+  GameScene& s = make();
+  int recorded = 0;
+  s.SetRecordSink([&](int mode) { recorded = mode; });
+  s.StartGame(1, 10, 0, 0);
+  s.ExitGame();
+  EXPECT_EQ(app.switched, std::vector<std::string>{"ChooseForm"});
+  EXPECT_EQ(s.world().mode, 0);
+  EXPECT_EQ(recorded, 0);
+  s.StartGame(4, 0, 0, 0);
+  s.ExitGame();
+  EXPECT_EQ(app.switched.size(), 1u);
+  EXPECT_EQ(recorded, 4);
+  EXPECT_EQ(sound.songs.back(), "4.xm");
+}
+
+TEST_F(Scene, AMissingFlagIsReportedOnce) {
+  GameScene& s = make();
+  s.StartGame(1, 10, 0, 0);
+  s.MagMinus(0.1f);
+  s.MagPlus(0.1f);
+  EXPECT_EQ(app.boxes, std::vector<std::string>{"flag0.aspr: flag0.aspr"});
+}
+
+}  // namespace
+}  // namespace game
