@@ -4,60 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "gfx/fonts/font_registry.h"
+#include "fixtures/game/scene_fixture.h"
 #include "gui/form.h"
 #include "gui/label.h"
-#include "resources/resource_archive.h"
-#include "script/host.h"
-#include "script/native_registry.h"
-#include "script/variable_table.h"
 
 namespace game {
 namespace {
 
-class FakeApp final : public gui::AppServices, public script::Host {
- public:
-  gui::Form* FindForm(std::string_view) const override { return nullptr; }
-  void SwitchForm(std::string_view name) override { switched.emplace_back(name); }
-  resources::ResourceArchive& archive() override { return archive_; }
-  script::VariableTable& variables() override { return variables_; }
-  script::NativeRegistry& natives() override { return natives_; }
-  script::Host& scriptHost() override { return *this; }
-  gfx::FontRegistry& fonts() override { return fonts_; }
-  sound::SoundSystem* sound() override { return nullptr; }
-  void SetKeyPointerShown(bool) override {}
-  void RequestQuit() override {}
-  void SetKeyPointerUnit(int unit, bool resetRepeat) override {
-    units.push_back(resetRepeat ? -unit : unit);
-  }
-  int RunMessageForm(std::string_view name, std::string_view, std::uint32_t) override {
-    messages.emplace_back(name);
-    return answer;
-  }
-  void ShowMessage(std::string_view text, std::string_view caption) override {
-    boxes.push_back(std::string(caption) + ": " + std::string(text));
-  }
-
-  std::vector<std::string> switched, messages, boxes;
-  std::vector<int> units;
-  int answer = 0;
-  script::VariableTable variables_;
-
- private:
-  resources::ResourceArchive archive_;
-  script::NativeRegistry natives_;
-  gfx::FontRegistry fonts_;
-};
-
-class RecordingSound final : public SceneSound {
- public:
-  void LoadSamples(std::span<const std::string> names) override {
-    loaded.assign(names.begin(), names.end());
-  }
-  void PlaySample(std::string_view name) override { played.emplace_back(name); }
-  void PlaySong(std::string_view name) override { songs.emplace_back(name); }
-  std::vector<std::string> loaded, played, songs;
-};
+using testing::FakeApp;
+using testing::RecordingSound;
 
 // A toolbar strip at the top of the game form.
 struct Strip : gui::Control {

@@ -1,0 +1,105 @@
+// The game table as scripts call it: which scene each function addresses, argument reading,
+// and the natives that must do nothing.
+#include "script/api/game_table.h"
+
+#include <gtest/gtest.h>
+
+#include "fixtures/game/scene_fixture.h"
+#include "gui/form.h"
+#include "script/script_engine.h"
+
+namespace {
+
+using game::testing::FakeApp;
+
+class GameTable : public ::testing::Test {
+ protected:
+  GameTable() : gameForm("GameForm", nullptr), root("main", nullptr) {
+    game::testing::SetSceneVariables(app.variables_);
+    gameScene = std::make_unique<game::GameScene>("Scene", &gameForm, app, nullptr);
+    demoScene = std::make_unique<game::GameScene>("DemoScene", &root, app, nullptr);
+    gameScene->Initialise(0, 0, 240, 320, false, 1);
+    demoScene->Initialise(0, 0, 240, 320, true, 1);
+    script::api::GameTableServices services;
+    services.gameScene = [this] { return gameScene.get(); };
+    services.demoScene = [this] { return demoScene.get(); };
+    EXPECT_TRUE(script::api::RegisterGameNatives(natives, services));
+  }
+  // Runs body as the function Test of a fresh script and gives its result.
+  std::string run(const std::string& body) {
+    script::ScriptEngine engine(natives, app);
+    EXPECT_TRUE(engine.LoadScript("t.scr", "function Test()\n{\n" + body + "\n}\n").ok());
+    return engine.CallFunction("Test", {}).value_or("(none)");
+  }
+
+  FakeApp app;
+  gui::Form gameForm;
+  gui::Form root;
+  std::unique_ptr<game::GameScene> gameScene;
+  std::unique_ptr<game::GameScene> demoScene;
+  script::NativeRegistry natives;
+};
+
+TEST_F(GameTable, AddBlobAndAddLinkDecorateTheDemoScene) {
+  run("var a; var b; a = AddBlob(100, 40, 2); b = AddBlob(130, 40, 2); AddLink(a, b, 1);");
+  ASSERT_EQ(demoScene->world().blobs().size(), 2u);
+  EXPECT_FLOAT_EQ(demoScene->world().blobs().front().x, 100.0f);
+  EXPECT_FLOAT_EQ(demoScene->world().blobs().front().y, -40.0f);
+  EXPECT_EQ(demoScene->world().blobs().front().colorIndex, 2);
+  EXPECT_EQ(demoScene->world().links().size(), 1u);
+  EXPECT_TRUE(gameScene->world().blobs().empty());
+}
+
+TEST_F(GameTable, StartGameZoomAndSizesAddressTheGameScene) {
+  run("StartGame(1, 25, 0, 0);");
+  EXPECT_EQ(gameScene->world().mode, 1);
+  EXPECT_EQ(gameScene->world().gooLimit, 25);
+  EXPECT_EQ(demoScene->world().mode, 0);
+  run("MagMinus(); MagMinus(); MagPlus();");
+  EXPECT_FLOAT_EQ(gameScene->world().camera.zoom, 0.9f);
+  EXPECT_EQ(run("return GetSceneWidth();"), "240");
+  EXPECT_EQ(run("return GetSceneHeight();"), "320");
+  run("SetWind(0.25);");
+  EXPECT_FLOAT_EQ(gameScene->world().wind.wind, 0.25f);
+}
+
+TEST_F(GameTable, SetResistanceFactorNeedsTheSceneNameAndAValue) {
+  const float before = gameScene->world().constants().linkStiffness;
+  run("SetResistanceFactor(\"Game\");");
+  EXPECT_FLOAT_EQ(gameScene->world().constants().linkStiffness, before);
+  run("SetResistanceFactor(\"game\", 0.9);");  // the names are compared exactly
+  EXPECT_FLOAT_EQ(gameScene->world().constants().linkStiffness, before);
+  run("SetResistanceFactor(\"Demo\", 0.75);");
+  EXPECT_FLOAT_EQ(demoScene->world().constants().linkStiffness, 0.75f);
+  EXPECT_FLOAT_EQ(gameScene->world().constants().linkStiffness, before);
+}
+
+TEST_F(GameTable, CloudsGoToTheScenesTheirNamesSay) {
+  run("AddCloud(10, 100, 1, 3); AddCloudToGame(0, 0, 0, 0); AddCloudToDemo(0, 0, 0, 0);");
+  EXPECT_EQ(gameScene->renderer().clouds().size(), 2u);
+  EXPECT_EQ(demoScene->renderer().clouds().size(), 2u);
+  EXPECT_FLOAT_EQ(demoScene->renderer().clouds().front().y, -100.0f);
+  run("SetViewPoint(0-50.5, 0-200);");
+  EXPECT_FLOAT_EQ(demoScene->world().camera.cameraX, -50.5f);
+}
+
+TEST_F(GameTable, ActivateExperienceChangesNothingAndGivesZero) {
+  EXPECT_EQ(run("return ActivateExperience(1, 2);"), "0");
+}
+
+TEST(GameTableWithoutScenes, NativesDoNothingBeforeTheScenesExist) {
+  FakeApp app;
+  script::NativeRegistry natives;
+  script::api::GameTableServices services;
+  services.gameScene = [] { return nullptr; };
+  services.demoScene = [] { return nullptr; };
+  ASSERT_TRUE(script::api::RegisterGameNatives(natives, services));
+  script::ScriptEngine engine(natives, app);
+  ASSERT_TRUE(
+      engine.LoadScript("t.scr", "function T() { StartGame(1,2,3,4); return AddBlob(1,2,3); }")
+          .ok());
+  EXPECT_EQ(engine.CallFunction("T", {}), "0");
+  EXPECT_FALSE(script::api::RegisterGameNatives(natives, {}));
+}
+
+}  // namespace
