@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/modes/experience_shop.h"
+#include "game/modes/game_rules.h"
 #include "game/world/world_math.h"
 #include "gfx/fonts/font_registry.h"
 #include "gui/archive_source.h"
@@ -207,11 +208,11 @@ void GameScene::ExitGame() {
   if (!world_) return;
   if (world_->mode != kModeUnlimited) {
     app_.SwitchForm("ChooseForm");
-  } else if (onRecord_) {
-    onRecord_(kModeUnlimited);
+  } else {
+    Record(kModeUnlimited, UnlimitedRecord(world_->bestTop, config_.resX));
   }
   world_->mode = 0;
-  if (sound_ != nullptr) sound_->PlaySong(SongOfMode(0));
+  PlaySong(SongOfMode(0));
 }
 
 void GameScene::ShowExperienceWindow() {
@@ -424,7 +425,36 @@ void GameScene::ShowExperience(std::string_view bonusText, int total, int screen
 }
 
 void GameScene::CheckGameRules() {
-  if (rules_) rules_(*this);
+  CheckModeRules(*this, app_);
+}
+
+void GameScene::PlaySong(std::string_view song) {
+  if (!isDemo_ && sound_ != nullptr) sound_->PlaySong(song);
+}
+
+void GameScene::RebuildForNextLevel() {
+  std::lock_guard<std::recursive_mutex> guard(world_->lock());
+  World& w = *world_;
+  const int gooLimit = w.gooLimit;
+  w.ResetConstruction(/*keepExperience=*/true);
+  w.gooLimit = gooLimit;
+  w.wind.windTimer = 5;
+  w.wind.noWindTicks = 0;
+  stylusHeld_ = false;
+  controlTime = kControlTimeFrames;
+  frozenHeight = 0;
+  w.ClearLists();
+  w.BuildBase(0, -200);
+  finePointer_ = true;
+  w.earth.GenerateGameEarth(static_cast<std::int16_t>(mountsHeight_), size_.width, w.random());
+  ResetView();
+  if (sound_ != nullptr) {
+    sound_->PlaySample("start.wav");
+    sound_->PlaySong(SongOfMode(w.mode));
+  }
+  if (auto* eiffel = GameControl<gui::CulminateMessage>("EiffelText")) eiffel->Reset();
+  if (gui::Control* icon = GameControl<gui::Control>("ExpIcon")) icon->enabled = true;
+  if (gui::Control* undo = GameControl<gui::Control>("undo")) undo->enabled = true;
 }
 
 }  // namespace game

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/modes/level_list.h"
+#include "game/modes/mode_rules.h"
 #include "game/player_scene.h"
 #include "game/scene/camera_control.h"
 #include "game/scene/scene_renderer.h"
@@ -99,10 +100,19 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
                       int param) override;
   void CheckGameRules() override;
 
-  /// The game modes' per-frame rules; the scene calls it from inside the world's step.
-  void SetRules(std::function<void(GameScene&)> rules) { rules_ = std::move(rules); }
-  /// Where a finished game's result goes (the record book); called with the mode.
-  void SetRecordSink(std::function<void(int mode)> sink) { onRecord_ = std::move(sink); }
+  /// Where a finished game's result goes (the record book).
+  void SetRecordSink(std::function<void(int mode, const RecordResult&)> sink) {
+    onRecord_ = std::move(sink);
+  }
+  /// Hands a result to the record sink.
+  void Record(int mode, const RecordResult& result) {
+    if (onRecord_) onRecord_(mode, result);
+  }
+  /// Starts a song (the game scene only; the demo scene is silent).
+  void PlaySong(std::string_view song);
+  /// Between relay levels: an empty world with a new base and ground, the view and the
+  /// counters reset; experience points, goos, target and level carry over.
+  void RebuildForNextLevel();
 
   World& world() { return *world_; }
   const World& world() const { return *world_; }
@@ -135,8 +145,7 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
   SceneSound* sound_;
   std::unique_ptr<World> world_;
   std::unique_ptr<SceneRenderer> renderer_;
-  std::function<void(GameScene&)> rules_;
-  std::function<void(int mode)> onRecord_;
+  std::function<void(int mode, const RecordResult&)> onRecord_;
   WorldConfig config_;
   SceneSize size_;
   SceneLook look_;

@@ -19,8 +19,9 @@ inline void putU32(std::string& out, std::uint32_t v) {
     out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
-inline void writeArchive(const std::string& path,
-                         const std::vector<std::pair<std::string, std::string>>& entries) {
+/// The bytes of an archive holding entries (name, data), in order.
+inline std::string buildArchiveBytes(
+    const std::vector<std::pair<std::string, std::string>>& entries) {
   std::string body;
   for (const auto& [name, data] : entries) {
     std::string masked(16, '\0');
@@ -39,7 +40,12 @@ inline void writeArchive(const std::string& path,
   std::string file = "1.00";
   putU32(file, static_cast<std::uint32_t>(8 + body.size()));
   file += body;
-  std::ofstream(path, std::ios::binary) << file;
+  return file;
+}
+
+inline void writeArchive(const std::string& path,
+                         const std::vector<std::pair<std::string, std::string>>& entries) {
+  std::ofstream(path, std::ios::binary) << buildArchiveBytes(entries);
 }
 
 /// An init.scr whose Init sets the given application variables.

@@ -212,7 +212,11 @@ TEST_F(Scene, TheExperienceShopAppliesTheAnswer) {
 TEST_F(Scene, LeavingAGameGoesBackToTheChoiceExceptInTheUnlimitedMode) {
   GameScene& s = make();
   int recorded = 0;
-  s.SetRecordSink([&](int mode) { recorded = mode; });
+  std::string text;
+  s.SetRecordSink([&](int mode, const RecordResult& r) {
+    recorded = mode;
+    text = r.text;
+  });
   s.StartGame(1, 10, 0, 0);
   s.ExitGame();
   EXPECT_EQ(app.switched, std::vector<std::string>{"ChooseForm"});
@@ -222,6 +226,7 @@ TEST_F(Scene, LeavingAGameGoesBackToTheChoiceExceptInTheUnlimitedMode) {
   s.ExitGame();
   EXPECT_EQ(app.switched.size(), 1u);
   EXPECT_EQ(recorded, 4);
+  EXPECT_EQ(text, "0.00m");  // the best height, none reached yet
   EXPECT_EQ(sound.songs.back(), "4.xm");
 }
 

@@ -18,7 +18,8 @@ std::int32_t truncToInt32(double value) {
 }  // namespace
 
 double HeightMetres(double y, int resX) {
-  return -y / (static_cast<double>(resX) * 0.08333333333333333);
+  // Adding 0.0 turns -0.0 into 0.0, so a tower of no height never shows as "-0.00".
+  return -y / (static_cast<double>(resX) * 0.08333333333333333) + 0.0;
 }
 
 RecordResult ClassicRecord(float towerTop, int resX) {
