@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "fixtures/game/scene_fixture.h"
+#include "gfx/surface.h"
 #include "gui/form.h"
 #include "gui/label.h"
 
@@ -16,7 +17,7 @@ using testing::RecordingSound;
 
 // A toolbar strip at the top of the game form.
 struct Strip : gui::Control {
-  Strip(gui::Form* parent, int h) : Control("iToolBar", parent) {
+  Strip(gui::Form* parent, int h, std::string_view name = "iToolBar") : Control(name, parent) {
     width = 240;
     height = static_cast<std::uint16_t>(h);
   }
@@ -236,6 +237,36 @@ TEST_F(Scene, AMissingFlagIsReportedOnce) {
   s.MagMinus(0.1f);
   s.MagPlus(0.1f);
   EXPECT_EQ(app.boxes, std::vector<std::string>{"flag0.aspr: flag0.aspr"});
+}
+
+TEST_F(Scene, TheControlTimeSecondsShowIn14Of25Frames) {
+  ASSERT_TRUE(app.fonts_.Add("fmsmall", "fmsmall.font", testing::BarFont()).ok());
+  ASSERT_TRUE(app.fonts_.Add("hiscores", "hiscores.font", testing::BarFont()).ok());
+  GameScene& s = make();
+  s.AttachGameControls(/*label y*/ 100, /*time y*/ 140);
+  Strip undo(&form, 10, "undo");
+  undo.enabled = true;
+  s.StartGame(1, 3, 0, 0);
+  SceneLook look;
+  look.backgroundType = 1;  // a black sky: the texts are the only white
+  s.SetLook(look);
+  s.world().goosUsed = 3;  // every goo used ...
+  s.controlTime = 250;     // ... but the control time has not started: no text
+  const auto whiteInRow = [&](int row) {
+    gfx::SurfaceBuffer screen(240, 320);
+    s.Paint(screen.surface(), 0, 0, nullptr, 0);
+    for (int col = 0; col < 240; ++col)
+      if (screen.surface().at(col, row) == 0xFFFF) return true;
+    return false;
+  };
+  EXPECT_FALSE(whiteInRow(100));
+  int shown = 0;
+  for (s.controlTime = 249; s.controlTime > 224; --s.controlTime) {
+    EXPECT_TRUE(whiteInRow(100));  // "Control Time" stays
+    shown += whiteInRow(140);
+  }
+  EXPECT_EQ(shown, 14);
+  EXPECT_FALSE(undo.enabled);  // no more taking back once the time runs
 }
 
 }  // namespace
