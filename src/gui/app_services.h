@@ -25,6 +25,7 @@ class SoundSystem;
 namespace gui {
 
 class Form;
+struct RecordBookLayout;
 
 class AppServices {
  public:
@@ -52,6 +53,18 @@ class AppServices {
   virtual void SetKeyPointerShown(bool shown) = 0;
   /// Ends the main loop after the current pass.
   virtual void RequestQuit() = 0;
+  /// Attaches the key pointer to form: focus navigation (else the free pointer) with the
+  /// navigation flags, the first focus chosen by the direction bits (1 up, 2 down, 4 left,
+  /// 8 right).
+  virtual void AttachKeyPointer(Form* form, std::uint8_t navFlags, bool focusNavigation,
+                                std::uint8_t directions) {
+    (void)form;
+    (void)navFlags;
+    (void)focusNavigation;
+    (void)directions;
+  }
+  /// Where the records screen's script placed its rows (SetRecordBookParams).
+  virtual const RecordBookLayout* recordBookLayout() const { return nullptr; }
   /// Sets the key pointer's step unit; resetRepeat also restarts its acceleration.
   virtual void SetKeyPointerUnit(int unit, bool resetRepeat) {
     (void)unit;

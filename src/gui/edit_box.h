@@ -23,6 +23,10 @@ class EditBox : public Control {
   /// appended while the text is shorter than maxLength; 8 (backspace) removes the last
   /// character; everything else is ignored. No invalidation.
   virtual void OnChar(int c);
+  /// Replaces the text (cut to maxLength characters); the initial text stays.
+  void SetText(std::string_view text) {
+    text_ = std::string(gfx::untilZero(text).substr(0, maxLength_));
+  }
 
   /// The text in black, then, while bit 9 of timeMs is clear, the caret "_" in white after it.
   void Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,

@@ -1,5 +1,6 @@
 #include "gui/keyboard.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "gui/control_registry.h"
@@ -238,6 +239,11 @@ bool Keyboard::Usable(int index) const {
   if (index < 0 || index >= static_cast<int>(keys_.size())) return false;
   const KeyButton* b = keys_[index].button;
   return b != nullptr && b->visible && b->enabled;
+}
+
+void Keyboard::SetCurrentKey(int index) {
+  if (keys_.empty()) return;
+  FocusKey(std::clamp(index, 0, static_cast<int>(keys_.size()) - 1));
 }
 
 Control* Keyboard::FocusKey(int index) {

@@ -58,6 +58,8 @@ class Keyboard : public Form {
 
   /// The shift key's click: toggles the letter keys between lower and upper case.
   void ToggleCase();
+  /// Moves the focus to key index (clamped to the keys); nothing without keys.
+  void SetCurrentKey(int index);
 
   bool entered = false;
   bool shifted() const { return shifted_; }

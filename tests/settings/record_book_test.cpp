@@ -1,0 +1,162 @@
+// The records screen: ranking a result, the name entry in its row, the table per mode and
+// what reaches scores.dat.
+#include "settings/record_book.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "fixtures/game/scene_fixture.h"
+#include "gui/edit_box.h"
+#include "gui/keyboard.h"
+#include "gui/label.h"
+#include "platform/file.h"
+
+namespace settings {
+namespace {
+
+namespace fs = std::filesystem;
+using game::testing::FakeApp;
+
+class Records : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(QV_TEST_TMP_DIR) / "records" /
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    app.layout = gui::RecordBookLayout{40, 75, 10, 20};
+  }
+  std::string scoresPath() const { return (dir_ / "scores.dat").string(); }
+  // The records screen with the controls its script makes.
+  RecordBook& make() {
+    book = std::make_unique<RecordBook>("RecordBook", nullptr, app);
+    EXPECT_TRUE(book->Initialise(0, 0, 240, 320, "", "hiscores", "fmsmall", scoresPath()));
+    new gui::Label("lTitle", book.get());
+    edit = new gui::EditBox("EditBox", book.get());
+    edit->Init(20, 0, 10, nullptr, "", 100, 12);
+    keyboard = new gui::Keyboard("Keyboard", book.get());
+    back = new gui::Label("Back", book.get());
+    for (int row = 0; row < 5; ++row) {
+      new gui::Label("Name" + std::to_string(row), book.get());
+      new gui::Label("Score" + std::to_string(row), book.get());
+    }
+    return *book;
+  }
+  std::string labelText(const std::string& name) const {
+    auto* label = dynamic_cast<gui::Label*>(book->FindControl(name));
+    return label != nullptr && label->visible ? label->text() : "(hidden)";
+  }
+  ScoreTable fileTable() const {
+    const auto bytes = platform::readWholeFile(scoresPath());
+    if (!bytes) return {};
+    return ScoreTable::Decode(std::as_bytes(std::span(bytes->data(), bytes->size())));
+  }
+  // Types a name and presses Enter.
+  void enterName(const std::string& name) {
+    for (char c : name)
+      edit->OnChar(c);
+    keyboard->entered = true;
+    book->Update();
+  }
+
+  FakeApp app;
+  fs::path dir_;
+  std::unique_ptr<RecordBook> book;
+  gui::EditBox* edit = nullptr;
+  gui::Keyboard* keyboard = nullptr;
+  gui::Control* back = nullptr;
+};
+
+TEST_F(Records, TheFirstResultIsNamedInRowZeroAndSaved) {
+  RecordBook& b = make();
+  b.NewRecord(1, 500, "25.00m");
+  EXPECT_TRUE(b.naming());
+  EXPECT_TRUE(edit->visible);
+  EXPECT_EQ(edit->y, 40);
+  EXPECT_TRUE(keyboard->visible);
+  EXPECT_FALSE(back->visible);
+  EXPECT_EQ(labelText("Name0"), "(hidden)");  // the edit box takes its place
+  EXPECT_EQ(labelText("Score0"), "25.00m");
+  EXPECT_EQ(app.switched, std::vector<std::string>{"RecordBook"});
+  EXPECT_EQ(app.attached.back(), keyboard);
+  EXPECT_EQ(app.attachedDirections, 8);
+  EXPECT_FALSE(fs::exists(scoresPath()));  // nothing is written before the name is in
+
+  enterName("Ann");
+  EXPECT_FALSE(b.naming());
+  EXPECT_FALSE(keyboard->visible);
+  EXPECT_TRUE(back->visible);
+  EXPECT_EQ(labelText("Name0"), "Ann");
+  EXPECT_EQ(app.attached.back(), &b);
+  const ScoreTable saved = fileTable();
+  ASSERT_EQ(saved.records().size(), 1u);
+  EXPECT_EQ(saved.records()[0].name, "Ann");
+  EXPECT_EQ(saved.records()[0].score, 500);
+  EXPECT_EQ(fs::file_size(scoresPath()), 4u + 32u);
+}
+
+TEST_F(Records, ATieGoesBelowTheOlderResultAndTheSixthIsDroppedAfterNaming) {
+  {
+    ScoreTable t;
+    for (int s : {500, 400, 300, 200, 100})
+      t.Insert(1, "Old", s, std::to_string(s));
+    t.Insert(2, "Relay", 999, "L9");
+    const auto bytes = t.Encode();
+    std::ofstream(scoresPath(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+  RecordBook& b = make();
+  b.NewRecord(1, 300, "new");
+  EXPECT_EQ(edit->y, 40 + 75 * 3 / 5);  // row 3, after the old 300
+  enterName("Bo");
+  EXPECT_EQ(labelText("Name3"), "Bo");
+  EXPECT_EQ(labelText("Score4"), "200");
+  const ScoreTable saved = fileTable();
+  std::vector<int> classic;
+  for (const ScoreRecord* r : saved.RecordsOf(1))
+    classic.push_back(r->score);
+  EXPECT_EQ(classic, (std::vector<int>{500, 400, 300, 300, 200}));
+  EXPECT_EQ(saved.RecordsOf(2).size(), 1u);  // other modes are kept
+
+  b.NewRecord(1, 200, "late");  // five passed, none lower: no entry
+  EXPECT_FALSE(b.naming());
+  EXPECT_FALSE(edit->visible);
+  EXPECT_TRUE(back->visible);
+}
+
+TEST_F(Records, TheTableShowsOneModeUnderItsTitle) {
+  RecordBook& b = make();
+  b.NewRecord(4, 900, "45.00m");
+  enterName("Cy");
+  b.ShowTable(1);
+  EXPECT_EQ(labelText("lTitle"), "CLASSIC GAME");
+  EXPECT_EQ(labelText("Name0"), "(hidden)");  // no classic results
+  b.ShowTable(4);
+  EXPECT_EQ(labelText("lTitle"), "UNLIMITED GAME");
+  EXPECT_EQ(labelText("Name0"), "Cy");
+  b.ShowTable(2);
+  EXPECT_EQ(labelText("lTitle"), "TOWERACE GAME");
+}
+
+TEST_F(Records, AnEmptyNameIsKeptEmptyAndLongNamesAreCut) {
+  RecordBook& b = make();
+  b.NewRecord(1, 10, "a");
+  enterName("");
+  EXPECT_EQ(fileTable().records().at(0).name, "");
+  b.NewRecord(1, 20, "b");
+  enterName("Maximilian");  // ten letters fit the box
+  EXPECT_EQ(fileTable().RecordsOf(1).at(0)->name, "Maximilian");
+}
+
+TEST_F(Records, AScriptThatDoesNotLoadStopsWithItsMessage) {
+  app.SetArchive({{"recordbook.scr", "function Init(h) {"}});
+  RecordBook b("RecordBook", nullptr, app);
+  EXPECT_FALSE(b.Initialise(0, 0, 240, 320, "recordbook.scr", "hiscores", "fmsmall", scoresPath()));
+  EXPECT_EQ(app.boxes, std::vector<std::string>{"Error: Error setting records form driver"});
+}
+
+}  // namespace
+}  // namespace settings
