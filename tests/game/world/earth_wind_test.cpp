@@ -97,13 +97,6 @@ TEST_F(EarthTest, OutsideTheTableTheEdgeSamplesContinueFlat) {
   EXPECT_EQ(earth.heightAt(-500), 7);
 }
 
-TEST_F(EarthTest, SetHeightIgnoresIndicesOffTheTable) {
-  earth.setHeight(50, 99);
-  earth.setHeight(-51, 99);
-  for (int h : earth.heights())
-    EXPECT_EQ(h, 0);
-}
-
 TEST(EarthGenerator, GameEarthStepsByStepWithinItsLimits) {
   Earth earth;
   util::Random random(1234);

@@ -407,14 +407,6 @@ TEST(WorldGoos, OtherModesNeverExceedTheGooLimit) {
   EXPECT_EQ(t.world.goos().size(), 5u) << "goos already out are not taken back";
 }
 
-TEST(WorldGoos, NoGooLimitNoGoos) {
-  GooTest t;
-  t.world.mode = 2;
-  for (int i = 0; i < 10; ++i)
-    t.world.Update();
-  EXPECT_TRUE(t.world.goos().empty());
-}
-
 TEST(WorldGoos, DemoSceneHasNoGoosAndNoSounds) {
   testing::RecordingEvents events;
   World demo(testing::smallConfig(true), &events);
