@@ -1,0 +1,164 @@
+// The options screen: its select boxes filled from the options, what each change does to the
+// options, the sound and the scenes, and the options written back when the screen goes.
+#include "settings/options_form.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fixtures/game/scene_fixture.h"
+#include "gui/select_box.h"
+#include "platform/file.h"
+
+namespace settings {
+namespace {
+
+namespace fs = std::filesystem;
+using game::testing::FakeApp;
+
+class RecordingSound final : public OptionsSound {
+ public:
+  void SetMusicOn(bool on, bool apply) override {
+    calls.push_back(std::string("music ") + (on ? "on" : "off") + (apply ? " apply" : ""));
+  }
+  bool LoadSongData(std::string_view name) override {
+    calls.push_back("load " + std::string(name));
+    return true;
+  }
+  void SetMusicVolume(int v) override { calls.push_back("music volume " + std::to_string(v)); }
+  void StartSong() override { calls.push_back("start"); }
+  void SetSoundVolume(int v) override { calls.push_back("sound volume " + std::to_string(v)); }
+  void SetEffectsOn(bool on) override { calls.push_back(on ? "effects on" : "effects off"); }
+  std::vector<std::string> calls;
+};
+
+class Options : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(QV_TEST_TMP_DIR) / "options_form" /
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  std::string path() const { return (dir_ / "options.dat").string(); }
+  // The screen with the boxes its script would make, set up from options.dat.
+  OptionsForm& make() {
+    OptionsHooks hooks;
+    hooks.lookChanged = [this](const settings::Options& o) { looks.push_back(o); };
+    hooks.applyConnectType = [this](int t) { applied.push_back(t); };
+    hooks.gameMode = [this] { return mode; };
+    form = std::make_unique<OptionsForm>("OptionsForm", nullptr, app, &sound, hooks);
+    for (const char* name :
+         {"rgTypeConnection", "rgBackground", "rgMulticolor", "cbClouds", "dsSound", "dsMusic"}) {
+      new gui::SelectBox(name, form.get());
+    }
+    menu = new gui::SelectBox("tbMenu", form.get());
+    EXPECT_TRUE(form->Initialise(0, 0, 240, 320, "fonts_menu", "fmsmall", path()));
+    return *form;
+  }
+  gui::SelectBox& box(const char* name) {
+    return *dynamic_cast<gui::SelectBox*>(form->FindControl(name));
+  }
+  void choose(const char* name, int index) {
+    gui::SelectBox& b = box(name);
+    b.selected = index;
+    b.onDown(b, 0, 0);
+  }
+  std::string file() const { return *platform::readWholeFile(path()); }
+
+  FakeApp app;
+  RecordingSound sound;
+  fs::path dir_;
+  std::unique_ptr<OptionsForm> form;
+  gui::Control* menu = nullptr;
+  std::vector<settings::Options> looks;
+  std::vector<int> applied;
+  int mode = 1;
+};
+
+TEST_F(Options, BoxesShowTheOptionsReadFromTheFile) {
+  std::ofstream(path()) << "ConnectType = 2\nBackgroundType = 1\nMusicVolume = 60\n";
+  OptionsForm& f = make();
+  EXPECT_EQ(f.options().connectType, 2);
+  ASSERT_EQ(box("rgTypeConnection").items().size(), 3u);
+  EXPECT_EQ(*box("rgTypeConnection").items()[1].text, "One line");
+  EXPECT_EQ(box("rgTypeConnection").selected, 2);
+  EXPECT_EQ(box("rgBackground").selected, 1);
+  EXPECT_EQ(*box("cbClouds").items()[0].text, "Off");
+  EXPECT_EQ(*box("dsMusic").items()[0].text, "Off");
+  EXPECT_EQ(box("dsMusic").selected, 0);  // its pictures are missing here: only "Off" is left
+}
+
+TEST_F(Options, MusicVolumeSwitchesTheSongOnWithTheModesSongAndOffAgain) {
+  make();
+  choose("dsMusic", 3);
+  EXPECT_EQ(sound.calls,
+            (std::vector<std::string>{"music on", "load 1.xm", "music volume 60", "start"}));
+  EXPECT_EQ(form->options().musicVolume, 60);
+  EXPECT_EQ(form->options().musicOn, 1);
+  sound.calls.clear();
+  choose("dsMusic", 3);  // the same step again: nothing
+  EXPECT_TRUE(sound.calls.empty());
+  choose("dsMusic", 5);
+  EXPECT_EQ(sound.calls, std::vector<std::string>{"music volume 100"});
+  sound.calls.clear();
+  choose("dsMusic", 0);
+  EXPECT_EQ(sound.calls, (std::vector<std::string>{"music off apply", "music volume 0"}));
+  EXPECT_EQ(form->options().musicOn, 0);
+}
+
+TEST_F(Options, EffectsVolumeSwitchesTheEffects) {
+  make();
+  choose("dsSound", 2);
+  EXPECT_EQ(sound.calls, (std::vector<std::string>{"effects on", "sound volume 40"}));
+  EXPECT_EQ(form->options().soundOn, 1);
+  sound.calls.clear();
+  choose("dsSound", 0);
+  EXPECT_EQ(sound.calls, std::vector<std::string>{"sound volume 0"});
+  EXPECT_EQ(form->options().soundOn, 0);
+}
+
+TEST_F(Options, LooksChangeAtOnceAndTheLinkStyleResizesTheScenes) {
+  make();
+  choose("rgMulticolor", 5);
+  EXPECT_EQ(form->options().colorSpectrum, 5);
+  EXPECT_EQ(form->options().multicolorOn, 1);
+  choose("rgMulticolor", 2);
+  EXPECT_EQ(form->options().multicolorOn, 0);
+  choose("rgTypeConnection", 1);
+  EXPECT_EQ(applied, std::vector<int>{1});
+  gui::SelectBox& clouds = box("cbClouds");
+  clouds.selected = 1;
+  clouds.onClick(clouds);
+  EXPECT_EQ(form->options().cloudsOn, 1);
+  ASSERT_FALSE(looks.empty());
+  EXPECT_EQ(looks.back().cloudsOn, 1);
+}
+
+TEST_F(Options, BackReturnsToWhereTheOptionsWereOpenedFrom) {
+  make();
+  menu->onClick(*menu);
+  app.variables_.SetVariable("WhichOptionsCall", "1");
+  menu->onClick(*menu);
+  EXPECT_EQ(app.switched, (std::vector<std::string>{"StartForm", "GameForm"}));
+}
+
+TEST_F(Options, ReleasingTheScreenWritesTheOptions) {
+  make();
+  EXPECT_NE(file().find("MusicOn = 0\n"), std::string::npos);  // a missing file is made at once
+  form->options().screenShotCount = 2;
+  choose("rgBackground", 1);
+  form->Release();
+  EXPECT_NE(file().find("BackgroundType = 1\n"), std::string::npos);
+  EXPECT_NE(file().find("ScreenShotCount = 2\n"), std::string::npos);
+}
+
+TEST_F(Options, AScriptThatDoesNotLoadShowsError) {
+  app.SetArchive({{"options.scr", "function Init(h) {"}});
+  OptionsForm f("OptionsForm", nullptr, app, nullptr, {});
+  EXPECT_FALSE(f.Initialise(0, 0, 240, 320, "fonts_menu", "fmsmall", path()));
+  EXPECT_EQ(app.boxes, std::vector<std::string>{"Error: Error"});
+}
+
+}  // namespace
+}  // namespace settings
