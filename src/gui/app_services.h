@@ -64,7 +64,7 @@ class AppServices {
     (void)directions;
   }
   /// Where the records screen's script placed its rows (SetRecordBookParams).
-  virtual const RecordBookLayout* recordBookLayout() const { return nullptr; }
+  virtual const RecordBookLayout* recordLayout() const { return nullptr; }
   /// Sets the key pointer's step unit; resetRepeat also restarts its acceleration.
   virtual void SetKeyPointerUnit(int unit, bool resetRepeat) {
     (void)unit;

@@ -77,7 +77,7 @@ void RecordBook::ShowTable(int mode) {
       if (gui::Control* label = Row(kind, row)) label->visible = false;
     }
   }
-  const gui::RecordBookLayout* layout = app_.recordBookLayout();
+  const gui::RecordBookLayout* layout = app_.recordLayout();
   const int rightMargin = layout != nullptr ? layout->rightMargin : 0;
   int row = 0;
   for (const ScoreRecord* record : table_.RecordsOf(m)) {
@@ -107,7 +107,7 @@ void RecordBook::NewRecord(int mode, std::int32_t score, std::string_view scoreT
     namingRank_.reset();
   }
   if (namingRank_) {
-    const gui::RecordBookLayout* layout = app_.recordBookLayout();
+    const gui::RecordBookLayout* layout = app_.recordLayout();
     edit->y = static_cast<std::int16_t>(
         layout != nullptr ? RecordRowY(layout->top, layout->pitch, *namingRank_) : 0);
     edit->SetText("");
