@@ -30,7 +30,8 @@ bench: configure
 # libFuzzer with AddressSanitizer and UBSan over every fuzz target, FUZZ_SECONDS each (clang).
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@QV_EXTRA_PACKAGES="clang libclang-rt-14-dev" scripts/install-deps.sh
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_FUZZ=ON \
 	  -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined" >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets -- --no-print-directory
