@@ -94,13 +94,12 @@ bool RegisterGameNatives(NativeRegistry& registry, const GameTableServices& serv
     if (argCount(a) < 2) return std::nullopt;  // the name alone changes nothing
     const std::string_view name = arg(a, 0);
     const float value = floatArg(a, 1);
-    if (name == "Game") {
-      if (game::GameScene* s = game(); s != nullptr && s->initialised())
-        s->SetResistanceFactor(value);
-    }
-    if (name == "Demo") {
-      if (game::GameScene* s = demo(); s != nullptr && s->initialised())
-        s->SetResistanceFactor(value);
+    game::GameScene* named = name == "Game" ? game() : name == "Demo" ? demo() : nullptr;
+    if (named == nullptr || !named->initialised()) return std::nullopt;
+    named->SetResistanceFactor(value);
+    // The frozen stiffness is one value for both scenes: the other scene follows.
+    for (game::GameScene* s : {game(), demo()}) {
+      if (s != nullptr && s->initialised()) s->world().tuning().frozenLinkStiffness = 0.6f;
     }
     return std::nullopt;
   });

@@ -69,9 +69,11 @@ TEST_F(GameTable, SetResistanceFactorNeedsTheSceneNameAndAValue) {
   EXPECT_FLOAT_EQ(gameScene->world().constants().linkStiffness, before);
   run("SetResistanceFactor(\"game\", 0.9);");  // the names are compared exactly
   EXPECT_FLOAT_EQ(gameScene->world().constants().linkStiffness, before);
+  gameScene->world().tuning().frozenLinkStiffness = 0.5f;
   run("SetResistanceFactor(\"Demo\", 0.75);");
   EXPECT_FLOAT_EQ(demoScene->world().constants().linkStiffness, 0.75f);
   EXPECT_FLOAT_EQ(gameScene->world().constants().linkStiffness, before);
+  EXPECT_FLOAT_EQ(gameScene->world().constants().frozenLinkStiffness, 0.6f);  // shared
 }
 
 TEST_F(GameTable, CloudsGoToTheScenesTheirNamesSay) {
