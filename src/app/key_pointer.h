@@ -59,6 +59,8 @@ class KeyPointer {
   void HideForStylus() { visible_ = false; }
 
   void SetUnit(int unit) { unit_ = unit; }
+  /// Restarts the acceleration as if the held key had just been pressed (count 1).
+  void SetRepeatCount(int count) { repeatCount_ = count; }
   int unit() const { return unit_; }
   int x() const { return x_; }
   int y() const { return y_; }
