@@ -39,4 +39,10 @@ inline int countColour(const Surface& s, std::uint16_t colour) {
   return n;
 }
 
+/// The one drawing colour of most tests, and their picture with it as '#'.
+inline constexpr std::uint16_t kInk = 0x1234;
+inline std::string pic(const SurfaceBuffer& b) {
+  return picture(b.surface(), 0, {{kInk, '#'}});
+}
+
 }  // namespace gfx::testing

@@ -8,13 +8,9 @@ namespace {
 using gfx::Point;
 using gfx::SurfaceBuffer;
 using gfx::testing::countColour;
-using gfx::testing::picture;
 
-constexpr std::uint16_t kInk = 0x1234;
-
-std::string pic(const SurfaceBuffer& b) {
-  return picture(b.surface(), 0, {{kInk, '#'}});
-}
+using gfx::testing::kInk;
+using gfx::testing::pic;
 
 TEST(FillEllipse, SmallCircleInside) {
   SurfaceBuffer b(9, 9);
