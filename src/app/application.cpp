@@ -29,10 +29,12 @@ Application::Application(platform::Platform& platform)
       variables_(std::make_unique<script::VariableTable>()),
       keyPointer_(std::make_unique<KeyPointer>(*this)) {
   rootForm_->AttachRegistry(*controls_);
+  controls_->SetRemovalObserver([this](const gui::Control& c) { ForgetControl(c); });
 }
 
 Application::~Application() {
   // The root form goes first: its screens and scenes may still use everything below.
+  controls_->SetRemovalObserver(nullptr);
   currentForm_ = nullptr;
   scene_ = nullptr;
   demoScene_ = nullptr;
@@ -303,6 +305,19 @@ void Application::SwitchForm(std::string_view name) {
   next->visible = true;
   next->invalid = true;
   next->Refresh();
+}
+
+// A script deleted a control: the pointers kept outside the control tree must not dangle.
+void Application::ForgetControl(const gui::Control& control) {
+  if (&control == currentForm_) currentForm_ = nullptr;
+  if (&control == demoScene_) demoScene_ = nullptr;
+  if (&control == keyPointer_->form()) {
+    keyPointer_->Attach(nullptr, 0, keyPointer_->mode());
+  } else if (&control == keyPointer_->focusedControl()) {
+    gui::Form* form = keyPointer_->form();
+    const bool options = form->name().find("OptionsForm") != std::string::npos;
+    keyPointer_->Attach(form, options ? 1 : 0, keyPointer_->mode());
+  }
 }
 
 void Application::SetVariable(std::string_view name, std::string_view value) {

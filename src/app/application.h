@@ -140,6 +140,7 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   int SetupKeyPointer();
   int ReadIntVariable(std::string_view name) const;
   void WriteReplayScreenshot(const std::string& path);
+  void ForgetControl(const gui::Control& control);
 
   platform::Platform& platform_;
   gui::Form* currentForm_ = nullptr;

@@ -15,8 +15,8 @@ Control::Control(std::string_view name, Form* parent)
 }
 
 Control::~Control() {
-  if (registry_ != nullptr) registry_->Remove(id_);
   if (parent_ != nullptr) parent_->Detach(this);
+  if (registry_ != nullptr) registry_->Remove(id_);
 }
 
 void Control::KeyDown(int, int x, int y) {

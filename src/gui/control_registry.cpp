@@ -17,7 +17,11 @@ std::uint32_t ControlRegistry::Add(Control* control) {
 }
 
 void ControlRegistry::Remove(std::uint32_t id) {
-  controls_.erase(id);
+  const auto it = controls_.find(id);
+  if (it == controls_.end()) return;
+  const Control* control = it->second;
+  controls_.erase(it);
+  if (observer_) observer_(*control);
 }
 
 Control* ControlRegistry::Find(std::uint32_t id) const {

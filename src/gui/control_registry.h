@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,8 +30,15 @@ class ControlRegistry {
 
   /// Enters control and returns its number (never 0, never one handed out before).
   std::uint32_t Add(Control* control);
-  /// Forgets the number; later lookups of it find nothing.
+  /// Forgets the number; later lookups of it find nothing. The removal observer hears of it.
   void Remove(std::uint32_t id);
+
+  /// Called for every control as it leaves the registry, from its destructor (after it left
+  /// its form): only its identity may be used. Holders of plain control pointers outside the
+  /// tree (the current screen, the key pointer's focus) forget them here.
+  void SetRemovalObserver(std::function<void(const Control&)> observer) {
+    observer_ = std::move(observer);
+  }
 
   /// The live control of that number, or null.
   Control* Find(std::uint32_t id) const;
@@ -49,6 +57,7 @@ class ControlRegistry {
   std::unordered_map<std::uint32_t, Control*> controls_;
   std::uint32_t next_ = 1;
   std::vector<std::unique_ptr<FormDriver>> retired_;
+  std::function<void(const Control&)> observer_;
 };
 
 /// The handle text of control: its number in decimal, "0" for null or an unregistered control.

@@ -35,6 +35,22 @@ TEST(ControlRegistry, HandlesNameLiveControlsOnly) {
   EXPECT_EQ(registry.Find(labelHandle), nullptr);
 }
 
+TEST(ControlRegistry, TheObserverHearsOfEveryControlLeaving) {
+  gui::ControlRegistry registry;
+  gui::Form root("main", nullptr);
+  root.AttachRegistry(registry);
+  auto* screen = new gui::Form("screen", &root);
+  new gui::Label("a", screen);
+  new gui::Label("b", screen);
+  std::vector<std::string> gone;
+  registry.SetRemovalObserver([&](const gui::Control& c) {
+    gone.push_back(c.name());
+    EXPECT_EQ(root.FindControl(c.name()), nullptr);  // it has left its form already
+  });
+  root.DeleteControl(screen);
+  EXPECT_EQ(gone, (std::vector<std::string>{"a", "b", "screen"}));
+}
+
 TEST(ControlRegistry, MalformedAndForeignHandlesFindNothing) {
   gui::ControlRegistry registry;
   gui::Form root("main", nullptr);

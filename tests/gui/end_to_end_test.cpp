@@ -39,10 +39,13 @@ function Init(h)
 const char* const kStart = R"(
 function Init(h)
 {
+  global me;
+  me = h;
   Enable(h);
   AddFillRect(h, 0, 0, "240", 320, 31, 63488);
   AddButton(h, 20, 40, "bGo", "go.spr", "gop.spr");
   AddButton(h, 120, 40, "bStay", "go.spr");
+  AddButton(h, 20, 200, "bKill", "go.spr");
   AddLabel(h, 20, 100, "lTitle", "Start", "fonts_menu", 65535);
   var box;
   box = AddSelectBox(h, 20, 150, "sbMode", 100, 20, 0, 0, 0, 0, "fonts_menu", 65535, "c.spr", "c.spr", "a.spr", "a.spr", "a.spr", "a.spr");
@@ -55,6 +58,12 @@ function OnShow()
 function bStay_StylusDown(x, y)
 {
   SetGlobalVar("StayDown", x);
+}
+function bKill_Click()
+{
+  DeleteControl(GetControl(GetParentForm(GetControl(me, "bKill")), "bKill"));
+  DeleteControl(me);
+  SetGlobalVar("Killed", "yes");
 }
 function bGo_Click()
 {
@@ -142,6 +151,20 @@ TEST_F(EndToEnd, AButtonHandlerSwitchesToTheNextScreen) {
   EXPECT_NE(out.find("StartShowsSeenByNext=2.0\n"), std::string::npos) << out;
   EXPECT_EQ(pixel("next.bmp", 5, 5), stored(kBlue));
   EXPECT_EQ(pixel("next.bmp", 25, 45), stored(kBlue));  // the start screen is hidden
+}
+
+// A handler that deletes the control pressed and then its whole screen, the current one, while
+// the key pointer has its focus there: keys and taps afterwards reach nothing that is gone.
+TEST_F(EndToEnd, AScreenDeletedByItsOwnHandlerLeavesNothingDangling) {
+  int status = 0;
+  const std::string out =
+      run("wait 100\nkey 40\nkey 38\ntap 30 210\nwait 100\nkey 40\nkey 13\ntap 30 210\n"
+          "tap 30 50\nwait 100\n" +
+              shot("after.bmp") + "quit\n",
+          status);
+  ASSERT_EQ(status, 0) << out;
+  EXPECT_NE(out.find("Killed=yes\n"), std::string::npos) << out;
+  EXPECT_EQ(out.find("Clicked=yes\n"), std::string::npos) << out;  // the button went with it
 }
 
 }  // namespace
