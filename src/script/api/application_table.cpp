@@ -1,18 +1,78 @@
 #include "script/api/application_table.h"
 
+#include <cstdio>
+
 #include "script/api/application_variables.h"
 
 namespace script::api {
 
+namespace {
+
+// "Width" or "Height" (exactly) answers the size as decimal; anything else an empty text.
+NativeFunction makeSizeQuery(std::function<int(bool)> size) {
+  return [size = std::move(size)](std::span<const std::string> args) -> std::optional<std::string> {
+    if (argumentCount(args) < 1) return std::string();
+    if (args[0] == "Width") return std::to_string(size(true));
+    if (args[0] == "Height") return std::to_string(size(false));
+    return std::string();
+  };
+}
+
+}  // namespace
+
+std::string ScreenshotFileName(const std::string& folder, std::uint16_t counter) {
+  char name[32];
+  std::snprintf(name, sizeof name, "screenshot%4.4u.bmp", static_cast<unsigned>(counter));
+  return folder + name;
+}
+
 bool RegisterApplicationNatives(NativeRegistry& registry,
                                 const ApplicationTableServices& services) {
-  // QuitApplication and SwitchForm go here, before the variable rows.
+  using Args = std::span<const std::string>;
+  using Answer = std::optional<std::string>;
+  if (services.quit) {
+    registry.RegisterNative("QuitApplication", [quit = services.quit](Args) -> Answer {
+      quit();
+      return std::nullopt;
+    });
+  }
+  if (services.switchForm) {
+    registry.RegisterNative("SwitchForm", [go = services.switchForm](Args args) -> Answer {
+      if (argumentCount(args) == 1) go(args[0]);
+      return std::nullopt;
+    });
+  }
   if (services.variables != nullptr) {
     registry.RegisterNative("GetGlobalVar", makeGetGlobalVar(*services.variables));
     registry.RegisterNative("SetGlobalVar", makeSetGlobalVar(*services.variables));
   }
   registry.RegisterNative("GetGameTimeQuant", makeGetGameTimeQuant());
-  // ShowCursor, HideCursor, SaveScreenShot, GetScreenParams and FindoutScreenParams follow.
+  if (services.showCursor) {
+    registry.RegisterNative("ShowCursor", [show = services.showCursor](Args) -> Answer {
+      show(true);
+      return std::nullopt;
+    });
+    registry.RegisterNative("HideCursor", [show = services.showCursor](Args) -> Answer {
+      show(false);
+      return std::nullopt;
+    });
+  }
+  if (services.screenshotCounter && services.writeScreenshot) {
+    registry.RegisterNative(
+        "SaveScreenShot",
+        [counter = services.screenshotCounter, folder = services.screenshotFolder,
+         write = services.writeScreenshot](Args) -> Answer {
+          std::uint16_t& count = counter();
+          ++count;  // 16 bits: after 65535 the numbering starts again at 0
+          write(ScreenshotFileName(folder, count));
+          return std::nullopt;
+        });
+  }
+  if (services.screenSize)
+    registry.RegisterNative("GetScreenParams", makeSizeQuery(services.screenSize));
+  if (services.displaySize) {
+    registry.RegisterNative("FindoutScreenParams", makeSizeQuery(services.displaySize));
+  }
   return true;
 }
 

@@ -1,0 +1,171 @@
+// The application and sound tables as scripts call them: registration order, argument counts,
+// the screenshot numbering and the music natives over a recording sound library.
+#include "script/api/application_table.h"
+
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "resources/archive_format.h"
+#include "resources/resource_archive.h"
+#include "script/api/sound_table.h"
+#include "script/script_engine.h"
+#include "sound/recording_sound_library.h"
+#include "sound/sound_system.h"
+#include "util/readable_file.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class QuietHost final : public script::Host {
+ public:
+  void ShowMessage(std::string_view, std::string_view) override {}
+  void ReportError(const script::ScriptError&) override { ++errors; }
+  int errors = 0;
+};
+
+void putU32(std::string& out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i)
+    out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+// An archive in memory holding one song entry.
+std::unique_ptr<resources::ResourceArchive> songArchive(const std::string& name,
+                                                        const std::string& data) {
+  std::string masked(resources::kEntryNameBytes, '\0');
+  for (std::size_t i = 0; i < name.size(); ++i)
+    masked[i] = name[i];
+  for (char& c : masked)
+    c = static_cast<char>(static_cast<std::uint8_t>(c) ^ resources::kNameMask);
+  uLongf stored = compressBound(data.size());
+  std::vector<Bytef> z(stored);
+  compress(z.data(), &stored, reinterpret_cast<const Bytef*>(data.data()), data.size());
+  std::string body = masked;
+  putU32(body, static_cast<std::uint32_t>(stored));
+  putU32(body, static_cast<std::uint32_t>(data.size()));
+  body.append(reinterpret_cast<const char*>(z.data()), stored);
+  std::string file = "1.00";
+  putU32(file, static_cast<std::uint32_t>(8 + body.size()));
+  file += body;
+  const auto* p = reinterpret_cast<const std::byte*>(file.data());
+  auto archive = std::make_unique<resources::ResourceArchive>();
+  (void)archive->Open(
+      std::make_unique<util::MemoryFile>(std::vector<std::byte>(p, p + file.size())));
+  return archive;
+}
+
+class ApplicationTable : public ::testing::Test {
+ protected:
+  ApplicationTable() {
+    script::api::ApplicationTableServices services;
+    services.variables = &variables;
+    services.quit = [this] { events.push_back("quit"); };
+    services.switchForm = [this](std::string_view form) {
+      events.push_back("switch " + std::string(form));
+    };
+    services.showCursor = [this](bool shown) { events.push_back(shown ? "show" : "hide"); };
+    services.screenshotCounter = [this]() -> std::uint16_t& { return screenshotCount; };
+    services.screenshotFolder = "/games/q/";
+    services.writeScreenshot = [this](const std::string& path) {
+      events.push_back("shot " + path);
+    };
+    services.screenSize = [](bool width) { return width ? 480 : 640; };
+    services.displaySize = [](bool width) { return width ? 240 : 320; };
+    EXPECT_TRUE(script::api::RegisterApplicationNatives(natives, services));
+    EXPECT_TRUE(script::api::RegisterSoundNatives(natives, &sound));
+  }
+
+  // Runs body as the function Test of a fresh script; "(none)" when it gives nothing.
+  std::string run(const std::string& body) {
+    script::ScriptEngine engine(natives, host);
+    EXPECT_TRUE(engine.LoadScript("t.scr", "function Test()\n{\n" + body + "\n}\n").ok());
+    return engine.CallFunction("Test", {}).value_or("(none)");
+  }
+
+  std::unique_ptr<resources::ResourceArchive> archive = songArchive("2.xm", "relay song");
+  sound::RecordingSoundLibrary library;
+  sound::SoundSystem sound{library, *archive};
+  script::VariableTable variables;
+  script::NativeRegistry natives;
+  QuietHost host;
+  std::vector<std::string> events;
+  std::uint16_t screenshotCount = 0;
+};
+
+TEST_F(ApplicationTable, RowsAreRegisteredInTableOrder) {
+  std::vector<std::string> names;
+  for (const auto& entry : natives.entries())
+    names.push_back(entry.name);
+  EXPECT_EQ(names,
+            (std::vector<std::string>{
+                "QuitApplication", "SwitchForm", "GetGlobalVar", "SetGlobalVar", "GetGameTimeQuant",
+                "ShowCursor", "HideCursor", "SaveScreenShot", "GetScreenParams",
+                "FindoutScreenParams", "LoadMusic", "PlayMusic", "StopMusic", "PlayEffect"}));
+
+  // Without their services only the window-free rows remain.
+  script::NativeRegistry bare;
+  EXPECT_TRUE(script::api::RegisterApplicationNatives(bare, {}));
+  ASSERT_EQ(bare.entries().size(), 1u);
+  EXPECT_EQ(bare.entries()[0].name, "GetGameTimeQuant");
+}
+
+TEST_F(ApplicationTable, ApplicationNativesActAndAnswer) {
+  EXPECT_EQ(run("return GetGameTimeQuant();"), "40");
+  EXPECT_EQ(run("return SetGlobalVar(\"Answer1\", \"yes\");"), "1");
+  EXPECT_EQ(run("return GetGlobalVar(\"Answer1\");"), "yes");
+  run("SwitchForm(\"ChooseForm\", \"StartForm\"); SwitchForm(); SwitchForm(\"ChooseForm\");");
+  run("HideCursor(); ShowCursor(); QuitApplication();");
+  EXPECT_EQ(events, (Calls{"switch ChooseForm", "hide", "show", "quit"}))
+      << "SwitchForm acts only with exactly one argument";
+  EXPECT_EQ(host.errors, 0);
+}
+
+TEST_F(ApplicationTable, ScreenParamsAnswerWidthAndHeightOnly) {
+  EXPECT_EQ(run("return GetScreenParams(\"Width\");"), "480");
+  EXPECT_EQ(run("return GetScreenParams(\"Height\");"), "640");
+  EXPECT_EQ(run("return FindoutScreenParams(\"Width\");"), "240");
+  EXPECT_EQ(run("return FindoutScreenParams(\"Height\");"), "320");
+  // An empty text, not the 0 that a native giving nothing would produce.
+  EXPECT_EQ(run("return GetScreenParams(\"Depth\");"), "");
+  EXPECT_EQ(run("return FindoutScreenParams(\"width\");"), "");
+  EXPECT_EQ(run("return GetScreenParams();"), "");
+}
+
+TEST_F(ApplicationTable, ScreenshotsAreNumberedFromTheCounter) {
+  screenshotCount = 7;
+  run("SaveScreenShot(); SaveScreenShot();");
+  EXPECT_EQ(events,
+            (Calls{"shot /games/q/screenshot0008.bmp", "shot /games/q/screenshot0009.bmp"}));
+  EXPECT_EQ(screenshotCount, 9);
+  EXPECT_EQ(script::api::ScreenshotFileName("", 12345), "screenshot12345.bmp");
+  screenshotCount = 65535;
+  run("SaveScreenShot();");
+  EXPECT_EQ(events.back(), "shot /games/q/screenshot0000.bmp");
+}
+
+TEST_F(ApplicationTable, MusicNativesDriveTheSoundSystem) {
+  sound.SetMusicVolume(60);
+  library.ClearCalls();
+  run("LoadMusic(\"2.xm\"); PlayMusic(); PlayEffect(); StopMusic();");
+  EXPECT_EQ(library.calls(),
+            (Calls{"Close()", "Open(11025, 32)", "SetEffectsVolume(0)", "LoadSong(10) -> 1",
+                   "SetSongLooping(1, 1)", "PlaySong(1)", "SetSongVolume(1, 153)", "StopSong(1)"}));
+  EXPECT_EQ(sound.songName(), "2.xm");
+
+  // A missing song leaves no data: PlayMusic then makes no song. LoadMusic without a name and
+  // PlayEffect leave the sound as it is.
+  library.ClearCalls();
+  run("LoadMusic(); PlayEffect();");
+  EXPECT_TRUE(library.calls().empty());
+  run("LoadMusic(\"9.xm\"); PlayMusic(); StopMusic();");
+  EXPECT_EQ(library.calls().back(), "LoadSong(0) -> 0");
+  EXPECT_FALSE(sound.hasSong());
+  EXPECT_EQ(host.errors, 0);
+}
+
+}  // namespace
