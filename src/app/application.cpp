@@ -6,28 +6,34 @@
 #include "app/startup_codes.h"
 #include "game/player_scene.h"
 #include "gfx/color.h"
+#include "gfx/fonts/font_registry.h"
+#include "gui/archive_source.h"
 #include "gui/form.h"
 #include "gui/script_form_driver.h"
 #include "platform/file.h"
 #include "resources/archive_format.h"
 #include "resources/resource_archive.h"
 #include "script/api/application_table.h"
+#include "script/api/game_table.h"
 #include "script/api/gui_table.h"
+#include "script/api/sound_table.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"
 #include "script/variable_table.h"
+#include "sound/start_up_sound.h"
 #include "util/c_text.h"
 
 namespace app {
 
-Application::Application(platform::Platform& platform)
+Application::Application(platform::Platform& platform, sound::SoundLibrary* library)
     : platform_(platform),
       archive_(std::make_unique<resources::ResourceArchive>()),
       screen_(std::make_unique<Screen>()),
       rootForm_(std::make_unique<gui::Form>("main", nullptr)),
       natives_(std::make_unique<script::NativeRegistry>()),
       variables_(std::make_unique<script::VariableTable>()),
-      keyPointer_(std::make_unique<KeyPointer>(*this)) {
+      keyPointer_(std::make_unique<KeyPointer>(*this)),
+      soundLibrary_(library != nullptr ? *library : silentLibrary_) {
   rootForm_->AttachRegistry(*controls_);
   controls_->SetRemovalObserver([this](const gui::Control& c) { ForgetControl(c); });
 }
@@ -61,8 +67,18 @@ int Application::StartUp() {
   if (!screen_->Init(logicalWidth_, logicalHeight_, hiRes_, 0, platform_.frameBuffer())) {
     return startup::kScreen;
   }
+  if (const int code = StartSound(); code != 0) return code;
   if (const int code = SetupKeyPointer(); code != 0) return code;
+  if (const int code = LoadFonts(); code != 0) return code;
+  if (const int code = SetUpScreenSet(); code != 0) return code;
+  screens_.demoScene->StartGame(0, 0, 0, 0);
   SwitchForm("StartForm");
+  // The saved switches and volumes, then the menu song when the music is on.
+  const settings::Options& o = screens_.options->options();
+  if (!sound::ApplyStartOptions(
+          *sound_, sound::SoundOptions{o.musicOn, o.soundOn, o.musicVolume, o.soundVolume})) {
+    return startup::kSongLoad;
+  }
   return startup::kOk;
 }
 
@@ -94,11 +110,31 @@ int Application::RegisterNativeTables() {
     return other;
   };
   if (!script::api::RegisterGuiNatives(*natives_, gui)) return startup::kGuiTable;
+  script::api::GameTableServices game;
+  game.gameScene = [this] { return screens_.gameScene; };
+  game.demoScene = [this] { return screens_.demoScene; };
+  if (!script::api::RegisterGameNatives(*natives_, game)) return startup::kGameTable;
   script::api::ApplicationTableServices services;
   services.variables = variables_.get();
+  services.quit = [this] { RequestQuit(); };
+  services.switchForm = [this](std::string_view form) { SwitchForm(form); };
+  services.showCursor = [this](bool shown) { SetKeyPointerShown(shown); };
+  services.screenshotCounter = [this]() -> std::uint16_t& { return ScreenshotCounter(); };
+  services.screenshotFolder = platform_.installFolder();
+  services.writeScreenshot = [this](const std::string& path) {
+    rootForm_->Paint(screen_->surface(), 0, 0, &screen_->bounds(), frameTime_);
+    WriteBitmap(*screen_, path);
+  };
+  services.screenSize = [this](bool width) { return width ? logicalWidth_ : logicalHeight_; };
+  services.displaySize = [this](bool width) {
+    const Screen::Size size = Screen::PhysicalSize(platform_.frameBuffer());
+    return width ? size.width : size.height;
+  };
   if (!script::api::RegisterApplicationNatives(*natives_, services)) {
     return startup::kApplicationTable;
   }
+  sound_ = std::make_unique<sound::SoundSystem>(soundLibrary_, *archive_);
+  if (!script::api::RegisterSoundNatives(*natives_, sound_.get())) return startup::kSoundTable;
   return 0;
 }
 
@@ -160,6 +196,10 @@ bool Application::Frame() {
   if (!active_) return false;
   frameTime_ = platform_.tickMs();
   if (frameTime_ < lastFrameTime_ + kFrameMs) return false;
+  if (scene_ != nullptr) {
+    scene_->PointerMoved(keyPointer_->visible() && keyPointer_->shownByScript(), keyPointer_->x(),
+                         keyPointer_->y());
+  }
   rootForm_->Update();
   lastFrameTime_ = frameTime_;
   rootForm_->Paint(screen_->surface(), 0, 0, &screen_->bounds(), frameTime_);
@@ -265,12 +305,71 @@ void Application::StylusMove(int x, int y) {
 
 void Application::Deactivate() {
   active_ = false;
+  if (sound_) sound_->StopSong();
   platform_.minimiseWindow();
 }
 
+// Back in front: the song is read again and starts from its beginning.
 void Application::Activate() {
   active_ = true;
+  if (sound_ && sound_->ReloadSongData()) sound_->StartSong();
   platform_.showWindow();
+}
+
+void Application::AttachKeyPointer(gui::Form* form, std::uint8_t navFlags, bool focusNavigation,
+                                   std::uint8_t directions) {
+  keyPointer_->Attach(
+      form, navFlags,
+      focusNavigation ? KeyPointer::Mode::FocusNavigation : KeyPointer::Mode::FreePointer,
+      directions);
+}
+
+void Application::SetKeyPointerUnit(int unit, bool resetRepeat) {
+  keyPointer_->SetUnit(unit);
+  if (resetRepeat) keyPointer_->SetRepeatCount(1);
+}
+
+int Application::StartSound() {
+  return sound_ && sound_->OpenSound() ? 0 : startup::kSound;
+}
+
+// The seven fonts every screen draws with, by registry name and entry.
+int Application::LoadFonts() {
+  struct StartFont {
+    const char* name;
+    const char* file;
+    int code;
+  };
+  static constexpr StartFont kFonts[] = {
+      {"fonts_menu", "fonts_menu.cfn", startup::kFontMenu},
+      {"fonts_menua", "fonts_menua.cfn", startup::kFontMenuActive},
+      {"fmsmall", "fmsmall.cfn", startup::kFontSmall},
+      {"hiscores", "hiscores.cfn", startup::kFontHiscores},
+      {"hiscoresf", "hiscoresf.cfn", startup::kFontHiscoresFraction},
+      {"experien", "experien.cfn", startup::kFontExperience},
+      {"experiena", "experiena.cfn", startup::kFontExperience},
+  };
+  gui::ArchiveSource source(*archive_);
+  for (const StartFont& font : kFonts) {
+    if (!fonts_.Add(font.name, font.file, source).ok()) return font.code;
+  }
+  return 0;
+}
+
+int Application::SetUpScreenSet() {
+  sceneSound_ = std::make_unique<SceneSoundAdapter>(*sound_, soundLibrary_, *archive_);
+  optionsSound_ = std::make_unique<OptionsSoundAdapter>(*sound_);
+  const ScreenSetup setup{.app = *this,
+                          .root = *rootForm_,
+                          .width = logicalWidth_,
+                          .height = logicalHeight_,
+                          .installFolder = platform_.installFolder(),
+                          .sceneSound = sceneSound_.get(),
+                          .optionsSound = optionsSound_.get(),
+                          .seed = platform_.tickMs()};
+  if (const int code = SetUpScreens(setup, screens_); code != 0) return code;
+  SetScenes(screens_.gameScene, screens_.demoScene);
+  return 0;
 }
 
 gui::Form* Application::FindForm(std::string_view name) const {
@@ -311,6 +410,17 @@ void Application::SwitchForm(std::string_view name) {
 void Application::ForgetControl(const gui::Control& control) {
   if (&control == currentForm_) currentForm_ = nullptr;
   if (&control == demoScene_) demoScene_ = nullptr;
+  if (&control == screens_.gameScene) scene_ = nullptr;
+  const auto forget = [&control](auto*& pointer) {
+    if (pointer != nullptr && static_cast<const gui::Control*>(pointer) == &control) {
+      pointer = nullptr;
+    }
+  };
+  forget(screens_.gameForm);
+  forget(screens_.gameScene);
+  forget(screens_.demoScene);
+  forget(screens_.options);
+  forget(screens_.recordBook);
   if (&control == keyPointer_->form()) {
     keyPointer_->Attach(nullptr, 0, keyPointer_->mode());
   } else if (&control == keyPointer_->focusedControl()) {
@@ -324,9 +434,15 @@ void Application::SetVariable(std::string_view name, std::string_view value) {
   variables_->SetVariable(name, value);
 }
 
+std::uint16_t& Application::ScreenshotCounter() {
+  return screens_.options != nullptr ? screens_.options->options().screenShotCount
+                                     : screenshotCount_;
+}
+
 bool Application::SaveScreenshotFile() {
-  ++screenshotCount_;
-  const std::string path = ScreenshotPath(platform_.installFolder(), screenshotCount_);
+  std::uint16_t& counter = ScreenshotCounter();
+  ++counter;
+  const std::string path = ScreenshotPath(platform_.installFolder(), counter);
   rootForm_->Paint(screen_->surface(), 0, 0, &screen_->bounds(), frameTime_);
   return WriteBitmap(*screen_, path);
 }

@@ -20,12 +20,16 @@
 
 #include "app/key_pointer.h"
 #include "app/screen.h"
+#include "app/screen_setup.h"
+#include "app/sound_adapters.h"
 #include "gfx/fonts/font_registry.h"
 #include "gui/app_services.h"
 #include "gui/control_registry.h"
 #include "gui/record_book_layout.h"
 #include "platform/platform.h"
 #include "script/host.h"
+#include "sound/silent_sound_library.h"
+#include "sound/sound_system.h"
 #include "util/random.h"
 
 namespace game {
@@ -50,7 +54,9 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   /// Frames are drawn at most this often.
   static constexpr std::uint32_t kFrameMs = 40;
 
-  explicit Application(platform::Platform& platform);
+  /// library plays the music and effects; null means silence. Both must outlive the
+  /// Application.
+  explicit Application(platform::Platform& platform, sound::SoundLibrary* library = nullptr);
   ~Application() override;
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -84,7 +90,11 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   script::NativeRegistry& natives() override { return *natives_; }
   script::Host& scriptHost() override { return *this; }
   gfx::FontRegistry& fonts() override { return fonts_; }
-  sound::SoundSystem* sound() override { return nullptr; }
+  sound::SoundSystem* sound() override { return sound_.get(); }
+  const gui::RecordBookLayout* recordLayout() const override { return &recordBook_; }
+  void AttachKeyPointer(gui::Form* form, std::uint8_t navFlags, bool focusNavigation,
+                        std::uint8_t directions) override;
+  void SetKeyPointerUnit(int unit, bool resetRepeat) override;
   void SetKeyPointerShown(bool shown) override;
   /// Ends the main loop after the current pass (script QuitApplication, window close).
   void RequestQuit() override { quit_ = true; }
@@ -128,8 +138,11 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   /// 1 while the key is down; key codes 0..254 (255 has no state).
   bool keyState(int key) const { return key >= 0 && key < 255 && keyStates_[key] != 0; }
   long framesDrawn() const { return framesDrawn_; }
-  std::uint16_t screenshotCount() const { return screenshotCount_; }
-  void SetScreenshotCount(std::uint16_t count) { screenshotCount_ = count; }
+  std::uint16_t screenshotCount() { return ScreenshotCounter(); }
+  /// The counter of the last screenshot: the option ScreenShotCount once the options exist.
+  std::uint16_t& ScreenshotCounter();
+  void SetScreenshotCount(std::uint16_t count) { ScreenshotCounter() = count; }
+  const Screens& screens() const { return screens_; }
 
  private:
   int OpenArchive();
@@ -138,6 +151,9 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   int ReadResolution();
   int CreateWindow();
   int SetupKeyPointer();
+  int LoadFonts();
+  int SetUpScreenSet();
+  int StartSound();
   int ReadIntVariable(std::string_view name) const;
   void WriteReplayScreenshot(const std::string& path);
   void ForgetControl(const gui::Control& control);
@@ -156,6 +172,12 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   std::unique_ptr<script::VariableTable> variables_;
   std::unique_ptr<KeyPointer> keyPointer_;
   gfx::FontRegistry fonts_;
+  sound::SilentSoundLibrary silentLibrary_;
+  sound::SoundLibrary& soundLibrary_;
+  std::unique_ptr<sound::SoundSystem> sound_;
+  std::unique_ptr<SceneSoundAdapter> sceneSound_;
+  std::unique_ptr<OptionsSoundAdapter> optionsSound_;
+  Screens screens_;  // the screens themselves belong to the root form
   game::PlayerScene* scene_ = nullptr;
   gui::Control* demoScene_ = nullptr;
   bool quit_ = false;

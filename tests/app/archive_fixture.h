@@ -43,8 +43,56 @@ inline std::string buildArchiveBytes(
   return file;
 }
 
+/// A colour font (.cfn) stored under name: height 2, codes 32 to 126, every glyph one pixel wide
+/// and empty.
+inline std::string blankColorFont(const std::string& name) {
+  std::string out(16, '\0');
+  for (std::size_t i = 0; i < name.size() && i < 16; ++i)
+    out[i] = name[i];
+  const auto put16 = [&out](int v) {
+    out.push_back(static_cast<char>(v & 0xFF));
+    out.push_back(static_cast<char>((v >> 8) & 0xFF));
+  };
+  put16(2);
+  put16(32);
+  put16(126);
+  const std::size_t records = out.size();
+  out.resize(records + 4 * 95);
+  for (int c = 32; c <= 126; ++c) {
+    const std::size_t rec = records + 4 * static_cast<std::size_t>(c - 32);
+    const std::size_t offset = out.size();
+    out[rec] = static_cast<char>(offset & 0xFF);
+    out[rec + 1] = static_cast<char>((offset >> 8) & 0xFF);
+    out[rec + 2] = static_cast<char>((offset >> 16) & 0xFF);
+    out[rec + 3] = 1;
+    put16(0);
+    put16(0);
+  }
+  return out;
+}
+
+/// What start-up needs besides init.scr: the seven fonts and a script for every screen, each
+/// script an empty Init.
+inline std::vector<std::pair<std::string, std::string>> startUpEntries() {
+  std::vector<std::pair<std::string, std::string>> entries;
+  for (const char* font :
+       {"fonts_menu", "fonts_menua", "fmsmall", "hiscores", "hiscoresf", "experien", "experiena"}) {
+    entries.emplace_back(std::string(font) + ".cfn", blankColorFont(font));
+  }
+  for (const char* script : {"ingame.scr", "options.scr", "startgame.scr", "choosegame.scr",
+                             "helpform.scr", "recordbook.scr", "credits.scr", "auxclass.scr",
+                             "auxestafet.scr", "auxunlim.scr", "infoform.scr"}) {
+    entries.emplace_back(script, "function Init(h)\n{\n}\n");
+  }
+  return entries;
+}
+
+/// Writes an archive with entries; the fonts and screen scripts start-up needs are added
+/// after them where entries has none of that name (the earlier of two equal names wins anyway).
 inline void writeArchive(const std::string& path,
-                         const std::vector<std::pair<std::string, std::string>>& entries) {
+                         std::vector<std::pair<std::string, std::string>> entries) {
+  for (auto& entry : startUpEntries())
+    entries.push_back(std::move(entry));
   std::ofstream(path, std::ios::binary) << buildArchiveBytes(entries);
 }
 

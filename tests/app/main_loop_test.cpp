@@ -132,6 +132,7 @@ TEST_F(MainLoop, StylusIsDoubledOnTheLargeScreenOnly) {
     Pad pad("pad", &a.rootForm());
     a.HandleEvent(platform::Event{platform::EventType::StylusDown, 0, 100, 50});
     a.HandleEvent(platform::Event{platform::EventType::StylusUp, 0, 101, 51});
+    std::erase_if(log, [](const std::string& call) { return call.rfind("pad_", 0) != 0; });
     const std::vector<std::string> expected =
         width == 480 ? std::vector<std::string>{"pad_StylusDown(200,100)", "pad_StylusUp(202,102)"}
                      : std::vector<std::string>{"pad_StylusDown(100,50)", "pad_StylusUp(101,51)"};
@@ -144,14 +145,14 @@ TEST_F(MainLoop, SwitchingScreensShowsTheNewOneAndHidesTheOld) {
   app::Application a(headless);
   ASSERT_EQ(a.StartUp(), 0);
   std::vector<std::string> log;
-  auto* first = new gui::Form("StartForm", &a.rootForm());
-  auto* second = new gui::Form("RecordsForm", &a.rootForm());
+  auto* first = new gui::Form("FirstForm", &a.rootForm());
+  auto* second = new gui::Form("SecondForm", &a.rootForm());
   first->SetDriver(std::make_unique<RecordingDriver>(log, "A."));
   second->SetDriver(std::make_unique<RecordingDriver>(log, "B."));
   second->visible = false;
 
-  a.SwitchForm("StartForm");
-  a.SwitchForm("RecordsForm");
+  a.SwitchForm("FirstForm");
+  a.SwitchForm("SecondForm");
   EXPECT_EQ(log, (std::vector<std::string>{"A.OnShow()", "A.OnShow()", "B.OnShow()"}));
   EXPECT_FALSE(first->visible);
   EXPECT_TRUE(second->visible);

@@ -94,6 +94,29 @@ TEST_F(Startup, SucceedsAndSetsUpScreenAndPointer) {
   EXPECT_EQ(application.keyPointer().normalColour(), 0x001F);
   EXPECT_EQ(application.keyPointer().activeColour(), 0xF800);
   EXPECT_EQ(application.screen().surface().at(10, 10), 0xFFFF);
+  // The screens are made, the demo scene runs behind the start menu, which is current.
+  ASSERT_NE(application.screens().demoScene, nullptr);
+  EXPECT_TRUE(application.screens().demoScene->initialised());
+  EXPECT_EQ(application.currentForm(), application.FindForm("StartForm"));
+  EXPECT_NE(application.fonts().Find("fonts_menu"), nullptr);
+}
+
+TEST_F(Startup, LaterStepsStopWithTheirCodes) {
+  const auto startWith = [&](std::vector<std::pair<std::string, std::string>> extra) {
+    extra.insert(extra.begin(), {"init.scr", initScript(kGoodVars)});
+    writeArchive(folder() + "graphics.dat", extra);
+    std::ostringstream printed;
+    platform::HeadlessConfig c = config();
+    c.messages = &printed;
+    platform::HeadlessPlatform headless(c);
+    app::Application application(headless);
+    const int code = application.StartUp();
+    return std::to_string(code) + " " + printed.str();
+  };
+  EXPECT_EQ(startWith({{"fonts_menu.cfn", "not a font"}}), "18 ");
+  EXPECT_EQ(startWith({{"experiena.cfn", "not a font"}}), "23 ");
+  EXPECT_EQ(startWith({{"credits.scr", "function Init(h) {"}}),
+            "272 messagebox: Error: Error setting credits form driver\n");
 }
 
 // The exclusive hold on graphics.dat is what keeps a second copy of the game from starting.
