@@ -2,9 +2,13 @@
 // the executable's folder.
 #include "app/run.h"
 #include "platform/sdl/sdl_platform.h"
+#include "sound/sdl/sdl_mixer_library.h"
 
 int main() {
   platform::SdlPlatform sdl;
   if (!sdl.initialised()) return 1;
-  return app::Run(sdl) == app::RunResult::Quit ? 0 : 1;
+  sound::SdlMixerLibrary mixer;
+  app::RunOptions options;
+  options.soundLibrary = &mixer;
+  return app::Run(sdl, options) == app::RunResult::Quit ? 0 : 1;
 }

@@ -6,7 +6,7 @@
 namespace app {
 
 RunResult Run(platform::Platform& platform, const RunOptions& options) {
-  auto application = std::make_unique<Application>(platform);
+  auto application = std::make_unique<Application>(platform, options.soundLibrary);
   const int code = application->StartUp();
   if (code != startup::kOk) {
     platform.messageBox(StartupMessage(code), "Error");

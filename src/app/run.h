@@ -10,9 +10,17 @@
 namespace app {
 
 class Application;
+}  // namespace app
+namespace sound {
+class SoundLibrary;
+}
+namespace app {
 
 struct RunOptions {
   std::optional<long> maxFrames;  // stop after this many frames (headless runs)
+  /// The mixer music and effects play through (borrowed, must outlive the run); null gives a
+  /// silent one. Only the game executable passes the real one.
+  sound::SoundLibrary* soundLibrary = nullptr;
   /// Called once the run is over (after the loop, or after a failed start-up's message box),
   /// while the Application still exists: tools read its state here.
   std::function<void(Application&)> atEnd;
