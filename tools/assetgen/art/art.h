@@ -1,0 +1,14 @@
+// The pictures and fonts of graphics.dat, drawn procedurally.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+namespace assetgen {
+
+/// Draws every picture and renders every font into outDir, one file per archive entry, named
+/// as the entry. scale is 1 for the 240 x 320 content and 2 for the 480 x 640 one. Returns
+/// false after writing one line per failure to errors.
+bool WriteArt(const std::filesystem::path& outDir, int scale, std::ostream& errors);
+
+}  // namespace assetgen

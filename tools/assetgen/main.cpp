@@ -1,0 +1,42 @@
+// assetgen OUTDIR [--scale 1|2]: writes every generated entry of graphics.dat into OUTDIR.
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+
+#include "assetgen/art/art.h"
+#include "assetgen/sound/sounds.h"
+
+int main(int argc, char** argv) {
+  std::filesystem::path outDir;
+  int scale = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
+      const std::string value = argv[++i];
+      if (value != "1" && value != "2") {
+        std::cerr << "assetgen: --scale takes 1 or 2, not '" << value << "'\n";
+        return 2;
+      }
+      scale = value == "2" ? 2 : 1;
+    } else if (outDir.empty() && argv[i][0] != '-') {
+      outDir = argv[i];
+    } else {
+      std::cerr << "usage: assetgen OUTDIR [--scale 1|2]\n";
+      return 2;
+    }
+  }
+  if (outDir.empty()) {
+    std::cerr << "usage: assetgen OUTDIR [--scale 1|2]\n";
+    return 2;
+  }
+  std::error_code error;
+  std::filesystem::create_directories(outDir, error);
+  if (error) {
+    std::cerr << "assetgen: cannot create " << outDir.string() << ": " << error.message() << "\n";
+    return 1;
+  }
+  const bool art = assetgen::WriteArt(outDir, scale, std::cerr);
+  const bool sounds = assetgen::WriteSounds(outDir, std::cerr);
+  return art && sounds ? 0 : 1;
+}
