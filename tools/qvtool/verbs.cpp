@@ -5,10 +5,12 @@ namespace qvtool {
 // Verb implementations live in verb_<name>.cpp; add each one here.
 
 int runScriptVerb(Args args);  // verb_script.cpp
+int runPack(Args args);        // verb_pack.cpp
 
 std::span<const Verb> allVerbs() {
   static const Verb kVerbs[] = {
       {"help", "help: lists the verbs", nullptr},
+      {"pack", "pack MANIFEST OUT [-I DIR]...: builds an archive from a manifest", runPack},
       {"run",
        "run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars] [--display WxH]: "
        "the whole game on the headless platform",

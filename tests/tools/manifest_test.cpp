@@ -1,0 +1,181 @@
+// Manifests: directives, lookup order, replacement, includes, and packing what they name.
+#include "lib/manifest.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "lib/archive_writer.h"
+#include "lib/manifest_pack.h"
+#include "lib/picture_decoders.h"
+#include "lib/png_io.h"
+#include "resources/resource_archive.h"
+#include "util/readable_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ManifestTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::path(QV_TEST_TMP_DIR) / "manifest" /
+            ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(root_);
+    fs::create_directories(root_);
+  }
+
+  fs::path write(const std::string& relative, const std::string& text) {
+    const fs::path path = root_ / relative;
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+
+  std::vector<tools::ManifestEntry> read(const std::string& manifest,
+                                         const std::vector<fs::path>& dirs = {}) {
+    auto entries = tools::readManifest(root_ / manifest, dirs);
+    EXPECT_TRUE(entries.ok()) << (entries.ok() ? "" : entries.error().message);
+    return entries.ok() ? *entries : std::vector<tools::ManifestEntry>{};
+  }
+
+  std::string failure(const std::string& manifest, const std::vector<fs::path>& dirs = {}) {
+    auto entries = tools::readManifest(root_ / manifest, dirs);
+    if (entries.ok()) {
+      auto loaded = tools::loadManifestEntries(*entries);
+      return loaded.ok() ? "no failure" : loaded.error().message;
+    }
+    return entries.error().message;
+  }
+
+  // Packs the manifest and opens the result as the game does.
+  std::unique_ptr<resources::ResourceArchive> pack(const std::string& manifest,
+                                                   const std::vector<fs::path>& dirs = {}) {
+    auto loaded = tools::loadManifestEntries(read(manifest, dirs));
+    EXPECT_TRUE(loaded.ok()) << (loaded.ok() ? "" : loaded.error().message);
+    auto bytes = tools::buildArchive(loaded.ok() ? *loaded : std::vector<tools::ArchiveEntry>{});
+    EXPECT_TRUE(bytes.ok());
+    auto archive = std::make_unique<resources::ResourceArchive>();
+    EXPECT_EQ(archive->Open(std::make_unique<util::MemoryFile>(*bytes)), 0);
+    return archive;
+  }
+
+  static std::string text(resources::ResourceArchive& archive, const std::string& name) {
+    auto span = archive.GetSpan(name);
+    return std::string(reinterpret_cast<const char*>(span.data()), span.size());
+  }
+
+  fs::path root_;
+};
+
+TEST_F(ManifestTest, CommentsBlanksAndDefaultSource) {
+  write("a.scr", "A");
+  write("sub/b.txt", "B");
+  write("m", "# the whole line\n\n  a.scr   # same name as the file\r\nb.lst\tsub/b.txt\n");
+  const auto entries = read("m");
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].name, "a.scr");
+  EXPECT_EQ(entries[0].source, root_ / "a.scr");
+  EXPECT_EQ(entries[1].name, "b.lst");
+  EXPECT_EQ(entries[1].source, root_ / "sub/b.txt");
+  EXPECT_EQ(entries[1].origin, (root_ / "m").string() + ":4");
+}
+
+TEST_F(ManifestTest, SourcesBesideTheManifestComeBeforeSearchFolders) {
+  write("data/m", "x.scr\ny.scr\n");
+  write("data/x.scr", "beside");
+  write("gen1/x.scr", "generated");
+  write("gen1/y.scr", "first folder");
+  write("gen2/y.scr", "second folder");
+  auto archive = pack("data/m", {root_ / "gen1", root_ / "gen2"});
+  EXPECT_EQ(text(*archive, "x.scr"), "beside");
+  EXPECT_EQ(text(*archive, "y.scr"), "first folder");
+}
+
+TEST_F(ManifestTest, IncludedPathsAreRelativeToTheirOwnManifest) {
+  write("top/m", "include ../parts/p\nlast.scr\n");
+  write("top/last.scr", "L");
+  write("parts/p", "inner.scr\n");
+  write("parts/inner.scr", "I");
+  auto archive = pack("top/m");
+  ASSERT_EQ(archive->entryCount(), 2u);
+  EXPECT_EQ(text(*archive, "inner.scr"), "I");
+  EXPECT_EQ(archive->listEntries()[0].name, "inner.scr");
+}
+
+TEST_F(ManifestTest, ALaterLineReplacesAnEntryInItsFirstPlace) {
+  write("one", "1");
+  write("two", "2");
+  write("three", "3");
+  write("base", "a.scr one\nb.scr two\n");
+  write("mod", "include base\nA.SCR three\n");
+  auto archive = pack("mod");
+  ASSERT_EQ(archive->entryCount(), 2u);
+  EXPECT_EQ(archive->listEntries()[0].name, "A.SCR");
+  EXPECT_EQ(text(*archive, "a.scr"), "3");
+  EXPECT_EQ(text(*archive, "b.scr"), "2");
+}
+
+TEST_F(ManifestTest, AnArchiveLineTakesEveryEntryAndLaterLinesOverrideThem) {
+  auto base = tools::buildArchive({{"start.scr", {std::byte{'s'}}},
+                                   {"keep.lst", {std::byte{'k'}}},
+                                   {"START.SCR", {std::byte{'x'}}}});
+  ASSERT_TRUE(base.ok());
+  std::ofstream(root_ / "base.dat", std::ios::binary)
+      .write(reinterpret_cast<const char*>(base->data()),
+             static_cast<std::streamsize>(base->size()));
+  write("new.scr", "mine");
+  write("m", "archive base.dat\nstart.scr new.scr\n");
+  auto archive = pack("m");
+  ASSERT_EQ(archive->entryCount(), 2u);
+  EXPECT_EQ(text(*archive, "start.scr"), "mine");
+  EXPECT_EQ(text(*archive, "keep.lst"), "k");
+}
+
+TEST_F(ManifestTest, PngSourcesAreEncodedAsTheirEntryAsks) {
+  tools::ArgbImage image(3, 2, 0xFFFF0000);
+  image.at(1, 0) = 0xFF0000FF;
+  image.at(2, 1) = 0xFF00FF00;
+  ASSERT_TRUE(tools::writePng((root_ / "p.png").string(), image).ok());
+  write("m", "p.spr p.png spr4\np.tga p.png tga24\np.espr p.png\n");
+  auto archive = pack("m");
+  for (const char* name : {"p.spr", "p.tga", "p.espr"}) {
+    auto decoded = tools::decodePicture(name, archive->GetSpan(name));
+    ASSERT_TRUE(decoded.ok()) << name;
+    EXPECT_EQ(decoded->width, 3);
+    EXPECT_EQ(decoded->at(0, 0) & 0xFFFFFF, 0xFF0000u) << name;
+    EXPECT_EQ(decoded->at(1, 0) & 0xFFFFFF, 0x0000FFu) << name;
+    EXPECT_EQ(decoded->at(2, 1) & 0xFFFFFF, 0x00FF00u) << name;
+  }
+}
+
+TEST_F(ManifestTest, FailuresNameTheLineAndTheReason) {
+  tools::ArgbImage many(20, 1);
+  for (int x = 0; x < 20; ++x)
+    many.at(x, 0) = 0xFF000000u | static_cast<std::uint32_t>(x * 8);
+  ASSERT_TRUE(tools::writePng((root_ / "many.png").string(), many).ok());
+  write("a.scr", "A");
+  write("missing", "a.scr\nb.scr\n");
+  write("longname", "averyveryverylongname.scr a.scr\n");
+  write("words", "a.scr a.scr spr8 extra\n");
+  write("format", "a.scr a.scr spr8\n");
+  write("badformat", "m.spr many.png cmb8\n");
+  write("colours", "m.spr many.png spr4\n");
+  write("loop", "include loop2\n");
+  write("loop2", "include loop\n");
+  const std::string m = (root_ / "missing").string();
+  EXPECT_EQ(failure("missing"), m + ":2: b.scr: no such file beside the manifest");
+  EXPECT_NE(failure("longname").find("longname:1: 'averyveryverylongname.scr' is not an entry"),
+            std::string::npos);
+  EXPECT_NE(failure("words").find("words:1: expected NAME [SOURCE [FORMAT]]"), std::string::npos);
+  EXPECT_NE(failure("format").find("format:1: a.scr: a format applies only to a .png source"),
+            std::string::npos);
+  EXPECT_NE(failure("badformat").find("format 'cmb8' does not apply to .spr"), std::string::npos);
+  EXPECT_NE(failure("colours").find("colours:1: m.spr: "), std::string::npos);
+  EXPECT_NE(failure("loop").find("included from itself"), std::string::npos);
+  EXPECT_NE(failure("absent").find("cannot read"), std::string::npos);
+}
+
+}  // namespace
