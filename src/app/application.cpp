@@ -11,6 +11,7 @@
 #include "gui/form.h"
 #include "gui/script_form_driver.h"
 #include "platform/file.h"
+#include "platform/headless/headless_platform.h"
 #include "resources/archive_format.h"
 #include "resources/resource_archive.h"
 #include "script/api/application_table.h"
@@ -96,6 +97,17 @@ int Application::OpenArchive() {
 // The four native tables in their fixed order: GUI, game, application, sound. The GUI, game
 // and sound tables join here, each with its code, as those subsystems provide them.
 int Application::RegisterNativeTables() {
+  nativeTables_.clear();
+  // Each table's rows are the registry's entries added since the previous table.
+  std::size_t before = natives_->entries().size();
+  const auto record = [&](std::string title) {
+    NativeTable table{std::move(title), {}};
+    const auto& entries = natives_->entries();
+    for (std::size_t i = before; i < entries.size(); ++i)
+      table.names.push_back(entries[i].name);
+    before = entries.size();
+    nativeTables_.push_back(std::move(table));
+  };
   script::api::GuiTableServices gui;
   gui.app = this;
   gui.controls = controls_.get();
@@ -110,10 +122,12 @@ int Application::RegisterNativeTables() {
     return other;
   };
   if (!script::api::RegisterGuiNatives(*natives_, gui)) return startup::kGuiTable;
+  record("GUI");
   script::api::GameTableServices game;
   game.gameScene = [this] { return screens_.gameScene; };
   game.demoScene = [this] { return screens_.demoScene; };
   if (!script::api::RegisterGameNatives(*natives_, game)) return startup::kGameTable;
+  record("Game");
   script::api::ApplicationTableServices services;
   services.variables = variables_.get();
   services.quit = [this] { RequestQuit(); };
@@ -133,9 +147,18 @@ int Application::RegisterNativeTables() {
   if (!script::api::RegisterApplicationNatives(*natives_, services)) {
     return startup::kApplicationTable;
   }
+  record("Application");
   sound_ = std::make_unique<sound::SoundSystem>(soundLibrary_, *archive_);
   if (!script::api::RegisterSoundNatives(*natives_, sound_.get())) return startup::kSoundTable;
+  record("Sound");
   return 0;
+}
+
+std::vector<NativeTable> Application::DescribeNativeTables() {
+  platform::HeadlessPlatform headless(platform::HeadlessConfig{});
+  Application application(headless);
+  application.RegisterNativeTables();
+  return application.nativeTables_;
 }
 
 // init.scr is the root form's driver: it sets the application variables (INIT_RES, RES_X,

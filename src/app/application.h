@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/key_pointer.h"
 #include "app/screen.h"
@@ -49,6 +50,12 @@ class VariableTable;
 
 namespace app {
 
+/// One native table as the Application registers it: its title and its rows in order.
+struct NativeTable {
+  std::string title;  // "GUI", "Game", "Application", "Sound"
+  std::vector<std::string> names;
+};
+
 class Application final : public KeyPointer::Host, public script::Host, public gui::AppServices {
  public:
   /// Frames are drawn at most this often.
@@ -63,6 +70,13 @@ class Application final : public KeyPointer::Host, public script::Host, public g
 
   /// Runs the start-up sequence; 0 on success, else the code of the first failing step.
   int StartUp();
+
+  /// The four native tables in registration order, as an Application registers them at
+  /// start-up, without an archive or a window: for listings and the modding guide.
+  static std::vector<NativeTable> DescribeNativeTables();
+
+  /// The tables registered so far by this Application (empty before start-up step 3).
+  const std::vector<NativeTable>& nativeTables() const { return nativeTables_; }
 
   /// One pass of the frame gate; true when a frame was drawn.
   bool Frame();
@@ -169,6 +183,7 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   std::unique_ptr<gui::Form> rootForm_;
   gui::RecordBookLayout recordBook_;  // set by the records screen's script
   std::unique_ptr<script::NativeRegistry> natives_;
+  std::vector<NativeTable> nativeTables_;
   std::unique_ptr<script::VariableTable> variables_;
   std::unique_ptr<KeyPointer> keyPointer_;
   gfx::FontRegistry fonts_;

@@ -6,6 +6,7 @@ namespace qvtool {
 
 int runScriptVerb(Args args);  // verb_script.cpp
 int runPack(Args args);        // verb_pack.cpp
+int runNatives(Args args);     // verb_natives.cpp
 
 std::span<const Verb> allVerbs() {
   static const Verb kVerbs[] = {
@@ -19,6 +20,8 @@ std::span<const Verb> allVerbs() {
        "script FILE.scr [FUNCTION [ARGS...]]: runs a script with the application "
        "variable natives and prints NAME=VALUE lines",
        runScriptVerb},
+      {"natives", "natives: lists the native tables scripts can call, in registration order",
+       runNatives},
   };
   return kVerbs;
 }
