@@ -1,0 +1,5 @@
+# cmake -DSOURCE=... -DTARGET=... -P copy_if_absent.cmake: copies SOURCE to TARGET unless TARGET
+# exists already.
+if(NOT EXISTS "${TARGET}")
+  file(COPY_FILE "${SOURCE}" "${TARGET}")
+endif()

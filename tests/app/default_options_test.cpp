@@ -1,0 +1,53 @@
+// A fresh install: the default options.dat the build puts beside graphics.dat.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/application.h"
+#include "archive_fixture.h"
+#include "platform/headless/headless_platform.h"
+#include "sound/recording_sound_library.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool called(const std::vector<std::string>& calls, const std::string& call) {
+  return std::find(calls.begin(), calls.end(), call) != calls.end();
+}
+
+TEST(DefaultOptions, AFreshInstallPlaysMusicAndEffectsAtTheirDefaultVolumes) {
+  const fs::path dir = fs::path(QV_TEST_TMP_DIR) / "default_options";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  fs::copy_file(fs::path(QV_SOURCE_DIR) / "data/options.default", dir / "options.dat");
+  testing_support::writeArchive(
+      (dir / "graphics.dat").string(),
+      {{"init.scr",
+        testing_support::initScript(
+            {{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}, {"SE_SPURT", "2"}})},
+       {"4.xm", "menu song"}});
+  platform::HeadlessConfig config;
+  config.installFolder = dir.string() + "/";
+  platform::HeadlessPlatform headless(config);
+  sound::RecordingSoundLibrary library;
+  {
+    app::Application application(headless, &library);
+    ASSERT_EQ(application.StartUp(), 0);
+    const auto& calls = library.calls();
+    EXPECT_TRUE(called(calls, "SetEffectsVolume(204)")) << "effects on at 80";
+    EXPECT_TRUE(called(calls, "PlaySong(1)")) << "the menu song plays";
+    EXPECT_TRUE(called(calls, "SetSongVolume(1, 153)")) << "music at 60";
+  }
+  // Shutting down writes the same options back: clouds on, the counter still 0.
+  std::ifstream in(dir / "options.dat");
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_NE(text.str().find("CloudsOn = 1\n"), std::string::npos) << text.str();
+  EXPECT_NE(text.str().find("ScreenShotCount = 0\n"), std::string::npos) << text.str();
+}
+
+}  // namespace
