@@ -33,7 +33,7 @@ void BM_WorldUpdate(benchmark::State& state) {
   state.counters["goos"] = static_cast<double>(world.goos().size());
   state.SetComplexityN(blobs);
 }
-BENCHMARK(BM_WorldUpdate)->Arg(50)->Arg(200)->Arg(1000)->Complexity(benchmark::oN);
+BENCHMARK(BM_WorldUpdate)->Arg(50)->Arg(200)->Arg(1000)->Arg(3000)->Complexity(benchmark::oN);
 
 void BM_WorldTestPlacement(benchmark::State& state) {
   const int blobs = static_cast<int>(state.range(0));
