@@ -1,0 +1,123 @@
+// The generated pictures and fonts: each loads in the game's own classes at its size, the
+// manifest names exactly what is generated, and the output never changes between runs.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "assetgen/art/art.h"
+#include "gfx/fonts/color_font.h"
+#include "gfx/fonts/mask_font.h"
+#include "gfx/images/entry_source.h"
+#include "gfx/images/picture_loader.h"
+#include "gfx/images/stream_picture.h"
+
+namespace {
+
+class ArtSource final : public gfx::EntrySource {
+ public:
+  explicit ArtSource(const assetgen::ArtOutput& art) : art_(art) {}
+  std::span<const std::byte> find(std::string_view name) override {
+    auto it = art_.entries().find(std::string(name));
+    return it == art_.entries().end() ? std::span<const std::byte>{} : it->second;
+  }
+
+ private:
+  const assetgen::ArtOutput& art_;
+};
+
+bool endsWith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// .sft goo images are read by the scene's stream pictures directly; the rest by extension.
+std::unique_ptr<gfx::Picture> load(const std::string& name, gfx::EntrySource& source) {
+  if (!endsWith(name, ".sft")) return gfx::loadPicture(name, source);
+  auto picture = std::make_unique<gfx::StreamPicture>();
+  if (!picture->Load(name, source)) return nullptr;
+  return picture;
+}
+
+class Art : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    base_ = new assetgen::ArtOutput(assetgen::DrawAllArt(1));
+    hires_ = new assetgen::ArtOutput(assetgen::DrawAllArt(2));
+  }
+  static void TearDownTestSuite() {
+    delete base_;
+    delete hires_;
+  }
+  static assetgen::ArtOutput* base_;
+  static assetgen::ArtOutput* hires_;
+};
+assetgen::ArtOutput* Art::base_ = nullptr;
+assetgen::ArtOutput* Art::hires_ = nullptr;
+
+TEST_F(Art, EveryPictureAndFontLoadsInTheGame) {
+  ASSERT_TRUE(base_->errors().empty()) << base_->errors().front();
+  ArtSource source(*base_);
+  for (const auto& [name, bytes] : base_->entries()) {
+    if (endsWith(name, ".cfn")) {
+      gfx::ColorFont font;
+      ASSERT_TRUE(font.Attach(bytes)) << name;
+      EXPECT_GT(font.GlyphWidth('A'), 0) << name;
+      EXPECT_GT(font.GlyphWidth(0xE9), 0) << name << ": Latin-1 letters";
+    } else if (endsWith(name, ".font")) {
+      gfx::MaskFont font;
+      ASSERT_TRUE(font.Attach(bytes)) << name;
+      EXPECT_GT(font.GlyphWidth('A'), 0) << name;
+    } else {
+      auto picture = load(name, source);
+      ASSERT_TRUE(picture) << name << " does not load";
+      EXPECT_GT(picture->width(), 0) << name;
+    }
+  }
+}
+
+TEST_F(Art, SizesAreWhatTheScreensAreLaidOutFor) {
+  ArtSource base(*base_), hires(*hires_);
+  const std::pair<const char*, std::pair<int, int>> sizes[] = {
+      {"gooimage0.sft", {48, 48}}, {"key.espr", {20, 20}},     {"keysp.espr", {40, 20}},
+      {"toolbar.tga", {240, 24}},  {"sbfield.cmb", {100, 20}}, {"sbleft.espr", {14, 20}},
+      {"undo.espr", {22, 20}},     {"flag0.aspr", {16, 20}},   {"expicon.aspr", {22, 22}},
+  };
+  for (const auto& [name, size] : sizes) {
+    auto one = load(name, base), two = load(name, hires);
+    ASSERT_TRUE(one && two) << name;
+    EXPECT_EQ(one->width(), size.first) << name;
+    EXPECT_EQ(one->height(), size.second) << name;
+    EXPECT_EQ(two->width(), 2 * size.first) << name << " at scale 2";
+    EXPECT_EQ(two->height(), 2 * size.second) << name << " at scale 2";
+  }
+  gfx::ColorFont menu, menuHires;
+  ASSERT_TRUE(menu.Attach(base_->entries().at("fonts_menu.cfn")));
+  ASSERT_TRUE(menuHires.Attach(hires_->entries().at("fonts_menu.cfn")));
+  EXPECT_GE(menuHires.TextHeight("A"), 2 * menu.TextHeight("A") - 2);
+}
+
+TEST_F(Art, TheManifestNamesExactlyWhatIsGenerated) {
+  std::ifstream in(std::string(QV_SOURCE_DIR) + "/data/art.manifest");
+  ASSERT_TRUE(in);
+  std::set<std::string> listed;
+  for (std::string line; std::getline(in, line);) {
+    line = line.substr(0, line.find('#'));
+    std::istringstream words(line);
+    std::string name;
+    if (words >> name) listed.insert(name);
+  }
+  std::set<std::string> generated;
+  for (const auto& entry : base_->entries())
+    generated.insert(entry.first);
+  EXPECT_EQ(listed, generated);
+}
+
+TEST_F(Art, TwoRunsGiveTheSameBytes) {
+  const assetgen::ArtOutput again = assetgen::DrawAllArt(1);
+  ASSERT_EQ(again.entries().size(), base_->entries().size());
+  for (const auto& [name, bytes] : base_->entries())
+    EXPECT_EQ(again.entries().at(name), bytes) << name;
+}
+
+}  // namespace
