@@ -211,7 +211,9 @@ util::Result<std::vector<std::byte>> renderColorFont(const std::string& fontPath
   const int pad = style.outlineWidth;
   const int baseline = pad + face.ascender();
   const int height = baseline + face.descender() + pad + style.shadowOffset;
-  const int extra = 2 * pad + style.shadowOffset;
+  // One outline width on the left of each glyph; on the right the outline shares the glyph's
+  // own side bearing, so letters keep their natural spacing.
+  const int extra = pad + style.shadowOffset;
 
   const std::size_t count = static_cast<std::size_t>(options.lastCode - options.firstCode + 1);
   std::vector<std::byte> out(16, std::byte{0});

@@ -1,5 +1,4 @@
-// The game's fonts, rendered from DejaVu: the seven the program loads at start-up, a large
-// title font and a plain mask font for texts drawn in a script's own colour.
+// The seven fonts the program loads at start-up, rendered from DejaVu.
 #include "assetgen/art/art_output.h"
 #include "lib/font_render.h"
 
@@ -21,12 +20,11 @@ struct FontSpec {
 const FontSpec kColourFonts[] = {
     {"fonts_menu.cfn", "DejaVuSans-Bold.ttf", 14, 0xFFFFFFFF, 0xFFC8DCF8, 0xFF142340, 1, 1},
     {"fonts_menua.cfn", "DejaVuSans-Bold.ttf", 14, 0xFFFFF27A, 0xFFF0A020, 0xFF3A1E00, 1, 1},
-    {"fmsmall.cfn", "DejaVuSans.ttf", 10, 0xFFFFFFFF, 0, 0xFF142340, 1, 0},
+    {"fmsmall.cfn", "DejaVuSansCondensed.ttf", 10, 0xFFFFFFFF, 0, 0xFF142340, 1, 0},
     {"hiscores.cfn", "DejaVuSans-Bold.ttf", 13, 0xFFFFE680, 0xFFE0A030, 0xFF3A1E00, 1, 0},
     {"hiscoresf.cfn", "DejaVuSans-Bold.ttf", 9, 0xFFFFE680, 0xFFE0A030, 0xFF3A1E00, 1, 0},
     {"experien.cfn", "DejaVuSans-Bold.ttf", 10, 0xFFB8F5B0, 0, 0xFF14401C, 1, 0},
     {"experiena.cfn", "DejaVuSans-Bold.ttf", 10, 0xFFFFD0C0, 0, 0xFF601010, 1, 0},
-    {"title.cfn", "DejaVuSans-Bold.ttf", 30, 0xFFFFF27A, 0xFFF07A20, 0xFF2A1400, 2, 2},
 };
 
 }  // namespace
@@ -52,14 +50,6 @@ void RenderFonts(ArtOutput& out) {
     }
     out.add(name, std::move(*font));
   }
-  tools::FontRenderOptions plain;
-  plain.pixels = 11 * out.scale();
-  auto font = tools::renderMaskFont(kDir + "DejaVuSans.ttf", plain);
-  if (!font) {
-    out.fail("plain.font: " + font.error().message);
-    return;
-  }
-  out.add("plain.font", std::move(*font));
 }
 
 }  // namespace assetgen

@@ -12,7 +12,7 @@ namespace {
 tools::ArgbImage Panel(int w, int h, int scale) {
   tools::ArgbImage image(w * scale, h * scale, 0);
   const float s = static_cast<float>(scale);
-  fillRoundBox(image, 0.5f, 0.5f, w * s - 1, h * s - 1, 8 * s, 0xB0142340);
+  fillRoundBox(image, 0.5f, 0.5f, w * s - 1, h * s - 1, 8 * s, 0x98142340);
   strokeRoundBox(image, 0.5f, 0.5f, w * s - 1, h * s - 1, 8 * s, 1 * s, 0xC08FB0D8);
   return image;
 }
