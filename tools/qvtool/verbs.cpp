@@ -20,7 +20,9 @@ std::span<const Verb> allVerbs() {
        "script FILE.scr [FUNCTION [ARGS...]]: runs a script with the application "
        "variable natives and prints NAME=VALUE lines",
        runScriptVerb},
-      {"natives", "natives: lists the native tables scripts can call, in registration order",
+      {"natives",
+       "natives [--markdown SOURCE OUT]: lists the native tables scripts can call, in "
+       "registration order, or writes their Markdown reference from the texts in SOURCE",
        runNatives},
   };
   return kVerbs;
