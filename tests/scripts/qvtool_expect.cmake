@@ -1,17 +1,24 @@
 # Runs one qvtool command and checks how it ends. Included by tests/CMakeLists.txt it does
 # nothing (other test files use it as their driver); run as
 #   cmake -DCOMMAND=qvtool;verb;args... -DSTATUS=n [-DERR_MATCH=regex] [-DOUT_MATCH=regex]
-#         [-DNO_FILE=path] [-DFILE=path -DFILE_MATCH=regex] -P qvtool_expect.cmake
+#         [-DNO_FILE=path] [-DFILE=path -DFILE_MATCH=regex] [-DPREPARE=command;args...]
+#         -P qvtool_expect.cmake
 # it runs COMMAND and fails unless the exit status is STATUS and standard error is exactly one
-# line matching ERR_MATCH, "$" being the line's end (or empty when no ERR_MATCH is given). OUT_MATCH checks standard
-# output, NO_FILE a file that must not exist afterwards, FILE and FILE_MATCH one that must.
+# line matching ERR_MATCH, "$" being the line's end (or empty when no ERR_MATCH is given).
+# OUT_MATCH checks standard output, NO_FILE a file that must not exist afterwards, FILE and
+# FILE_MATCH one that must.
 if(NOT CMAKE_SCRIPT_MODE_FILE)
   # qv_expect_test(NAME STATUS [ERR regex] [OUT regex] [NO_FILE path] [FILE path [FILE_MATCH
-  # regex]] COMMAND args...): registers a test running this driver on the command.
+  # regex]] [PREPARE args...] COMMAND args...): registers a test running this driver on the
+  # command, after PREPARE (which must succeed) when given.
   function(qv_expect_test name status)
-    cmake_parse_arguments(PARSE_ARGV 2 ex "" "ERR;OUT;NO_FILE;FILE;FILE_MATCH" "COMMAND")
+    cmake_parse_arguments(PARSE_ARGV 2 ex "" "ERR;OUT;NO_FILE;FILE;FILE_MATCH" "PREPARE;COMMAND")
     string(REPLACE ";" "\\;" command "${ex_COMMAND}")
     set(options "-DCOMMAND=${command}" -DSTATUS=${status})
+    if(ex_PREPARE)
+      string(REPLACE ";" "\\;" prepare "${ex_PREPARE}")
+      list(APPEND options "-DPREPARE=${prepare}")
+    endif()
     foreach(key ERR OUT)
       if(DEFINED ex_${key})
         list(APPEND options "-D${key}_MATCH=${ex_${key}}")
@@ -34,6 +41,13 @@ foreach(var COMMAND STATUS)
 endforeach()
 if(DEFINED NO_FILE)
   file(REMOVE ${NO_FILE})
+endif()
+if(DEFINED PREPARE)
+  execute_process(COMMAND ${PREPARE} RESULT_VARIABLE prepared OUTPUT_VARIABLE prepare_out
+                  ERROR_VARIABLE prepare_out)
+  if(NOT prepared EQUAL 0)
+    message(FATAL_ERROR "preparing failed (${prepared}): ${PREPARE}\n${prepare_out}")
+  endif()
 endif()
 
 execute_process(COMMAND ${COMMAND} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)

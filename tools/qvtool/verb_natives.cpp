@@ -217,7 +217,7 @@ int runNatives(Args args) {
     return writeReference(std::string(args[1]), std::string(args[2]));
   }
   if (!args.empty()) {
-    std::fprintf(stderr, "%s\n", kUsage);
+    std::fprintf(stderr, "qvtool natives: %s\n", kUsage);
     return 2;
   }
   const auto tables = app::Application::DescribeNativeTables();

@@ -1,9 +1,17 @@
 // qvtool run: the whole game on the headless platform, driven by a replay.
+//
+// Exit status: 0 after a normal end; 1 when start-up failed, with one line on standard error
+// naming the failure (the reason a script gave, or what the start-up code means) after the
+// message box; 2 for a usage error or an unreadable replay. Reasons of script runs that fail
+// during the game are printed at the end, one "qvtool run: " line each.
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <streambuf>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "app/run.h"
@@ -23,6 +31,67 @@ bool parsePositive(std::string_view text, long& out) {
 int fail(const std::string& message) {
   std::fprintf(stderr, "qvtool run: %s\n", message.c_str());
   return 2;
+}
+
+// Keeps the complete lines written through it, passing each on to `forward` when given.
+class LineCapture final : public std::streambuf {
+ public:
+  explicit LineCapture(std::streambuf* forward) : forward_(forward) {}
+  const std::vector<std::string>& lines() const { return lines_; }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    if (forward_ != nullptr) forward_->sputc(traits_type::to_char_type(c));
+    if (c == '\n') {
+      lines_.push_back(std::move(partial_));
+      partial_.clear();
+    } else {
+      partial_ += traits_type::to_char_type(c);
+    }
+    return c;
+  }
+  int sync() override { return forward_ != nullptr ? forward_->pubsync() : 0; }
+
+ private:
+  std::streambuf* forward_;
+  std::string partial_;
+  std::vector<std::string> lines_;
+};
+
+// What a failed start-up's code means, for the codes a modder's archive can cause. The code
+// is read from the "App init error. Code : 0X0007" box; other boxes speak for themselves.
+std::string startupCause(const std::string& box, const std::string& dir) {
+  if (box == "Game already run") return dir + "graphics.dat is held by another process";
+  const std::size_t at = box.find("Code : 0X");
+  if (at == std::string::npos) return {};
+  const long code = std::strtol(box.c_str() + at + 9, nullptr, 16);
+  switch (code) {
+    case 0x1101:
+      return dir + "graphics.dat can't be opened";
+    case 0x1102:
+      return dir + "graphics.dat is not an archive";
+    case 7:
+      return "init.scr does not load";
+    case 8:
+      return "init.scr sets no RES_X and RES_Y";
+    case 18:
+      return "the font fonts_menu.cfn is missing";
+    case 19:
+      return "the font fonts_menua.cfn is missing";
+    case 20:
+      return "the font fmsmall.cfn is missing";
+    case 21:
+      return "the font hiscores.cfn is missing";
+    case 22:
+      return "the font hiscoresf.cfn is missing";
+    case 23:
+      return "the font experien.cfn or experiena.cfn is missing";
+    case 25:
+      return "the menu song can't be loaded";
+    default:
+      return {};
+  }
 }
 
 }  // namespace
@@ -90,9 +159,33 @@ int runRun(Args args) {
       }
     };
   }
+  // Message boxes still reach standard output as they come; script failure reasons are held
+  // back so that a failed start-up ends with its one line.
+  LineCapture boxes(std::cout.rdbuf());
+  LineCapture reasons(nullptr);
+  std::streambuf* const realOut = std::cout.rdbuf(&boxes);
+  std::streambuf* const realErr = std::cerr.rdbuf(&reasons);
   const app::RunResult result = app::Run(headless, options);
+  std::cout.rdbuf(realOut);
+  std::cerr.rdbuf(realErr);
   std::cout.flush();
-  return result == app::RunResult::Quit ? 0 : 1;
+  if (result == app::RunResult::Quit) {
+    for (const std::string& reason : reasons.lines()) {
+      std::fprintf(stderr, "qvtool run: %s\n", reason.c_str());
+    }
+    return 0;
+  }
+  std::string box;
+  for (const std::string& line : boxes.lines()) {
+    if (line.rfind("messagebox: ", 0) == 0) box = line.substr(line.find(": ", 12) + 2);
+  }
+  std::string cause = reasons.lines().empty() ? startupCause(box, dir) : reasons.lines().back();
+  if (cause.empty())
+    cause = box;
+  else if (!box.empty())
+    cause += " (" + box + ")";
+  std::fprintf(stderr, "qvtool run: start-up failed: %s\n", cause.c_str());
+  return 1;
 }
 
 }  // namespace qvtool
