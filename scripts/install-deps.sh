@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
   imagemagick                           # independent reader/writer of pictures in the tests
   python3                               # independent readers of our formats in the tests
+  sox openmpt123                        # independent readers of the generated sounds and songs
 )
 packages+=(${QV_EXTRA_PACKAGES:-})
 
