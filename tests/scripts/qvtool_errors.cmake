@@ -118,3 +118,47 @@ qv_expect_test(QvtoolErrors.NativesUnwritableOutput 1
 # any verb
 qv_expect_test(QvtoolErrors.UnknownVerb 2 ERR "^qvtool: unknown verb 'frob' \\(see qvtool --help\\)$"
   COMMAND ${qvtool} frob)
+
+# The archive and picture verbs, once they exist. Usage errors aside, each failure is status 1.
+set(qv_tool_dir ${CMAKE_SOURCE_DIR}/tools/qvtool)
+file(MAKE_DIRECTORY ${qe}/packed)
+if(EXISTS ${qv_tool_dir}/verb_list.cpp)
+  qv_expect_test(QvtoolErrors.ListMissingArchive 1 ERR "^qvtool list: [^ ]*no_such.dat"
+    COMMAND ${qvtool} list ${qe}/no_such.dat)
+  qv_expect_test(QvtoolErrors.ListNotAnArchive 1 ERR "^qvtool list: [^ ]*hello.scr: .*archive"
+    COMMAND ${qvtool} list ${qe}/hello.scr)
+  qv_expect_test(QvtoolErrors.ListTruncatedArchive 1
+    ERR "^qvtool list: [^ ]*not_archive/graphics.dat: "
+    COMMAND ${qvtool} list ${qe}/not_archive/graphics.dat)
+endif()
+if(EXISTS ${qv_tool_dir}/verb_extract.cpp)
+  qv_expect_test(QvtoolErrors.ExtractMissingEntry 1 NO_FILE ${qe}/extracted.scr
+    ERR "^qvtool extract: .*nothing.scr"
+    PREPARE ${qvtool} pack ${qe}/good.manifest ${qe}/packed/missing_entry.dat
+    COMMAND ${qvtool} extract ${qe}/packed/missing_entry.dat nothing.scr ${qe}/extracted.scr)
+  qv_expect_test(QvtoolErrors.ExtractMissingArchive 1 ERR "^qvtool extract: [^ ]*no_such.dat"
+    COMMAND ${qvtool} extract ${qe}/no_such.dat hello.scr)
+  qv_expect_test(QvtoolErrors.ExtractSucceeds 0 FILE ${qe}/extracted_ok.scr
+    FILE_MATCH "^function Init\\(h\\) { SetGlobalVar\\(\"Said\", \"hello\"\\); }\n$"
+    PREPARE ${qvtool} pack ${qe}/good.manifest ${qe}/packed/extract_ok.dat
+    COMMAND ${qvtool} extract ${qe}/packed/extract_ok.dat HELLO.SCR ${qe}/extracted_ok.scr)
+endif()
+if(EXISTS ${qv_tool_dir}/verb_convert.cpp)
+  qv_expect_test(QvtoolErrors.ConvertMissingInput 1 NO_FILE ${qe}/out.espr
+    ERR "^qvtool convert: .*no_such.png"
+    COMMAND ${qvtool} convert ${qe}/no_such.png ${qe}/out.espr)
+  qv_expect_test(QvtoolErrors.ConvertNotPng 1 NO_FILE ${qe}/out.espr
+    ERR "^qvtool convert: .*hello.scr.png"
+    COMMAND ${qvtool} convert ${qe}/hello.scr.png ${qe}/out.espr)
+  qv_expect_test(QvtoolErrors.ConvertAnimation 1 NO_FILE ${qe}/out.aspr
+    ERR "^qvtool convert: .*aspr"
+    COMMAND ${qvtool} convert ${qe}/hello.scr.png ${qe}/out.aspr)
+endif()
+if(EXISTS ${qv_tool_dir}/verb_font.cpp)
+  qv_expect_test(QvtoolErrors.FontMissingTtf 1 NO_FILE ${qe}/out.cfn
+    ERR "^qvtool font: [^ ]*no_such.ttf"
+    COMMAND ${qvtool} font ${qe}/no_such.ttf 12 ${qe}/out.cfn)
+  qv_expect_test(QvtoolErrors.FontNotTtf 1 NO_FILE ${qe}/out.cfn
+    ERR "^qvtool font: [^ ]*hello.scr"
+    COMMAND ${qvtool} font ${qe}/hello.scr 12 ${qe}/out.cfn)
+endif()
