@@ -31,30 +31,30 @@ file(WRITE ${qe}/good.manifest "hello.scr\n")
 # pack
 qv_expect_test(QvtoolErrors.PackUsage 2 ERR "^usage: qvtool pack MANIFEST OUT"
   COMMAND ${qvtool} pack ${qe}/good.manifest)
-qv_expect_test(QvtoolErrors.PackUnreadableManifest 1 NO_FILE ${qe}/out.dat
+qv_expect_test(QvtoolErrors.PackUnreadableManifest 1 NO_FILE ${qe}/PackUnreadableManifest.dat
   ERR "^qvtool pack: [^ ]*no_such.manifest: cannot read"
-  COMMAND ${qvtool} pack ${qe}/no_such.manifest ${qe}/out.dat)
-qv_expect_test(QvtoolErrors.PackMissingSource 1 NO_FILE ${qe}/out.dat
+  COMMAND ${qvtool} pack ${qe}/no_such.manifest ${qe}/PackUnreadableManifest.dat)
+qv_expect_test(QvtoolErrors.PackMissingSource 1 NO_FILE ${qe}/PackMissingSource.dat
   ERR "^qvtool pack: [^ ]*missing_source.manifest:3: nothing.scr: no such file"
-  COMMAND ${qvtool} pack ${qe}/missing_source.manifest ${qe}/out.dat)
-qv_expect_test(QvtoolErrors.PackLongName 1 NO_FILE ${qe}/out.dat
+  COMMAND ${qvtool} pack ${qe}/missing_source.manifest ${qe}/PackMissingSource.dat)
+qv_expect_test(QvtoolErrors.PackLongName 1 NO_FILE ${qe}/PackLongName.dat
   ERR "^qvtool pack: [^ ]*long_name.manifest:1: 'a_name_too_long.scr' is not an entry name"
-  COMMAND ${qvtool} pack ${qe}/long_name.manifest ${qe}/out.dat)
-qv_expect_test(QvtoolErrors.PackMalformedLine 1 NO_FILE ${qe}/out.dat
+  COMMAND ${qvtool} pack ${qe}/long_name.manifest ${qe}/PackLongName.dat)
+qv_expect_test(QvtoolErrors.PackMalformedLine 1 NO_FILE ${qe}/PackMalformedLine.dat
   ERR "^qvtool pack: [^ ]*too_many_words.manifest:1: expected NAME \\[SOURCE \\[FORMAT\\]\\]$"
-  COMMAND ${qvtool} pack ${qe}/too_many_words.manifest ${qe}/out.dat)
-qv_expect_test(QvtoolErrors.PackArchiveOfText 1 NO_FILE ${qe}/out.dat
+  COMMAND ${qvtool} pack ${qe}/too_many_words.manifest ${qe}/PackMalformedLine.dat)
+qv_expect_test(QvtoolErrors.PackArchiveOfText 1 NO_FILE ${qe}/PackArchiveOfText.dat
   ERR "^qvtool pack: [^ ]*archive_of_text.manifest:1: [^ ]*hello.scr: not an archive$"
-  COMMAND ${qvtool} pack ${qe}/archive_of_text.manifest ${qe}/out.dat)
-qv_expect_test(QvtoolErrors.PackMissingInclude 1 NO_FILE ${qe}/out.dat
+  COMMAND ${qvtool} pack ${qe}/archive_of_text.manifest ${qe}/PackArchiveOfText.dat)
+qv_expect_test(QvtoolErrors.PackMissingInclude 1 NO_FILE ${qe}/PackMissingInclude.dat
   ERR "^qvtool pack: .*nowhere.manifest: cannot read"
-  COMMAND ${qvtool} pack ${qe}/includes_missing.manifest ${qe}/out.dat)
-qv_expect_test(QvtoolErrors.PackIncludeLoop 1 NO_FILE ${qe}/out.dat
+  COMMAND ${qvtool} pack ${qe}/includes_missing.manifest ${qe}/PackMissingInclude.dat)
+qv_expect_test(QvtoolErrors.PackIncludeLoop 1 NO_FILE ${qe}/PackIncludeLoop.dat
   ERR "^qvtool pack: [^ ]*includes_itself.manifest: included from itself$"
-  COMMAND ${qvtool} pack ${qe}/includes_itself.manifest ${qe}/out.dat)
-qv_expect_test(QvtoolErrors.PackNotPng 1 NO_FILE ${qe}/out.dat
+  COMMAND ${qvtool} pack ${qe}/includes_itself.manifest ${qe}/PackIncludeLoop.dat)
+qv_expect_test(QvtoolErrors.PackNotPng 1 NO_FILE ${qe}/PackNotPng.dat
   ERR "^qvtool pack: [^ ]*not_png.manifest:1: goo.espr: not a PNG file"
-  COMMAND ${qvtool} pack ${qe}/not_png.manifest ${qe}/out.dat)
+  COMMAND ${qvtool} pack ${qe}/not_png.manifest ${qe}/PackNotPng.dat)
 qv_expect_test(QvtoolErrors.PackUnwritableOutput 1
   ERR "^qvtool pack: [^ ]*hello.scr/out.dat: cannot create"
   COMMAND ${qvtool} pack ${qe}/good.manifest ${qe}/hello.scr/out.dat)
