@@ -66,10 +66,10 @@ qv_expect_test(QvtoolErrors.RunUnknownOption 2 ERR "^qvtool run: unknown or inco
   COMMAND ${qvtool} run --dir ${qe}/empty_install --fast)
 qv_expect_test(QvtoolErrors.RunBadFrames 2 ERR "^qvtool run: --frames needs a whole number$"
   COMMAND ${qvtool} run --dir ${qe}/empty_install --frames ten)
-qv_expect_test(QvtoolErrors.RunMissingReplay 2
+qv_expect_test(QvtoolErrors.RunMissingReplay 1
   ERR "^qvtool run: cannot open [^ ]*no_such.replay"
   COMMAND ${qvtool} run --dir ${qe}/empty_install --replay ${qe}/no_such.replay)
-qv_expect_test(QvtoolErrors.RunMalformedReplay 2
+qv_expect_test(QvtoolErrors.RunMalformedReplay 1
   ERR "^qvtool run: [^ ]*bad.replay: replay line 2: unknown command: swipe 1 2$"
   COMMAND ${qvtool} run --dir ${qe}/empty_install --replay ${qe}/bad.replay)
 qv_expect_test(QvtoolErrors.RunWithoutArchive 1

@@ -1,9 +1,10 @@
 // qvtool run: the whole game on the headless platform, driven by a replay.
 //
-// Exit status: 0 after a normal end; 1 when start-up failed, with one line on standard error
-// naming the failure (the reason a script gave, or what the start-up code means) after the
-// message box; 2 for a usage error or an unreadable replay. Reasons of script runs that fail
-// during the game are printed at the end, one "qvtool run: " line each.
+// Exit status: 0 after a normal end; 1 when the replay can't be read or is malformed, or when
+// start-up failed, with one line on standard error naming the failure (the reason a script
+// gave, or what the start-up code means) after the message box; 2 for a usage error. Reasons
+// of script runs that fail during the game are printed at the end, one "qvtool run: " line
+// each.
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -28,9 +29,9 @@ bool parsePositive(std::string_view text, long& out) {
   return ec == std::errc{} && end == text.data() + text.size() && out >= 0;
 }
 
-int fail(const std::string& message) {
+int fail(const std::string& message, int status = 2) {
   std::fprintf(stderr, "qvtool run: %s\n", message.c_str());
-  return 2;
+  return status;
 }
 
 // Keeps the complete lines written through it, passing each on to `forward` when given.
@@ -137,9 +138,9 @@ int runRun(Args args) {
 
   if (!replayPath.empty()) {
     auto text = platform::readWholeFile(replayPath);
-    if (!text) return fail(text.error().message);
+    if (!text) return fail(text.error().message, 1);
     auto steps = platform::parseReplay(*text);
-    if (!steps) return fail(replayPath + ": " + steps.error().message);
+    if (!steps) return fail(replayPath + ": " + steps.error().message, 1);
     config.replay = std::move(*steps);
   }
   // With --frames the run lasts that many frames; otherwise it ends when the replay does. Even
