@@ -7,6 +7,10 @@ namespace qvtool {
 int runScriptVerb(Args args);  // verb_script.cpp
 int runPack(Args args);        // verb_pack.cpp
 int runNatives(Args args);     // verb_natives.cpp
+int runList(Args args);        // verb_list.cpp
+int runExtract(Args args);     // verb_extract.cpp
+int runConvert(Args args);     // verb_convert.cpp
+int runFont(Args args);        // verb_font.cpp
 
 std::span<const Verb> allVerbs() {
   static const Verb kVerbs[] = {
@@ -24,6 +28,18 @@ std::span<const Verb> allVerbs() {
        "natives [--markdown SOURCE OUT]: lists the native tables scripts can call, in "
        "registration order, or writes their Markdown reference from the texts in SOURCE",
        runNatives},
+      {"list", "list ARCHIVE: one line per entry: name, stored size, decompressed size", runList},
+      {"extract", "extract ARCHIVE NAME [OUT]: one entry's bytes, to OUT or standard output",
+       runExtract},
+      {"convert",
+       "convert IN OUT [--format FORMAT]: pictures between PNG and .espr .spr .cmb .sft .tga, "
+       "by extension",
+       runConvert},
+      {"font",
+       "font TTF PIXELS OUT.cfn|OUT.font [--chars A-B] [--name NAME] [--fill RRGGBB] "
+       "[--fill2 RRGGBB] [--outline RRGGBB] [--outline-width N] [--shadow RRGGBB] "
+       "[--shadow-offset N]: renders a TrueType font into a game font",
+       runFont},
   };
   return kVerbs;
 }
