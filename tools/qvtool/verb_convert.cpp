@@ -49,7 +49,9 @@ util::Result<tools::ArgbImage> readPicture(const std::string& path) {
   if (!text) return util::makeError(text.error().code, path + ": cannot read");
   const std::span<const std::byte> bytes(reinterpret_cast<const std::byte*>(text->data()),
                                          text->size());
-  auto image = tools::decodePicture(path, bytes);
+  // The decoder picks the kind from the name; give it only the extension, so folder names
+  // such as "x.spr.d/" or upper-case extensions can't mislead it.
+  auto image = tools::decodePicture("picture." + extensionOf(path), bytes);
   if (!image)
     return util::makeError(image.error().code,
                            path + ": not a valid ." + extensionOf(path) + " picture");
