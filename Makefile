@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz format clean
+.PHONY: all deps configure build run test bench fuzz format clean screens
 
 all: build
 
@@ -41,6 +41,15 @@ fuzz:
 	  $(FUZZ_BUILD)/fuzz/$$name $$corpus -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
 	    -artifact_prefix=$(FUZZ_BUILD)/ || exit 1; \
 	done
+
+# A picture of every screen in build/screens/ for review, played on the headless platform.
+screens: build
+	@mkdir -p $(BUILD)/screens/install
+	@cp $(BUILD)/bin/graphics.dat $(BUILD)/screens/install/
+	@cp data/options.default $(BUILD)/screens/install/options.dat
+	@$(BUILD)/bin/qvtool run --dir $(BUILD)/screens/install --replay scripts/screens.replay >/dev/null
+	@for f in $(BUILD)/screens/*.bmp; do convert $$f $${f%.bmp}.png && rm $$f; done
+	@echo "screens: $(BUILD)/screens/*.png"
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

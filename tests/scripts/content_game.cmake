@@ -1,7 +1,7 @@
 # End-to-end checks of the real content: the built graphics.dat played through qvtool run.
 find_package(Python3 COMPONENTS Interpreter)
 if(Python3_Interpreter_FOUND)
-  foreach(check IN ITEMS screens options screenshot)
+  foreach(check IN ITEMS screens options screenshot classic relay unlimited shop)
     add_test(NAME Content.${check}
              COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/scripts/content_game.py
                      $<TARGET_FILE:qvtool> ${QV_BIN_DIR}/graphics.dat

@@ -8,6 +8,8 @@ and fails on any message box, on a wrong screen, or on files that were not writt
 """
 import os
 import shutil
+
+import content_bot
 import subprocess
 import sys
 
@@ -34,20 +36,49 @@ def fail(message):
     sys.exit(1)
 
 
-def fresh_folder(name):
+def fresh_folder(name, overrides=None):
+    """An install folder with the game's archive, or with the archive repacked so that some
+    entries are replaced (name -> text), through qvtool pack as a mod would do it."""
     folder = os.path.join(WORK, name)
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
-    shutil.copy(ARCHIVE, os.path.join(folder, "graphics.dat"))
     shutil.copy(OPTIONS, os.path.join(folder, "options.dat"))
+    if not overrides:
+        shutil.copy(ARCHIVE, os.path.join(folder, "graphics.dat"))
+        return folder
+    sources = os.path.join(WORK, name + "-mod")
+    shutil.rmtree(sources, ignore_errors=True)
+    os.makedirs(sources)
+    manifest = ["archive %s" % os.path.abspath(ARCHIVE)]
+    for entry, text in overrides.items():
+        with open(os.path.join(sources, entry), "w", newline="") as f:
+            f.write(text)
+        manifest.append(entry)
+    with open(os.path.join(sources, "mod.manifest"), "w") as f:
+        f.write("\n".join(manifest) + "\n")
+    packed = subprocess.run([QVTOOL, "pack", os.path.join(sources, "mod.manifest"),
+                             os.path.join(folder, "graphics.dat")], capture_output=True, text=True)
+    if packed.returncode != 0:
+        fail("qvtool pack: " + packed.stderr.strip())
     return folder
 
 
-def run(folder, lines):
-    """Plays the replay lines; returns the application variables at the end."""
+def archive_entry(name):
+    """An entry of the game's own archive, as text (through qvtool extract)."""
+    out = subprocess.run([QVTOOL, "extract", ARCHIVE, name], capture_output=True)
+    if out.returncode != 0:
+        fail("qvtool extract %s: %s" % (name, out.stderr.decode().strip()))
+    return out.stdout.decode("latin-1")
+
+
+def run(folder, lines, shot=None):
+    """Plays the replay lines (then writes the last frame to shot); returns the application
+    variables at the end."""
     replay = os.path.join(folder, "replay.txt")
     with open(replay, "w") as f:
         f.write("wait 300\n" + "\n".join(lines) + "\nwait 300\n")
+        if shot:
+            f.write("shot %s\n" % shot)
     result = subprocess.run([QVTOOL, "run", "--dir", folder, "--replay", replay, "--vars"],
                             capture_output=True, text=True, timeout=120)
     if result.returncode != 0:
@@ -129,5 +160,113 @@ def check_screenshot():
         fail("the screenshot counter was not saved")
 
 
-{"screens": check_screens, "options": check_options, "screenshot": check_screenshot}[CHECK]()
+# Keyboard keys of the record book's on-screen keyboard (it lies at 10, 196; keys are 20 wide).
+NAME_KEYS = {"b": (120, 266), "o": (190, 226), "t": (110, 226)}
+ENTER = (220, 246)
+
+
+def start_mode(button):
+    return tap(START_BUTTONS["ChooseForm"][0]) + tap(CHOOSE_BUTTONS[button][0]) + tap((120, 208))
+
+
+def build(folder, lines, placements):
+    """Places up to `placements` goos after lines; returns the replay so far and how many."""
+    placed = misses = 0
+    shot = os.path.join(folder, "frame.bmp")
+    while placed < placements:
+        run(folder, lines, shot)
+        move = content_bot.next_move(shot, placed)
+        if move is None:
+            # Goos appear high in the sky: wait for late ones before calling it done.
+            misses += 1
+            if misses > 8:
+                break
+            lines = lines + ["wait 1000"]
+            continue
+        misses = 0
+        # run() takes its picture 300 ms after the lines end: the drag starts at that moment.
+        lines = lines + ["wait 300"] + move
+        placed += 1
+    return lines, placed
+
+
+def type_name(name):
+    lines = []
+    for letter in name:
+        lines += tap(NAME_KEYS[letter])
+    return lines + tap(ENTER)
+
+
+def read_scores(folder):
+    with open(os.path.join(folder, "scores.dat"), "rb") as f:
+        return f.read()
+
+
+def check_classic():
+    # The real classic screen with a shorter game: six goos instead of thirty, so the player
+    # below builds it to its end quickly (the rules and screens are the game's own).
+    screen = archive_entry("auxclass.scr")
+    if "StartGame(1, 30, 0, 0)" not in screen:
+        fail("auxclass.scr no longer starts a 30-goo classic game")
+    folder = fresh_folder("classic", {"auxclass.scr": screen.replace("StartGame(1, 30, 0, 0)",
+                                                                     "StartGame(1, 6, 0, 0)")})
+    # The briefing comes two seconds in; its button closes it.
+    lines = start_mode("AuxClassicForm") + ["wait 2500"] + tap((120, 190)) + ["wait 2500"]
+    lines, placed = build(folder, lines, 40)
+    if placed < 6:
+        fail("only %d drags could be made in the classic game" % placed)
+    # Ten seconds of control time, the result, then the record book asks for a name.
+    lines += ["wait 12000"] + tap((120, 190))
+    variables = run(folder, lines)
+    expect_shown(variables, "RecordBook", "after the classic result")
+    run(folder, lines + type_name("bot"))
+    scores = read_scores(folder)
+    if b"bot" not in scores or b"m" not in scores:
+        fail("the classic record was not written with its name: %r" % scores)
+
+
+def check_relay():
+    # Two short levels instead of the game's twelve, so the first one is built quickly.
+    folder = fresh_folder("relay", {"towerace.lst": "2\n3,5\n4,5\n"})
+    # Level 1 is announced two seconds in; pass it and the second level is announced.
+    lines = start_mode("AuxEstafetForm") + ["wait 2500"] + tap((120, 180)) + ["wait 6000"]
+    lines, placed = build(folder, lines, 40)
+    lines += ["wait 12000"]
+    variables = run(folder, lines)
+    if variables.get("LevelAnnounced") != "2":
+        fail("level 1 was not passed into level 2 (%d goos placed): %s" %
+             (placed, variables.get("LevelAnnounced")))
+
+
+def check_unlimited():
+    folder = fresh_folder("unlimited")
+    lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 6)
+    if placed < 6:
+        fail("only %d goos could be placed in the unlimited game" % placed)
+    # Leaving with the exit button records the best height and asks for a name.
+    lines += tap((67, 12))
+    expect_shown(run(folder, lines), "RecordBook", "after leaving the unlimited game")
+    run(folder, lines + type_name("bot"))
+    if b"bot" not in read_scores(folder):
+        fail("the unlimited record was not written")
+
+
+def check_shop():
+    folder = fresh_folder("shop")
+    lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 24)
+    # The star opens the shop; calm wind is the first aid, bought when the points allow it.
+    lines += tap((225, 12))
+    variables = run(folder, lines)
+    expect_shown(variables, "expwin", "the experience star")
+    points = int(variables.get("CurrentExp", "0"))
+    if points < 5:
+        fail("no experience points after %d placements" % placed)
+    bought = run(folder, lines + tap((80, 118)) + tap((225, 12)))
+    if int(bought.get("CurrentExp", "0")) != points - 5:
+        fail("calm wind did not cost 5 points: %s -> %s" % (points, bought.get("CurrentExp")))
+
+
+{"screens": check_screens, "options": check_options, "screenshot": check_screenshot,
+ "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
+ "shop": check_shop}[CHECK]()
 print("ok: " + CHECK)
