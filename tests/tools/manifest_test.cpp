@@ -175,7 +175,9 @@ TEST_F(ManifestTest, FailuresNameTheLineAndTheReason) {
   EXPECT_NE(failure("badformat").find("format 'cmb8' does not apply to .spr"), std::string::npos);
   EXPECT_NE(failure("colours").find("colours:1: m.spr: "), std::string::npos);
   EXPECT_NE(failure("loop").find("included from itself"), std::string::npos);
-  EXPECT_NE(failure("absent").find("cannot read"), std::string::npos);
+  EXPECT_EQ(failure("absent"), (root_ / "absent").string() + ": no such file");
+  write("outer", "# first\ninclude nowhere\n");
+  EXPECT_EQ(failure("outer"), (root_ / "outer").string() + ":2: nowhere: no such manifest");
 }
 
 }  // namespace

@@ -51,7 +51,12 @@ class Reader {
     if (depth > kMaxIncludeDepth || open_.count(key) != 0)
       return util::makeError(util::ErrorCode::Malformed, path.string() + ": included from itself");
     std::ifstream in(path, std::ios::binary);
-    if (!in) return util::makeError(util::ErrorCode::NotFound, path.string() + ": cannot read");
+    if (!in) {
+      std::error_code error;
+      const bool exists = fs::exists(path, error);
+      return util::makeError(util::ErrorCode::NotFound,
+                             path.string() + (exists ? ": cannot read" : ": no such file"));
+    }
     open_.insert(key);
     int lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
@@ -81,7 +86,13 @@ class Reader {
         return util::makeError(util::ErrorCode::Malformed,
                                origin + ": " + words[0] + " takes one file");
       const fs::path file = fs::path(words[1]).is_absolute() ? fs::path(words[1]) : base / words[1];
-      if (words[0] == "include") return read(file, depth + 1);
+      if (words[0] == "include") {
+        std::error_code error;
+        if (!fs::is_regular_file(file, error))
+          return util::makeError(util::ErrorCode::NotFound,
+                                 origin + ": " + words[1] + ": no such manifest");
+        return read(file, depth + 1);
+      }
       return addArchive(file, origin);
     }
     if (words.size() > 3)
