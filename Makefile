@@ -25,7 +25,8 @@ test: build
 
 bench: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target benchmarks
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2 || exit 1; done
+	@cmake --build $(BUILD) -j$(JOBS) --target graphics_dat
+	@python3 scripts/bench_table.py $(BUILD)/bench 0.2
 
 # libFuzzer with AddressSanitizer and UBSan over every fuzz target, FUZZ_SECONDS each (clang).
 FUZZ_BUILD ?= build-fuzz
