@@ -202,6 +202,33 @@ def read_scores(folder):
         return f.read()
 
 
+def parse_scores(data):
+    """scores.dat: a count, then 32-byte records (mode, score, name, score text)."""
+    count = int.from_bytes(data[0:4], "little", signed=True)
+    if len(data) != 4 + 32 * count:
+        fail("scores.dat holds %d bytes for %d records" % (len(data), count))
+    records = []
+    for i in range(count):
+        r = data[4 + 32 * i: 36 + 32 * i]
+        records.append((int.from_bytes(r[0:4], "little"), int.from_bytes(r[4:8], "little", signed=True),
+                        r[8:19].split(b"\0")[0].decode("latin-1"),
+                        r[19:32].split(b"\0")[0].decode("latin-1")))
+    return records
+
+
+def expect_height_record(folder, mode):
+    """One record of the mode named "bot", whose text is its score shown in metres (20 world
+    units a metre on the 240-pixel screen)."""
+    records = parse_scores(read_scores(folder))
+    if len(records) != 1:
+        fail("expected one record, found %s" % records)
+    got_mode, score, name, text = records[0]
+    if got_mode != mode or name != "bot" or not text.endswith("m"):
+        fail("unexpected record %s" % (records[0],))
+    if abs(float(text[:-1]) - score / 20.0) > 0.06:
+        fail("the record's text %s does not show its score %d" % (text, score))
+
+
 def check_classic():
     # The real classic screen with a shorter game: six goos instead of thirty, so the player
     # below builds it to its end quickly (the rules and screens are the game's own).
@@ -220,9 +247,7 @@ def check_classic():
     variables = run(folder, lines)
     expect_shown(variables, "RecordBook", "after the classic result")
     run(folder, lines + type_name("bot"))
-    scores = read_scores(folder)
-    if b"bot" not in scores or b"m" not in scores:
-        fail("the classic record was not written with its name: %r" % scores)
+    expect_height_record(folder, 1)
 
 
 def check_relay():
@@ -247,8 +272,7 @@ def check_unlimited():
     lines += tap((67, 12))
     expect_shown(run(folder, lines), "RecordBook", "after leaving the unlimited game")
     run(folder, lines + type_name("bot"))
-    if b"bot" not in read_scores(folder):
-        fail("the unlimited record was not written")
+    expect_height_record(folder, 4)
 
 
 def check_shop():
