@@ -113,7 +113,9 @@ TEST(SoundContent, EffectsAreCleanAndEquallyLoud) {
 }
 
 TEST(SoundContent, SongsLastAMinuteAndLoopToTheirStart) {
-  const auto songs = assetgen::ComposeSongs();
+  const auto composed = assetgen::ComposeSongs();
+  ASSERT_TRUE(composed.ok()) << composed.error().message;
+  const auto& songs = *composed;
   ASSERT_EQ(songs.size(), 4u);
   for (const auto& [name, m] : songs) {
     EXPECT_GE(assetgen::XmDurationSeconds(m), 60.0) << name;

@@ -24,7 +24,12 @@ bool WriteSounds(const std::filesystem::path& outDir, std::ostream& errors) {
   bool ok = true;
   for (const auto& [name, samples] : SynthesiseEffects())
     ok = writeFile(outDir / name, EncodeWav(samples, kEffectRate), errors) && ok;
-  for (const auto& [name, song] : ComposeSongs())
+  const auto songs = ComposeSongs();
+  if (!songs) {
+    errors << "assetgen: " << songs.error().message << "\n";
+    return false;
+  }
+  for (const auto& [name, song] : *songs)
     ok = writeFile(outDir / name, EncodeXm(song), errors) && ok;
   return ok;
 }
