@@ -6,6 +6,7 @@
 #include "gfx/fonts/color_font.h"
 #include "gfx/fonts/mask_font.h"
 #include "gfx/surface.h"
+#include "lib/font_render.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
@@ -27,6 +28,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   return 0;
 }
 
+// Small fonts rendered from DejaVu: a .cfn with gradient, outline and shadow and a .font of
+// masks, each over a short code range so the mutations reach every part of the file quickly.
 std::vector<std::string> QvFuzzSeeds() {
-  return {};
+  const std::string font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+  std::vector<std::string> seeds;
+  tools::FontRenderOptions options;
+  options.pixels = 8;
+  options.firstCode = 32;
+  options.lastCode = 40;
+  options.name = "seed";
+  options.style.fill2 = 0xFF0080FF;
+  options.style.outlineWidth = 1;
+  options.style.shadowOffset = 1;
+  if (auto colour = tools::renderColorFont(font, options))
+    seeds.push_back(std::string(1, '\0') + qvfuzz::bytesToString(*colour));
+  options.firstCode = 0xE0;
+  options.lastCode = 0xE9;  // Latin-1 letters at the end of the table
+  options.style = {};
+  if (auto plain = tools::renderColorFont(font, options))
+    seeds.push_back(std::string(1, '\0') + qvfuzz::bytesToString(*plain));
+  options.firstCode = 32;
+  options.lastCode = 60;
+  if (auto mask = tools::renderMaskFont(font, options))
+    seeds.push_back(std::string(1, '\1') + qvfuzz::bytesToString(*mask));
+  return seeds;
 }
