@@ -134,7 +134,7 @@ int Application::RegisterNativeTables() {
   services.switchForm = [this](std::string_view form) { SwitchForm(form); };
   services.showCursor = [this](bool shown) { SetKeyPointerShown(shown); };
   services.screenshotCounter = [this]() -> std::uint16_t& { return ScreenshotCounter(); };
-  services.screenshotFolder = platform_.installFolder();
+  services.screenshotFolder = platform_.saveFolder();
   services.writeScreenshot = [this](const std::string& path) {
     rootForm_->Paint(screen_->surface(), 0, 0, &screen_->bounds(), frameTime_);
     WriteBitmap(*screen_, path);
@@ -386,7 +386,7 @@ int Application::SetUpScreenSet() {
                           .root = *rootForm_,
                           .width = logicalWidth_,
                           .height = logicalHeight_,
-                          .installFolder = platform_.installFolder(),
+                          .saveFolder = platform_.saveFolder(),
                           .sceneSound = sceneSound_.get(),
                           .optionsSound = optionsSound_.get(),
                           .seed = platform_.tickMs()};
@@ -465,7 +465,7 @@ std::uint16_t& Application::ScreenshotCounter() {
 bool Application::SaveScreenshotFile() {
   std::uint16_t& counter = ScreenshotCounter();
   ++counter;
-  const std::string path = ScreenshotPath(platform_.installFolder(), counter);
+  const std::string path = ScreenshotPath(platform_.saveFolder(), counter);
   rootForm_->Paint(screen_->surface(), 0, 0, &screen_->bounds(), frameTime_);
   return WriteBitmap(*screen_, path);
 }

@@ -107,7 +107,7 @@ int SetUpScreens(const ScreenSetup& s, Screens& screens) {
       new settings::OptionsForm("OptionsForm", &s.root, s.app, s.optionsSound, std::move(hooks));
   screens.options->visible = false;
   if (!screens.options->Initialise(0, 0, s.width, s.height, "fonts_menu", "fmsmall",
-                                   s.installFolder + "options.dat")) {
+                                   s.saveFolder + "options.dat")) {
     return 261;
   }
   screens.options->updating = true;
@@ -141,7 +141,7 @@ int SetUpScreens(const ScreenSetup& s, Screens& screens) {
   }
   screens.recordBook = new settings::RecordBook("RecordBook", &s.root, s.app);
   if (!screens.recordBook->Initialise(0, 0, s.width, s.height, "recordbook.scr", "hiscores",
-                                      "fmsmall", s.installFolder + "scores.dat")) {
+                                      "fmsmall", s.saveFolder + "scores.dat")) {
     return 270;
   }
   screens.recordBook->updating = true;

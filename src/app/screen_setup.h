@@ -30,7 +30,7 @@ struct ScreenSetup {
   gui::Form& root;
   int width = 240;
   int height = 320;
-  std::string installFolder;               // with trailing slash: options.dat, scores.dat
+  std::string saveFolder;  // with trailing slash: where options.dat and scores.dat are kept
   game::SceneSound* sceneSound = nullptr;  // the game scene's samples and songs
   settings::OptionsSound* optionsSound = nullptr;
   std::uint32_t seed = 1;  // the scenes' random numbers

@@ -49,6 +49,10 @@ class Platform {
 
   /// Folder of the program's data files, with a trailing slash.
   virtual std::string installFolder() = 0;
+
+  /// Folder of the player's files (options.dat, scores.dat, screenshots), with a trailing
+  /// slash; the install folder unless the platform keeps them elsewhere.
+  virtual std::string saveFolder() { return installFolder(); }
 };
 
 }  // namespace platform

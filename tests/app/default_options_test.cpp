@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "archive_fixture.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/save_folder.h"
 #include "sound/recording_sound_library.h"
 
 namespace {
@@ -48,6 +49,37 @@ TEST(DefaultOptions, AFreshInstallPlaysMusicAndEffectsAtTheirDefaultVolumes) {
   text << in.rdbuf();
   EXPECT_NE(text.str().find("CloudsOn = 1\n"), std::string::npos) << text.str();
   EXPECT_NE(text.str().find("ScreenShotCount = 0\n"), std::string::npos) << text.str();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DefaultOptions, SavesInTheUsersFolderStartFromTheInstallationsDefaults) {
+  const fs::path root = fs::path(QV_TEST_TMP_DIR) / "default_options_user";
+  fs::remove_all(root);
+  fs::create_directories(root / "install");
+  fs::copy_file(fs::path(QV_SOURCE_DIR) / "data/options.default", root / "install/options.dat");
+  testing_support::writeArchive(
+      (root / "install/graphics.dat").string(),
+      {{"init.scr",
+        testing_support::initScript(
+            {{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}, {"SE_SPURT", "2"}})},
+       {"4.xm", "menu song"}});
+  platform::HeadlessConfig config;
+  config.installFolder = (root / "install").string() + "/";
+  config.saveFolder = (root / "user/quorvex").string() + "/";
+  ASSERT_TRUE(platform::PrepareSaveFolder(config.installFolder, config.saveFolder));
+  fs::remove(root / "install/options.dat");  // from now on only the user's copy may be read
+  platform::HeadlessPlatform headless(config);
+  sound::RecordingSoundLibrary library;
+  {
+    app::Application application(headless, &library);
+    ASSERT_EQ(application.StartUp(), 0);
+    EXPECT_TRUE(called(library.calls(), "PlaySong(1)")) << "music on from the copied defaults";
+  }
+  EXPECT_TRUE(fs::exists(root / "user/quorvex/options.dat"));
+  EXPECT_FALSE(fs::exists(root / "install/options.dat")) << "nothing is written to the install";
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ class ScreenSetupTest : public ::testing::Test {
     app.SetArchive(entries);
   }
   int run() {
-    const app::ScreenSetup setup{.app = app, .root = root, .installFolder = dir_.string() + "/"};
+    const app::ScreenSetup setup{.app = app, .root = root, .saveFolder = dir_.string() + "/"};
     return app::SetUpScreens(setup, screens);
   }
 

@@ -17,6 +17,7 @@ namespace platform {
 
 struct HeadlessConfig {
   std::string installFolder = "./";  // with trailing slash
+  std::string saveFolder;            // with trailing slash; empty: the install folder
   int displayWidth = 240;            // the display's size in pixels
   int displayHeight = 320;
   Replay replay;                     // stylus positions in logical pixels
@@ -41,6 +42,9 @@ class HeadlessPlatform final : public Platform, public FrameBuffer {
   FrameBuffer& frameBuffer() override { return *this; }
   void messageBox(std::string_view text, std::string_view caption) override;
   std::string installFolder() override { return config_.installFolder; }
+  std::string saveFolder() override {
+    return config_.saveFolder.empty() ? config_.installFolder : config_.saveFolder;
+  }
 
   // FrameBuffer: row-major memory of the display's size.
   DisplayProperties displayProperties() const override;

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <utility>
 
+#include "platform/save_folder.h"
 #include "platform/sdl/sdl_keys.h"
 
 namespace platform {
@@ -95,7 +97,22 @@ std::string SdlPlatform::installFolder() {
   std::string folder(base);
   SDL_free(base);
   if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder;
+  // Installed, the game lies in .../games or .../bin and its data in .../share/games/quorvex.
+  installFolder_ = folder;
+  std::error_code error;
+  if (!std::filesystem::exists(folder + "graphics.dat", error)) {
+    const std::string shared = folder + "../share/games/quorvex/";
+    if (std::filesystem::exists(shared + "graphics.dat", error)) installFolder_ = shared;
+  }
+  return installFolder_;
+}
+
+std::string SdlPlatform::saveFolder() {
+  if (!saveFolder_.empty()) return saveFolder_;
+  const std::string install = installFolder();
+  saveFolder_ = ChooseSaveFolder(install, HostSaveFolderRules());
+  if (saveFolder_.empty() || !PrepareSaveFolder(install, saveFolder_)) saveFolder_ = install;
+  return saveFolder_;
 }
 
 DisplayProperties SdlPlatform::displayProperties() const {

@@ -41,6 +41,9 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   FrameBuffer& frameBuffer() override { return *this; }
   void messageBox(std::string_view text, std::string_view caption) override;
   std::string installFolder() override;
+  /// The install folder when it is writable, else the user's data folder (created, and given
+  /// the installation's default options.dat on the first start).
+  std::string saveFolder() override;
 
   DisplayProperties displayProperties() const override;
   std::optional<RawFrameBuffer> rawFrameBuffer() override;
@@ -62,6 +65,7 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   std::deque<Event> queue_;
   bool buttonDown_ = false;
   std::string installFolder_;
+  std::string saveFolder_;
 };
 
 }  // namespace platform
