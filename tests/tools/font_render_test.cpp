@@ -97,3 +97,109 @@ TEST(FontRender, FailuresSayWhatIsWrong) {
 }
 
 }  // namespace
+
+namespace {
+
+// The glyph drawn alone on black, as pixels.
+std::vector<std::uint16_t> drawn(const gfx::Font& font, unsigned char c, int size = 96) {
+  gfx::SurfaceBuffer screen(size, size);
+  font.DrawGlyph(screen.surface(), 1, 1, c, 0xFFFF, nullptr);
+  return screen.pixels();
+}
+
+TEST(FontRender, GlyphsPastThe64KiBMarkDrawLikeTheSameGlyphsOfASmallFont) {
+  // At 40 pixels with an outline the glyphs of the Latin-1 letters lie beyond 64 KiB, so their
+  // offsets need all three bytes of the glyph record.
+  tools::FontRenderOptions big;
+  big.pixels = 40;
+  big.style.outlineWidth = 2;
+  auto large = tools::renderColorFont(kSans, big);
+  ASSERT_TRUE(large.ok()) << large.error().message;
+  ASSERT_GT(large->size(), 0x10000u);
+  tools::FontRenderOptions few = big;
+  few.firstCode = 0xF0;
+  few.lastCode = 0xFF;
+  auto small = tools::renderColorFont(kSans, few);
+  ASSERT_TRUE(small.ok()) << small.error().message;
+  ASSERT_LT(small->size(), 0x10000u);
+  gfx::ColorFont a, b;
+  ASSERT_TRUE(a.Attach(*large));
+  ASSERT_TRUE(b.Attach(*small));
+  for (int c : {0xF0, 0xF6, 0xFF}) {
+    EXPECT_EQ(a.GlyphWidth(static_cast<unsigned char>(c)),
+              b.GlyphWidth(static_cast<unsigned char>(c)));
+    EXPECT_EQ(drawn(a, static_cast<unsigned char>(c)), drawn(b, static_cast<unsigned char>(c)))
+        << "glyph " << c;
+  }
+}
+
+TEST(FontRender, GradientRunsFromFillAtTheTopToFill2AtTheBaseline) {
+  tools::FontRenderOptions options;
+  options.pixels = 30;
+  options.firstCode = 'I';
+  options.lastCode = 'I';
+  options.style.fill = 0xFFFF0000;   // red
+  options.style.fill2 = 0xFF0000FF;  // blue
+  auto bytes = tools::renderColorFont(kBold, options);
+  ASSERT_TRUE(bytes.ok()) << bytes.error().message;
+  gfx::ColorFont font;
+  ASSERT_TRUE(font.Attach(*bytes));
+  const int w = font.GlyphWidth('I');
+  gfx::SurfaceBuffer screen(w, font.GlyphHeight('I'));
+  font.DrawGlyph(screen.surface(), 0, 0, 'I', 0, nullptr);
+  // The stem's middle column, top and bottom of the letter: fully covered pixels.
+  std::vector<std::uint16_t> column;
+  for (int y = 0; y < font.GlyphHeight('I'); ++y) {
+    const std::uint16_t p = screen.pixels()[static_cast<std::size_t>(y) * w + w / 2];
+    if (p != 0) column.push_back(p);
+  }
+  ASSERT_GT(column.size(), 15u);
+  const auto red = [](std::uint16_t p) { return p >> 11; };
+  const auto blue = [](std::uint16_t p) { return p & 0x1F; };
+  // The gradient spans the cell from its top to the baseline, the same for every letter, so
+  // a capital starts a little below pure fill.
+  EXPECT_GT(red(column[1]), 20u);
+  EXPECT_LT(blue(column[1]), 10u);
+  EXPECT_LT(red(column[column.size() - 2]), 3u);
+  EXPECT_GT(blue(column[column.size() - 2]), 28u);
+  for (std::size_t i = 1; i < column.size(); ++i)
+    EXPECT_LE(red(column[i]), red(column[i - 1])) << "red fades downwards, row " << i;
+}
+
+TEST(FontRender, ShadowIsTheLetterMovedByTheOffset) {
+  tools::FontRenderOptions options;
+  options.pixels = 20;
+  options.firstCode = options.lastCode = 'T';
+  options.style.fill = 0xFFFFFFFF;
+  options.style.shadow = 0xFF00FF00;  // opaque green, so it can be told from the letter
+  options.style.shadowOffset = 3;
+  auto bytes = tools::renderColorFont(kBold, options);
+  ASSERT_TRUE(bytes.ok()) << bytes.error().message;
+  gfx::ColorFont font;
+  ASSERT_TRUE(font.Attach(*bytes));
+  const int w = font.GlyphWidth('T'), h = font.GlyphHeight('T');
+  gfx::SurfaceBuffer screen(w, h);
+  font.DrawGlyph(screen.surface(), 0, 0, 'T', 0, nullptr);
+  const auto at = [&](int x, int y) {
+    return screen.pixels()[static_cast<std::size_t>(y) * w + x];
+  };
+  const std::uint16_t white = 0xFFFF, green = gfx::Rgb565From24(0x00FF00);
+  int whites = 0, shadowed = 0;
+  for (int y = 0; y + 3 < h; ++y)
+    for (int x = 0; x + 3 < w; ++x) {
+      if (at(x, y) != white) continue;
+      ++whites;
+      // Below and right of a fully white pixel lies the full shadow, maybe under the letter's
+      // edge: white, green or a mix of both, all of them full green.
+      const std::uint16_t moved = at(x + 3, y + 3);
+      shadowed += ((moved >> 5) & 0x3F) == 0x3F;
+    }
+  EXPECT_GT(whites, 20);
+  EXPECT_EQ(shadowed, whites);
+  int greens = 0;
+  for (std::uint16_t p : screen.pixels())
+    greens += p == green;
+  EXPECT_GT(greens, 10);
+}
+
+}  // namespace
