@@ -9,6 +9,7 @@
 #include "assetgen/art/art.h"
 #include "gfx/fonts/color_font.h"
 #include "gfx/fonts/mask_font.h"
+#include "gfx/images/anim_picture.h"
 #include "gfx/images/entry_source.h"
 #include "gfx/images/picture_loader.h"
 #include "gfx/images/stream_picture.h"
@@ -31,8 +32,14 @@ bool endsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// .sft goo images are read by the scene's stream pictures directly; the rest by extension.
+// .sft pictures (goo images, flag frames) are read by the scene's stream pictures directly, the
+// flag animation by its resampling loader at its unscaled size; the rest by extension.
 std::unique_ptr<gfx::Picture> load(const std::string& name, gfx::EntrySource& source) {
+  if (name == "flag0.aspr") {
+    auto flag = std::make_unique<gfx::AnimPicture>();
+    if (!flag->LoadResampled(name, source, 16, 20)) return nullptr;
+    return flag;
+  }
   if (!endsWith(name, ".sft")) return gfx::loadPicture(name, source);
   auto picture = std::make_unique<gfx::StreamPicture>();
   if (!picture->Load(name, source)) return nullptr;
@@ -81,7 +88,7 @@ TEST_F(Art, SizesAreWhatTheScreensAreLaidOutFor) {
   const std::pair<const char*, std::pair<int, int>> sizes[] = {
       {"gooimage0.sft", {48, 48}}, {"key.espr", {20, 20}},     {"keysp.espr", {40, 20}},
       {"toolbar.tga", {240, 24}},  {"sbfield.cmb", {100, 20}}, {"sbleft.espr", {14, 20}},
-      {"undo.espr", {22, 20}},     {"flag0.aspr", {16, 20}},   {"expicon.aspr", {22, 22}},
+      {"undo.espr", {22, 20}},     {"logo.espr", {211, 41}},   {"expicon.aspr", {22, 22}},
   };
   for (const auto& [name, size] : sizes) {
     auto one = load(name, base), two = load(name, hires);

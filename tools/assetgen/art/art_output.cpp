@@ -19,6 +19,7 @@ void ArtOutput::addPicture(const std::string& name, const tools::ArgbImage& imag
     return;
   }
   add(name, std::move(*encoded));
+  images_[name] = image;
 }
 
 }  // namespace assetgen

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -26,12 +27,16 @@ class ArtOutput {
                   const std::string& format = {});
   void fail(const std::string& message) { errors_.push_back(message); }
 
+  /// The pictures as drawn, before encoding, by entry name (for previews and checks).
+  const std::map<std::string, tools::ArgbImage>& images() const { return images_; }
+
   const std::map<std::string, std::vector<std::byte>>& entries() const { return entries_; }
   const std::vector<std::string>& errors() const { return errors_; }
 
  private:
   int scale_;
   std::map<std::string, std::vector<std::byte>> entries_;
+  std::map<std::string, tools::ArgbImage> images_;
   std::vector<std::string> errors_;
 };
 
@@ -43,6 +48,13 @@ void DrawKeyboard(ArtOutput& out);  // the on-screen keyboard's keys
 void DrawToolbar(ArtOutput& out);   // the game screen's toolbar, its buttons, the experience icon
 void DrawMenus(ArtOutput& out);     // menu panels and buttons
 void RenderFonts(ArtOutput& out);   // the .cfn and .font fonts
+
+void DrawLogo(ArtOutput& out);  // the title
+
+/// A glossy goo ball side x side pixels in colour 0xRRGGBB, lit from the upper left.
+tools::ArgbImage GooBall(int side, std::uint32_t rgb);
+/// Cloud index (1..12) at the given scale, translucent.
+tools::ArgbImage CloudPicture(int index, int scale);
 
 /// The colours of the five goo kinds, 0xRRGGBB: the blobs and their links.
 extern const std::uint32_t kGooColours[5];

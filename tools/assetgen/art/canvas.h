@@ -53,4 +53,32 @@ void verticalGradient(tools::ArgbImage& image, int y0, int y1, std::uint32_t top
 /// Scales every pixel's alpha by factor (0..1).
 void fade(tools::ArgbImage& image, float factor);
 
+/// src composited over dst with its top-left corner at (x0, y0); parts outside dst are cut.
+void blit(tools::ArgbImage& dst, const tools::ArgbImage& src, int x0, int y0);
+
+/// The rows in reverse order. .sft pictures are stored this way: the game's resampling loader
+/// turns them the right way up again.
+tools::ArgbImage flipRows(const tools::ArgbImage& image);
+
+/// A box blur of the given radius in pixels (0: unchanged), run twice so edges fall off
+/// smoothly; colours are weighted by alpha so transparent pixels don't darken the edges.
+tools::ArgbImage blur(const tools::ArgbImage& image, int radius);
+
+/// A soft shadow of image's shape: its alpha blurred by radius, offset by (dx, dy), in colour
+/// (whose alpha scales the shadow's), with image drawn over it. Same size as image.
+tools::ArgbImage withShadow(const tools::ArgbImage& image, int dx, int dy, int radius,
+                            std::uint32_t colour);
+
+/// Smooth value noise in 0..1 on a lattice of the given cell size in pixels, from a fixed seed.
+class ValueNoise {
+ public:
+  ValueNoise(std::uint32_t seed, float cell);
+  float at(float x, float y) const;
+
+ private:
+  static constexpr int kSize = 64;
+  float cell_;
+  float values_[kSize * kSize];
+};
+
 }  // namespace assetgen

@@ -50,6 +50,17 @@ void RenderFonts(ArtOutput& out) {
     }
     out.add(name, std::move(*font));
   }
+  // A plain font for texts drawn in any colour (its glyphs are coverage masks).
+  tools::FontRenderOptions plain;
+  plain.pixels = 11 * out.scale();
+  plain.firstCode = 32;
+  plain.lastCode = 255;
+  plain.name = "fmplain";
+  auto font = tools::renderMaskFont(kDir + "DejaVuSans.ttf", plain);
+  if (!font)
+    out.fail("fmplain.font: " + font.error().message);
+  else
+    out.add("fmplain.font", std::move(*font));
 }
 
 }  // namespace assetgen

@@ -1,11 +1,12 @@
-// The menus' pictures: translucent panels that keep texts legible over the demo world, and the
-// help screen's small drawings of how a goo joins the tower.
+// The menus' pictures: a sky-and-hills background like the demo world's, translucent panels
+// that keep texts legible over it, and the help screen's small drawings of how a goo joins the
+// tower.
+#include <cmath>
+
 #include "assetgen/art/art_output.h"
 #include "assetgen/art/canvas.h"
 
 namespace assetgen {
-
-tools::ArgbImage GooBall(int side, std::uint32_t rgb);  // goos.cpp
 
 namespace {
 
@@ -15,15 +16,6 @@ tools::ArgbImage Panel(int w, int h, int scale) {
   fillRoundBox(image, 0.5f, 0.5f, w * s - 1, h * s - 1, 8 * s, 0x98142340);
   strokeRoundBox(image, 0.5f, 0.5f, w * s - 1, h * s - 1, 8 * s, 1 * s, 0xC08FB0D8);
   return image;
-}
-
-void blit(tools::ArgbImage& dst, const tools::ArgbImage& src, float x0, float y0) {
-  for (int y = 0; y < src.height; ++y)
-    for (int x = 0; x < src.width; ++x) {
-      const std::uint32_t p = src.at(x, y);
-      blend(dst, static_cast<int>(x0) + x, static_cast<int>(y0) + y, p | 0xFF000000,
-            static_cast<float>(p >> 24) / 255.0f);
-    }
 }
 
 void link(tools::ArgbImage& image, float ax, float ay, float bx, float by, float s,
@@ -56,11 +48,48 @@ tools::ArgbImage HowTo(int step, int scale) {
     link(image, gx, gy, bx, by, s, 0xFF000000 | kLinkColours[2]);
   }
   for (auto [x, y] : {std::pair{ax, ay}, std::pair{bx, by}, std::pair{cx, cy}})
-    blit(image, ball, x - 6 * s, y - 6 * s);
-  blit(image, carried, gx - 6 * s, gy - 6 * s);
+    blit(image, ball, static_cast<int>(x - 6 * s), static_cast<int>(y - 6 * s));
+  blit(image, carried, static_cast<int>(gx - 6 * s), static_cast<int>(gy - 6 * s));
   if (step == 1) {  // the stylus holding it
     link(image, gx + 3 * s, gy + 3 * s, gx + 14 * s, gy + 16 * s, s, 0xFF404040);
   }
+  return image;
+}
+
+// The full-screen background: the game's sky gradient (deep blue above, pale near the ground),
+// a soft sun, a few clouds, two rows of rolling hills and the grass with its darker edge.
+tools::ArgbImage Background(int scale) {
+  const int w = 240 * scale, h = 320 * scale;
+  const float s = static_cast<float>(scale);
+  tools::ArgbImage image(w, h, 0);
+  verticalGradient(image, 0, h - 1, 0xFF58B8FF, 0xFFF2F8D0);
+  fillDisc(image, 196 * s, 46 * s, 34 * s, [&](float x, float y) {  // the sun's glow
+    const float d = std::hypot(x - 196 * s, y - 46 * s) / (34 * s);
+    return withAlpha(0xFFF7C0, static_cast<unsigned>(110 * (1 - d) * (1 - d)));
+  });
+  fillDisc(image, 196 * s, 46 * s, 15 * s, [](float, float) { return 0xFFFFF2B0; });
+  blit(image, CloudPicture(9, scale), static_cast<int>(10 * s), static_cast<int>(34 * s));
+  blit(image, CloudPicture(4, scale), static_cast<int>(120 * s), static_cast<int>(92 * s));
+  blit(image, CloudPicture(11, scale), static_cast<int>(-20 * s), static_cast<int>(150 * s));
+  // Hills: a row of far, pale ones and a nearer, greener row, each the sum of two sines.
+  const auto hills = [&](float base, float a1, float f1, float a2, float f2, std::uint32_t top,
+                         std::uint32_t foot) {
+    for (int x = 0; x < w; ++x) {
+      const float u = x / s;
+      const float ridge = (base - a1 * std::sin(u * f1 + 0.6f) - a2 * std::sin(u * f2 + 2.0f)) * s;
+      for (int y = std::max(0, static_cast<int>(ridge) - 1); y < h; ++y) {
+        const float py = y + 0.5f;
+        const float t = std::clamp((py - ridge) / ((320 - base + a1 + a2) * s), 0.0f, 1.0f);
+        blend(image, x, y, mix(top, foot, t), edgeCoverage(ridge - py));
+      }
+    }
+  };
+  hills(262, 12, 0.021f, 6, 0.057f, 0xFF9CCB84, 0xFF84B870);
+  hills(284, 9, 0.031f, 5, 0.083f, 0xFF78B452, 0xFF5E9A3E);
+  // The grass in front, with the border colour of the game's earth along its top.
+  for (int y = 306 * scale; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      image.at(x, y) = y < 308 * scale ? 0xFF3F7A2E : 0xFF6FA84A;
   return image;
 }
 
@@ -68,6 +97,7 @@ tools::ArgbImage HowTo(int step, int scale) {
 
 void DrawMenus(ArtOutput& out) {
   const int s = out.scale();
+  out.addPicture("menubg.spr", Background(s), "spr16rle");
   out.addPicture("panel.cmb", Panel(220, 250, s));
   out.addPicture("panelsm.cmb", Panel(200, 120, s));
   out.addPicture("howto1.spr", HowTo(1, s), "spr16rle");

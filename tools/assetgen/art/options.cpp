@@ -5,17 +5,7 @@
 
 namespace assetgen {
 
-tools::ArgbImage GooBall(int side, std::uint32_t rgb);  // goos.cpp
-
 namespace {
-
-void blit(tools::ArgbImage& dst, const tools::ArgbImage& src, int x0, int y0) {
-  for (int y = 0; y < src.height; ++y)
-    for (int x = 0; x < src.width; ++x) {
-      const std::uint32_t p = src.at(x, y);
-      blend(dst, x0 + x, y0 + y, p | 0xFF000000, static_cast<float>(p >> 24) / 255.0f);
-    }
-}
 
 // A scheme: two linked balls of its colour; the sixth shows all five colours.
 tools::ArgbImage Scheme(int index, int scale) {

@@ -20,12 +20,24 @@ tools::ArgbImage Strip(int scale) {
   return image;
 }
 
+// A rounded button face with a soft top-to-bottom shading and a light line along its top;
+// pressed, it turns gold and its shading runs the other way, as if pushed in.
 tools::ArgbImage ButtonBase(int scale, bool pressed) {
-  tools::ArgbImage image(22 * scale, 20 * scale, 0);
+  tools::ArgbImage face(22 * scale, 20 * scale, 0);
   const float s = static_cast<float>(scale);
-  fillRoundBox(image, 0.5f, 0.5f, 22 * s - 1, 20 * s - 1, 5 * s, pressed ? 0xFFF0D040 : 0xFFE4ECF6);
-  strokeRoundBox(image, 0.5f, 0.5f, 22 * s - 1, 20 * s - 1, 5 * s, 1 * s, 0xFF0E1A2C);
-  return image;
+  const std::uint32_t top = pressed ? 0xFFD8A820 : 0xFFFFFFFF;
+  const std::uint32_t bottom = pressed ? 0xFFF8DC60 : 0xFFC4D2E4;
+  fillRoundBox(face, 0.5f, 0.5f, 22 * s - 1, 20 * s - 1, 5 * s, 0xFF0E1A2C);
+  tools::ArgbImage shading(face.width, face.height, 0);
+  verticalGradient(shading, 0, face.height - 1, top, bottom);
+  tools::ArgbImage inner(face.width, face.height, 0);
+  fillRoundBox(inner, 0.5f + s, 0.5f + s, 22 * s - 1 - 2 * s, 20 * s - 1 - 2 * s, 4 * s,
+               0xFFFFFFFF);
+  for (std::size_t i = 0; i < inner.pixels.size(); ++i)
+    inner.pixels[i] = (inner.pixels[i] & 0xFF000000) | (shading.pixels[i] & 0xFFFFFF);
+  blit(face, inner, 0, 0);
+  if (!pressed) fillRoundBox(face, 5 * s, 2 * s, 12 * s, 1 * s, 0.5f * s, 0xB0FFFFFF);
+  return face;
 }
 
 tools::ArgbImage Undo(int scale, bool pressed) {
@@ -87,11 +99,13 @@ tools::ArgbImage ExperienceStar(int scale, int points) {
   return image;
 }
 
+// The flyer carries the won points (written on it in green) to the star: a dark, translucent
+// pill with a gold rim, so the green digits stand out.
 tools::ArgbImage Flyer(int scale) {
   tools::ArgbImage image(26 * scale, 14 * scale, 0);
   const float s = static_cast<float>(scale);
-  fillRoundBox(image, 0.5f, 0.5f, 26 * s - 1, 14 * s - 1, 7 * s, 0xE0F2C230);
-  strokeRoundBox(image, 0.5f, 0.5f, 26 * s - 1, 14 * s - 1, 7 * s, 1 * s, 0xFF9A7A10);
+  fillRoundBox(image, 0.5f, 0.5f, 26 * s - 1, 14 * s - 1, 7 * s, 0xD0142340);
+  strokeRoundBox(image, 0.5f, 0.5f, 26 * s - 1, 14 * s - 1, 7 * s, 1 * s, 0xFFF2C230);
   return image;
 }
 

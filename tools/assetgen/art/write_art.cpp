@@ -13,6 +13,7 @@ ArtOutput DrawAllArt(int scale) {
   DrawKeyboard(out);
   DrawToolbar(out);
   DrawMenus(out);
+  DrawLogo(out);
   RenderFonts(out);
   return out;
 }
