@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "lib/argb_image.h"
-#include "lib/picture_encoders.h"
+#include "lib/font_encoders.h"
 
 namespace tools {
 namespace {
@@ -165,40 +165,6 @@ ArgbImage styleGlyph(const Coverage& letters, const FontStyle& style, int baseli
   return image;
 }
 
-void put16(std::vector<std::byte>& out, unsigned v) {
-  out.push_back(static_cast<std::byte>(v & 0xFF));
-  out.push_back(static_cast<std::byte>((v >> 8) & 0xFF));
-}
-
-void put32At(std::vector<std::byte>& out, std::size_t at, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i)
-    out[at + i] = static_cast<std::byte>((v >> (8 * i)) & 0xFF);
-}
-
-// One .font row: skips, single blended pixels and runs of full coverage, then a zero byte.
-void encodeMaskRow(const Coverage& glyph, int y, std::vector<std::byte>& out) {
-  int x = 0;
-  const auto weight = [&](int at) { return (glyph.at(at, y) * 31 + 127) / 255; };
-  while (x < glyph.width) {
-    const int w = weight(x);
-    int run = 1;
-    if (w == 0) {
-      while (x + run < glyph.width && weight(x + run) == 0 && run < 63)
-        ++run;
-      if (x + run >= glyph.width) break;  // nothing more to draw on this row
-      out.push_back(static_cast<std::byte>(run));
-    } else if (w >= 31) {
-      while (x + run < glyph.width && weight(x + run) >= 31 && run < 63)
-        ++run;
-      out.push_back(static_cast<std::byte>(0xC0 | run));
-    } else {
-      out.push_back(static_cast<std::byte>(0x40 | w));
-    }
-    x += run;
-  }
-  out.push_back(std::byte{0});
-}
-
 }  // namespace
 
 util::Result<std::vector<std::byte>> renderColorFont(const std::string& fontPath,
@@ -215,35 +181,20 @@ util::Result<std::vector<std::byte>> renderColorFont(const std::string& fontPath
   // own side bearing, so letters keep their natural spacing.
   const int extra = pad + style.shadowOffset;
 
-  const std::size_t count = static_cast<std::size_t>(options.lastCode - options.firstCode + 1);
-  std::vector<std::byte> out(16, std::byte{0});
-  for (std::size_t i = 0; i < options.name.size(); ++i)
-    out[i] = static_cast<std::byte>(options.name[i]);
-  put16(out, static_cast<unsigned>(height));
-  put16(out, static_cast<unsigned>(options.firstCode));
-  put16(out, static_cast<unsigned>(options.lastCode));
-  const std::size_t records = out.size();
-  out.resize(records + 4 * count, std::byte{0});
-  for (std::size_t i = 0; i < count; ++i) {
-    const int code = options.firstCode + static_cast<int>(i);
+  std::vector<ArgbImage> glyphs;
+  for (int code = options.firstCode; code <= options.lastCode; ++code) {
     const Coverage letters = face.render(code, pad, baseline, height, extra);
-    if (letters.width <= 0) continue;  // advance 0: nothing drawn
+    if (letters.width <= 0) {
+      glyphs.emplace_back();  // advance 0: nothing drawn
+      continue;
+    }
     if (letters.width > 127)
       return util::makeError(util::ErrorCode::Unsupported,
                              "glyph " + std::to_string(code) + " is wider than 127 pixels");
-    const ArgbImage image = styleGlyph(letters, style, pad + 1, baseline);
-    const std::size_t offset = out.size();
-    if (offset > 0xFFFFFF)
-      return util::makeError(util::ErrorCode::Unsupported, "font larger than 16 MiB");
-    const std::vector<std::byte> rows = encodeRunStreamRows(image);
-    out.insert(out.end(), rows.begin(), rows.end());
-    const std::size_t at = records + 4 * i;
-    out[at] = static_cast<std::byte>(offset & 0xFF);
-    out[at + 1] = static_cast<std::byte>((offset >> 8) & 0xFF);
-    out[at + 2] = static_cast<std::byte>((offset >> 16) & 0xFF);
-    out[at + 3] = static_cast<std::byte>(letters.width);
+    glyphs.push_back(styleGlyph(letters, style, pad + 1, baseline));
   }
-  if (cellOut != nullptr) *cellOut = FontCell{height, baseline};
+  auto out = encodeColorFont(options.name, height, options.firstCode, glyphs);
+  if (out && cellOut != nullptr) *cellOut = FontCell{height, baseline};
   return out;
 }
 
@@ -255,21 +206,15 @@ util::Result<std::vector<std::byte>> renderMaskFont(const std::string& fontPath,
   if (util::Status ok = face.open(fontPath, options.pixels); !ok) return ok.error();
   const int baseline = face.ascender();
   const int height = baseline + face.descender();
-  constexpr int kCodes = 224;
-  std::vector<std::byte> out(static_cast<std::size_t>(kCodes) * 8, std::byte{0});
+  std::vector<MaskGlyph> glyphs(static_cast<std::size_t>(options.lastCode - 31));
   for (int code = options.firstCode; code <= options.lastCode; ++code) {
-    const Coverage glyph = face.render(code, 0, baseline, height, 0);
+    Coverage glyph = face.render(code, 0, baseline, height, 0);
     if (glyph.width <= 0) continue;
-    const std::size_t at = static_cast<std::size_t>(code - 32) * 8;
-    put32At(out, at, static_cast<std::uint32_t>(out.size()));
-    out[at + 4] = static_cast<std::byte>(glyph.width & 0xFF);
-    out[at + 5] = static_cast<std::byte>(glyph.width >> 8);
-    out[at + 6] = static_cast<std::byte>(height & 0xFF);
-    out[at + 7] = static_cast<std::byte>(height >> 8);
-    for (int y = 0; y < height; ++y)
-      encodeMaskRow(glyph, y, out);
+    glyphs[static_cast<std::size_t>(code - 32)] =
+        MaskGlyph{glyph.width, glyph.height, std::move(glyph.values)};
   }
-  if (cellOut != nullptr) *cellOut = FontCell{height, baseline};
+  auto out = encodeMaskFont(glyphs);
+  if (out && cellOut != nullptr) *cellOut = FontCell{height, baseline};
   return out;
 }
 
