@@ -124,7 +124,9 @@ TEST(MaskFontEncoder, FullCoverageIsTheTextColourAndNoneLeavesTheBackground) {
   for (int x = 0; x < 160; ++x) {
     EXPECT_EQ(at(x, 0), x < 150 ? colour : kBackground) << x;
     EXPECT_EQ(at(x, 1), x == 140 ? colour : kBackground) << x;
-    if (x != 10) EXPECT_EQ(at(x, 2), x == 11 ? colour : kBackground) << x;
+    if (x != 10) {
+      EXPECT_EQ(at(x, 2), x == 11 ? colour : kBackground) << x;
+    }
   }
   EXPECT_NE(at(10, 2), colour);
   EXPECT_NE(at(10, 2), kBackground);
