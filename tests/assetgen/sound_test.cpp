@@ -6,6 +6,7 @@
 
 #include "assetgen/sound/effects.h"
 #include "assetgen/sound/songs.h"
+#include "assetgen/sound/synth.h"
 #include "assetgen/sound/wav_writer.h"
 #include "assetgen/sound/xm_writer.h"
 
@@ -104,10 +105,27 @@ TEST(SoundContent, EffectsAreCleanAndEquallyLoud) {
     ASSERT_GT(s.size(), 1000u) << name;
     EXPECT_EQ(s.front(), 0.0f) << name << " starts with a click";
     EXPECT_EQ(s.back(), 0.0f) << name << " ends with a click";
+    // The first and last 5 ms rise from and fall to zero: no sample there passes the straight
+    // line from zero to full scale.
+    const std::size_t fade = assetgen::kEffectRate / 200;
+    for (std::size_t i = 0; i < fade; ++i) {
+      const float bound = static_cast<float>(i + 1) / static_cast<float>(fade);
+      ASSERT_LE(std::fabs(s[i]), bound) << name << " starts with a step at sample " << i;
+      ASSERT_LE(std::fabs(s[s.size() - 1 - i]), bound) << name << " ends with a step";
+    }
     float peak = 0;
-    for (float v : s)
+    double sum = 0;
+    for (float v : s) {
       peak = std::max(peak, std::fabs(v));
-    EXPECT_NEAR(peak, 0.85f, 0.001f) << name;
+      sum += v;
+    }
+    EXPECT_LE(peak, 0.9501f) << name;
+    EXPECT_LT(std::fabs(sum / s.size()), 0.02) << name << " carries a DC offset";
+    const float loudness = assetgen::LoudestRms(s, assetgen::kEffectRate);
+    if (peak < 0.949f)
+      EXPECT_NEAR(loudness, 0.28f, 0.003f) << name;
+    else
+      EXPECT_GT(loudness, 0.2f) << name << " is held back by its peak too far";
   }
   EXPECT_NE(effects.at("catch1.wav"), effects.at("catch2.wav")) << "one voice per colour";
 }

@@ -7,7 +7,9 @@
 namespace assetgen {
 namespace {
 
-constexpr float kPeak = 0.85f;  // every effect at the same loudness, a little below full scale
+// Every effect as loud as the others over its loudest 50 ms, and no sample near full scale.
+constexpr float kLoudness = 0.28f;
+constexpr float kPeakLimit = 0.95f;
 
 // The goo colours' voices: a major pentatonic, so any two sound well together.
 constexpr double kVoiceHz[5] = {523.25, 587.33, 659.26, 783.99, 880.00};
@@ -69,7 +71,7 @@ std::map<std::string, std::vector<float>> SynthesiseEffects() {
 
   for (auto& [name, samples] : effects) {
     FadeEnds(samples, kEffectRate);
-    Normalise(samples, kPeak);
+    NormaliseLoudness(samples, kEffectRate, kLoudness, kPeakLimit);
   }
   return effects;
 }

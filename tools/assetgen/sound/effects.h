@@ -11,7 +11,7 @@ namespace assetgen {
 inline constexpr int kEffectRate = 22050;
 
 /// Every effect by its entry name ("catch1.wav" ...), as samples in -1..1 at kEffectRate:
-/// faded in and out and normalised to the same peak.
+/// faded in and out, equally loud over their loudest 50 ms (LoudestRms) and peaking below 0.95.
 std::map<std::string, std::vector<float>> SynthesiseEffects();
 
 }  // namespace assetgen

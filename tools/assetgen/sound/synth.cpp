@@ -85,4 +85,30 @@ void Normalise(std::vector<float>& samples, float peak) {
     s *= g;
 }
 
+float LoudestRms(const std::vector<float>& samples, int rateHz, double windowS) {
+  if (samples.empty()) return 0.0f;
+  const std::size_t window =
+      std::clamp<std::size_t>(static_cast<std::size_t>(windowS * rateHz), 1, samples.size());
+  const std::size_t step = std::max<std::size_t>(1, window / 4);
+  double loudest = 0.0;
+  for (std::size_t start = 0; start + window <= samples.size(); start += step) {
+    double sum = 0.0;
+    for (std::size_t i = start; i < start + window; ++i)
+      sum += static_cast<double>(samples[i]) * samples[i];
+    loudest = std::max(loudest, sum / static_cast<double>(window));
+  }
+  return static_cast<float>(std::sqrt(loudest));
+}
+
+void NormaliseLoudness(std::vector<float>& samples, int rateHz, float rms, float peakLimit) {
+  const float level = LoudestRms(samples, rateHz);
+  float peak = 0.0f;
+  for (float s : samples)
+    peak = std::max(peak, std::fabs(s));
+  if (level <= 0.0f || peak <= 0.0f) return;
+  const float g = std::min(rms / level, peakLimit / peak);
+  for (float& s : samples)
+    s *= g;
+}
+
 }  // namespace assetgen

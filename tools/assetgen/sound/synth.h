@@ -35,4 +35,12 @@ void FadeEnds(std::vector<float>& samples, int rateHz, double seconds = 0.005);
 /// Scales so the loudest sample reaches peak (0..1).
 void Normalise(std::vector<float>& samples, float peak);
 
+/// The root-mean-square level of the loudest windowS-second stretch (stepping a quarter window
+/// at a time; the whole sound when it is shorter): how loud a short sound seems.
+float LoudestRms(const std::vector<float>& samples, int rateHz, double windowS = 0.05);
+
+/// Scales so LoudestRms reaches rms, but never lets a sample pass peakLimit (0..1): sounds of
+/// different shapes come out about equally loud.
+void NormaliseLoudness(std::vector<float>& samples, int rateHz, float rms, float peakLimit);
+
 }  // namespace assetgen
