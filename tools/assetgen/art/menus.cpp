@@ -57,7 +57,7 @@ tools::ArgbImage HowTo(int step, int scale) {
 }
 
 // The full-screen background: the game's sky gradient (deep blue above, pale near the ground),
-// a soft sun, a few clouds, two rows of rolling hills and the grass with its darker edge.
+// a soft sun, a few clouds, two rows of rolling green hills and the sandy ground in front.
 tools::ArgbImage Background(int scale) {
   const int w = 240 * scale, h = 320 * scale;
   const float s = static_cast<float>(scale);
@@ -86,10 +86,14 @@ tools::ArgbImage Background(int scale) {
   };
   hills(262, 12, 0.021f, 6, 0.057f, 0xFF9CCB84, 0xFF84B870);
   hills(284, 9, 0.031f, 5, 0.083f, 0xFF78B452, 0xFF5E9A3E);
-  // The grass in front, with the border colour of the game's earth along its top.
-  for (int y = 306 * scale; y < h; ++y)
+  // The ground in front as the game draws its earth: a green edge over sand that deepens to
+  // orange further down.
+  for (int y = 304 * scale; y < h; ++y) {
+    const std::uint32_t sand =
+        mix(0xFFF4D8A2, 0xFFD08A48, static_cast<float>(y - 306 * scale) / (14.0f * s));
     for (int x = 0; x < w; ++x)
-      image.at(x, y) = y < 308 * scale ? 0xFF3F7A2E : 0xFF6FA84A;
+      image.at(x, y) = y < 306 * scale ? 0xFF3F7A2E : sand;
+  }
   return image;
 }
 
