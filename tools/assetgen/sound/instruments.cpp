@@ -51,11 +51,18 @@ XmInstrument OneShot(const char* name, std::vector<float> samples) {
 
 }  // namespace
 
-std::vector<XmInstrument> SongInstruments() {
-  XmInstrument lead = Looped("lead", {1.0f, 0.0f, 0.33f, 0.0f, 0.2f, 0.0f, 0.1f});
-  lead.envelope = {{0, 0}, {2, 64}, {10, 44}, {40, 34}};
+std::vector<XmInstrument> SongInstruments(const LeadTimbre& timbre) {
+  // Past the 7th harmonic the highest notes would fold back below the mixing rate's limit.
+  std::vector<float> harmonics(
+      timbre.harmonics.begin(),
+      timbre.harmonics.begin() +
+          static_cast<std::ptrdiff_t>(std::min<std::size_t>(timbre.harmonics.size(), 7)));
+  if (harmonics.empty()) harmonics = {1.0f};
+  XmInstrument lead = Looped("lead", harmonics);
+  const int attack = std::clamp(timbre.attackTicks, 1, 30);
+  lead.envelope = {{0, 0}, {attack, 64}, {attack + 8, 44}, {attack + 38, 34}};
   lead.sustainPoint = 3;
-  lead.fadeout = 1500;
+  lead.fadeout = std::clamp(timbre.fadeout, 0, 4095);
   lead.volume = 44;
 
   XmInstrument harmony = Looped("harmony", {1.0f, 0.5f, 0.33f, 0.25f, 0.2f, 0.16f});

@@ -225,7 +225,7 @@ util::Result<XmModule> ArrangeScore(const Score& score) {
   module.tempo = score.tempo;
   module.bpm = score.bpm;
   module.restartPosition = 0;
-  module.instruments = SongInstruments();
+  module.instruments = SongInstruments(score.lead);
   for (const ScoreSection& section : score.sections) {
     XmPattern pattern;
     if (auto failure = Arranger(score, section, pattern).run())

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "assetgen/sound/instruments.h"
 #include "assetgen/sound/xm_writer.h"
 #include "util/result.h"
 
@@ -42,6 +43,7 @@ struct Score {
   int tempo = 6;  // ticks a row
   int harmonyOctave = 4;
   int bassOctave = 3;  // the bass instrument sounds an octave below its notes
+  LeadTimbre lead;
   std::vector<ScoreSection> sections;
   std::string order;  // section letters in playing order
 };

@@ -7,6 +7,7 @@ Score ClassicSong() {
   Score s;
   s.name = "Quorvex classic";
   s.bpm = 132;
+  s.lead = {{1.0f, 0.5f, 0.33f, 0.25f, 0.2f, 0.12f}, 1, 1800};  // bright and plucky
   const std::string arpeggio = "0.2.1.2.0.2.1.2.";
   const std::string bass = "R.R.F...R.R.F.O.";
   const std::string drums = "K...S...K.K.S...";

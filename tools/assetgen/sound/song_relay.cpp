@@ -7,6 +7,7 @@ Score RelaySong() {
   Score s;
   s.name = "Quorvex relay";
   s.bpm = 146;
+  s.lead = {{1.0f, 0.0f, 0.5f, 0.0f, 0.3f, 0.0f, 0.2f}, 1, 2400};  // hollow and clipped
   const std::string arpeggio = "0.1.2.1.0.1.2.1.";
   const std::string bass = "R.R.R.R.O.R.F.R.";
   const std::string drums = "K...S.K.K.K.S...";

@@ -7,6 +7,7 @@ Score UnlimitedSong() {
   Score s;
   s.name = "Quorvex unlimited";
   s.bpm = 90;
+  s.lead = {{1.0f, 0.12f, 0.05f}, 10, 500};  // soft, swelling, lingering
   const std::string arpeggio = "0.1.2.3.2.1.2.1.";
   const std::string bass = "R.......F.......";
   const std::string drums = "K.......s.......K.......s...K...";
