@@ -57,6 +57,9 @@ def longest_silence(path):
     return longest * 0.05
 
 
+if not os.path.exists(os.path.join(ASSETS, "4.xm")):
+    print("FAIL: no generated sounds in %s (the graphics_dat target writes them)" % ASSETS)
+    sys.exit(1)
 os.makedirs(WORK, exist_ok=True)
 for song in SONGS:
     src = os.path.join(ASSETS, song)
