@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz format clean screens
+.PHONY: all deps configure build run test bench fuzz format clean screens install package
 
 all: build
 
@@ -51,6 +51,21 @@ screens: build
 	@$(BUILD)/bin/qvtool run --dir $(BUILD)/screens/install --replay scripts/screens.replay >/dev/null
 	@for f in $(BUILD)/screens/*.bmp; do convert $$f $${f%.bmp}.png && rm $$f; done
 	@echo "screens: $(BUILD)/screens/*.png"
+
+# Installs under PREFIX (default /usr/local): the game, qvtool, graphics.dat, the default options,
+# the desktop entry and the icon.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package in build-package/ (the game in /usr/games, its data in /usr/share/games).
+PACKAGE_BUILD ?= build-package
+package: deps
+	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF \
+	  -DQV_INSTALL_BINDIR=games >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j$(JOBS) -- --no-print-directory
+	@cd $(PACKAGE_BUILD) && cpack -G DEB
+	@dpkg-deb --contents $(PACKAGE_BUILD)/quorvex_*.deb
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

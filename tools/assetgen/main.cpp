@@ -1,4 +1,5 @@
 // assetgen OUTDIR [--scale 1|2]: writes every generated entry of graphics.dat into OUTDIR.
+// assetgen --icon FILE.png: writes the application icon (64 x 64) instead.
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -7,8 +8,14 @@
 
 #include "assetgen/art/art.h"
 #include "assetgen/sound/sounds.h"
+#include "lib/png_io.h"
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--icon") == 0) {
+    const util::Status written = tools::writePng(argv[2], assetgen::DrawIcon(64));
+    if (!written) std::cerr << "assetgen: " << argv[2] << ": " << written.error().message << "\n";
+    return written ? 0 : 1;
+  }
   std::filesystem::path outDir;
   int scale = 1;
   for (int i = 1; i < argc; ++i) {
