@@ -74,6 +74,17 @@ void fillRoundBox(tools::ArgbImage& image, float x, float y, float w, float h, f
     }
 }
 
+void fillRoundBoxGradient(tools::ArgbImage& image, float x, float y, float w, float h, float r,
+                          std::uint32_t top, std::uint32_t bottom) {
+  for (int py = 0; py < image.height; ++py) {
+    const std::uint32_t colour = mix(top, bottom, (py + 0.5f - y) / (h > 0 ? h : 1.0f));
+    for (int px = 0; px < image.width; ++px) {
+      const float d = roundBoxDistance(px + 0.5f, py + 0.5f, x, y, w, h, r);
+      blend(image, px, py, colour, edgeCoverage(d));
+    }
+  }
+}
+
 void strokeRoundBox(tools::ArgbImage& image, float x, float y, float w, float h, float r,
                     float width, std::uint32_t colour) {
   for (int py = 0; py < image.height; ++py)

@@ -38,6 +38,10 @@ void fillDisc(tools::ArgbImage& image, float cx, float cy, float r,
 void fillRoundBox(tools::ArgbImage& image, float x, float y, float w, float h, float r,
                   std::uint32_t colour);
 
+/// The same box shaded by a vertical gradient from top (at y) to bottom (at y + h).
+void fillRoundBoxGradient(tools::ArgbImage& image, float x, float y, float w, float h, float r,
+                          std::uint32_t top, std::uint32_t bottom);
+
 /// The same box as an outline of the given width.
 void strokeRoundBox(tools::ArgbImage& image, float x, float y, float w, float h, float r,
                     float width, std::uint32_t colour);

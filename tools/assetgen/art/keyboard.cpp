@@ -9,13 +9,16 @@ namespace {
 tools::ArgbImage Key(int w, int h, int scale, bool pressed, int enterHalf) {
   tools::ArgbImage image(w * scale, h * scale, 0);
   const float s = static_cast<float>(scale);
-  const std::uint32_t face = pressed ? 0xFFF0D040 : 0xFFF4F6FA;
+  // The face is shaded light to dark downwards; pressed, gold and shaded the other way.
+  const std::uint32_t faceTop = pressed ? 0xFFD8A820 : 0xFFFFFFFF;
+  const std::uint32_t faceBottom = pressed ? 0xFFF8DC60 : 0xFFD4DEEA;
   const std::uint32_t edge = pressed ? 0xFF9A7A10 : 0xFF7F8FA8;
   // Enter's halves are open towards each other so the two read as one key.
   const float top = enterHalf == 2 ? -3 * s : 1 * s;
   const float bottom = enterHalf == 1 ? (h + 3) * s : (h - 1) * s;
   fillRoundBox(image, 1 * s, top, (w - 2) * s, bottom - top, 3 * s, edge);
-  fillRoundBox(image, 2 * s, top + 1 * s, (w - 4) * s, bottom - top - 3 * s, 2.5f * s, face);
+  fillRoundBoxGradient(image, 2 * s, top + 1 * s, (w - 4) * s, bottom - top - 3 * s, 2.5f * s,
+                       faceTop, faceBottom);
   if (enterHalf == 2) {  // the return arrow on the lower half
     fillRoundBox(image, 12 * s, 2 * s, 2 * s, 9 * s, 1 * s, 0xFF1E3250);
     fillRoundBox(image, 7 * s, 9 * s, 7 * s, 2 * s, 1 * s, 0xFF1E3250);

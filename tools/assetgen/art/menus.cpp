@@ -72,6 +72,9 @@ tools::ArgbImage Background(int scale) {
   blit(image, CloudPicture(4, scale), static_cast<int>(120 * s), static_cast<int>(92 * s));
   blit(image, CloudPicture(11, scale), static_cast<int>(-20 * s), static_cast<int>(150 * s));
   // Hills: a row of far, pale ones and a nearer, greener row, each the sum of two sines.
+  // Meadows are mottled by a faint noise so the hills don't look like flat cut-outs; the noise
+  // is sampled in 240 x 320 units so both scales show the same pattern.
+  const ValueNoise meadow(2024, 9.0f);
   const auto hills = [&](float base, float a1, float f1, float a2, float f2, std::uint32_t top,
                          std::uint32_t foot) {
     for (int x = 0; x < w; ++x) {
@@ -80,7 +83,9 @@ tools::ArgbImage Background(int scale) {
       for (int y = std::max(0, static_cast<int>(ridge) - 1); y < h; ++y) {
         const float py = y + 0.5f;
         const float t = std::clamp((py - ridge) / ((320 - base + a1 + a2) * s), 0.0f, 1.0f);
-        blend(image, x, y, mix(top, foot, t), edgeCoverage(ridge - py));
+        const std::uint32_t colour =
+            mix(mix(top, foot, t), 0xFF4E8A34, 0.22f * meadow.at(x / s, py / s));
+        blend(image, x, y, colour, edgeCoverage(ridge - py));
       }
     }
   };

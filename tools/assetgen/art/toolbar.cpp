@@ -28,14 +28,8 @@ tools::ArgbImage ButtonBase(int scale, bool pressed) {
   const std::uint32_t top = pressed ? 0xFFD8A820 : 0xFFFFFFFF;
   const std::uint32_t bottom = pressed ? 0xFFF8DC60 : 0xFFC4D2E4;
   fillRoundBox(face, 0.5f, 0.5f, 22 * s - 1, 20 * s - 1, 5 * s, 0xFF0E1A2C);
-  tools::ArgbImage shading(face.width, face.height, 0);
-  verticalGradient(shading, 0, face.height - 1, top, bottom);
-  tools::ArgbImage inner(face.width, face.height, 0);
-  fillRoundBox(inner, 0.5f + s, 0.5f + s, 22 * s - 1 - 2 * s, 20 * s - 1 - 2 * s, 4 * s,
-               0xFFFFFFFF);
-  for (std::size_t i = 0; i < inner.pixels.size(); ++i)
-    inner.pixels[i] = (inner.pixels[i] & 0xFF000000) | (shading.pixels[i] & 0xFFFFFF);
-  blit(face, inner, 0, 0);
+  fillRoundBoxGradient(face, 0.5f + s, 0.5f + s, 22 * s - 1 - 2 * s, 20 * s - 1 - 2 * s, 4 * s, top,
+                       bottom);
   if (!pressed) fillRoundBox(face, 5 * s, 2 * s, 12 * s, 1 * s, 0.5f * s, 0xB0FFFFFF);
   return face;
 }
