@@ -1,6 +1,7 @@
 #include "assetgen/sound/xm_writer.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace assetgen {
 namespace {
@@ -94,6 +95,15 @@ void writeInstrument(std::vector<std::byte>& out, const XmInstrument& in) {
 }  // namespace
 
 std::vector<std::byte> EncodeXm(const XmModule& m) {
+  // Past these limits a player would read a different song than the one meant.
+  assert(!m.order.empty() && m.order.size() <= 256);
+  assert(m.channels >= 1 && m.channels <= 32);
+  assert(m.patterns.size() <= 256 && m.instruments.size() <= 128);
+  for ([[maybe_unused]] int index : m.order)
+    assert(index >= 0 && static_cast<std::size_t>(index) < m.patterns.size());
+  for ([[maybe_unused]] const XmPattern& p : m.patterns)
+    assert(p.rows >= 1 && p.rows <= 256 &&
+           p.cells.size() == static_cast<std::size_t>(p.rows * m.channels));
   std::vector<std::byte> out;
   text(out, "Extended Module: ", 17);
   text(out, m.name, 20);

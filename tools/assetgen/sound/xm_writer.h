@@ -52,7 +52,8 @@ struct XmModule {
 };
 
 /// The module as an .xm file (version 1.04, linear frequencies, packed patterns, delta-coded
-/// samples).
+/// samples). The module must fit the format: 1..256 orders naming existing patterns, 1..32
+/// channels, patterns of 1..256 rows with rows x channels cells, at most 128 instruments.
 std::vector<std::byte> EncodeXm(const XmModule& module);
 
 /// Seconds the order table takes to play once (no tempo changes inside patterns).
