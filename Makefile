@@ -66,6 +66,7 @@ package: deps
 	@cmake --build $(PACKAGE_BUILD) -j$(JOBS) -- --no-print-directory
 	@cd $(PACKAGE_BUILD) && cpack -G DEB
 	@dpkg-deb --contents $(PACKAGE_BUILD)/quorvex_*.deb
+	@if command -v lintian >/dev/null; then lintian $(PACKAGE_BUILD)/quorvex_*.deb; fi
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
