@@ -1,0 +1,110 @@
+// Saves that are killed half-way: a child process writes options.dat and scores.dat over and
+// over, alternating two versions, and is killed with SIGKILL at random moments. After every
+// kill both files must hold one whole version, never a mix or a cut-off file.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/file.h"
+#include "settings/key_value_file.h"
+#include "settings/score_table.h"
+#include "util/random.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A version of the options: the ten keys and many keys of a newer game version (kept on
+// save), so each write takes long enough for kills to land inside it.
+settings::KeyValueFile optionsVersion(const std::string& path, int value) {
+  settings::KeyValueFile file;
+  file.Load(path);  // absent at first: an empty list
+  const char* keys[] = {"MusicOn",      "SoundOn",        "MusicVolume",    "SoundVolume",
+                        "ConnectType",  "CloudsOn",       "BackgroundType", "ColorSpectrum",
+                        "MulticolorOn", "ScreenShotCount"};
+  for (const char* key : keys)
+    file.SetInt(key, value);
+  for (int i = 0; i < 3000; ++i)
+    file.SetInt("Extra" + std::to_string(i), value + i);
+  return file;
+}
+
+settings::ScoreTable scoresVersion(int records) {
+  settings::ScoreTable table;
+  for (int i = 0; i < records; ++i)
+    table.Insert(1 + (i % 3 == 2 ? 3 : i % 3), "Player" + std::to_string(i), 1000 - i,
+                 std::to_string(i) + ".00m");
+  return table;
+}
+
+std::string readText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(CrashSafeSaves, AKilledWriterAlwaysLeavesAWholeOldOrNewFile) {
+  const fs::path dir = fs::path(QV_TEST_TMP_DIR) / "crash_safe_saves";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const std::string options = (dir / "options.dat").string();
+  const std::string scores = (dir / "scores.dat").string();
+
+  settings::KeyValueFile optionsA = optionsVersion(options, 0),
+                         optionsB = optionsVersion(options, 100);
+  const std::string textA = optionsA.Text(), textB = optionsB.Text();
+  const std::vector<std::byte> scoresA = scoresVersion(3).Encode(),
+                               scoresB = scoresVersion(15).Encode();
+  ASSERT_NE(textA, textB);
+  ASSERT_TRUE(optionsA.Save());
+  ASSERT_TRUE(platform::writeFileAtomically(scores, scoresA).ok());
+
+  const std::uint32_t seed = static_cast<std::uint32_t>(::getpid());
+  std::printf("crash-safe saves: kill delays seeded with %u\n", seed);
+  util::Random random(seed);
+  int killedMidWrite = 0;
+  for (int round = 0; round < 60; ++round) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (;;) {  // the child saves until it is killed
+        optionsB.Save();
+        (void)platform::writeFileAtomically(scores, scoresB);
+        optionsA.Save();
+        (void)platform::writeFileAtomically(scores, scoresA);
+      }
+    }
+    ::usleep(static_cast<useconds_t>(random.next() % 20000));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+
+    const std::string text = readText(options);
+    ASSERT_TRUE(text == textA || text == textB) << "round " << round << ": options.dat holds "
+                                                << text.size() << " bytes of neither version";
+    const std::string bytes = readText(scores);
+    const std::vector<std::byte> got(
+        reinterpret_cast<const std::byte*>(bytes.data()),
+        reinterpret_cast<const std::byte*>(bytes.data()) + bytes.size());
+    ASSERT_TRUE(got == scoresA || got == scoresB)
+        << "round " << round << ": scores.dat holds " << got.size() << " bytes of neither version";
+    if (fs::exists(options + ".tmp") || fs::exists(scores + ".tmp")) ++killedMidWrite;
+  }
+  // Some kills must have hit a write in progress, or the test proved nothing.
+  EXPECT_GT(killedMidWrite, 0);
+  // A half-written temporary file never stands in for the real one: the next load reads a
+  // whole version.
+  settings::KeyValueFile reloaded;
+  ASSERT_TRUE(reloaded.Load(options));
+  EXPECT_TRUE(reloaded.Get("MusicVolume") == "0" || reloaded.Get("MusicVolume") == "100");
+}
+
+}  // namespace
