@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz format clean screens install package
+.PHONY: all deps configure build run test bench fuzz format clean screens install package soak
 
 all: build
 
@@ -67,6 +67,13 @@ package: deps
 	@cd $(PACKAGE_BUILD) && cpack -G DEB
 	@dpkg-deb --contents $(PACKAGE_BUILD)/quorvex_*.deb
 	@if command -v lintian >/dev/null; then lintian $(PACKAGE_BUILD)/quorvex_*.deb; fi
+
+# The long soak: 100,000 frames of random taps, drags and keys on the real content; the seed is
+# printed (SOAK_SEED=N repeats a run).
+SOAK_FRAMES ?= 100000
+soak: build
+	@python3 scripts/soak.py $(BUILD)/bin/qvtool $(BUILD)/bin/graphics.dat data/options.default \
+	  $(BUILD)/soak $(SOAK_FRAMES) $(SOAK_SEED)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
