@@ -19,10 +19,14 @@ SdlPlatform::SdlPlatform(std::string installFolder) : installFolder_(std::move(i
     return;
   }
   initialised_ = true;
+  // Controllers are welcome but not needed: without the subsystem the game still plays.
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   pixels_.assign(static_cast<std::size_t>(width_) * height_, 0xFFFF);
 }
 
 SdlPlatform::~SdlPlatform() {
+  for (SDL_GameController* controller : controllers_)
+    SDL_GameControllerClose(controller);
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
@@ -45,8 +49,9 @@ bool SdlPlatform::createWindow(int width, int height) {
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
     scale = std::max(1, std::min(usable.w / width_, usable.h / height_));
   }
-  window_ = SDL_CreateWindow("Quorvex", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             width_ * scale, height_ * scale, SDL_WINDOW_SHOWN);
+  window_ =
+      SDL_CreateWindow("Quorvex", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width_ * scale,
+                       height_ * scale, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
   if (window_ == nullptr) {
     std::fprintf(stderr, "SDL_CreateWindow: %s\n", SDL_GetError());
     return false;
@@ -75,7 +80,21 @@ bool SdlPlatform::isForeground() {
 }
 
 void SdlPlatform::minimiseWindow() {
-  if (window_ != nullptr) SDL_MinimizeWindow(window_);
+  // The game pauses when another window takes the focus; only an explicit deactivation (the
+  // minimise key) puts the window away.
+  if (window_ != nullptr && !focusLost_) SDL_MinimizeWindow(window_);
+}
+
+void SdlPlatform::toggleFullscreen() {
+  if (window_ == nullptr) return;
+  const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  queue_.push_back(Event{EventType::Paint});
+}
+
+void SdlPlatform::pushKey(int key, bool down) {
+  if (key < 0) return;
+  queue_.push_back(Event{down ? EventType::KeyDown : EventType::KeyUp, key});
 }
 
 void SdlPlatform::showWindow() {
@@ -143,6 +162,33 @@ void SdlPlatform::pushStylus(EventType type, int logicalX, int logicalY) {
   queue_.push_back(Event{type, 0, x, y, {}});
 }
 
+namespace {
+
+PadButton PadButtonFromSdl(Uint8 button) {
+  switch (button) {
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+      return PadButton::DpadUp;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+      return PadButton::DpadDown;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+      return PadButton::DpadLeft;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+      return PadButton::DpadRight;
+    case SDL_CONTROLLER_BUTTON_A:
+      return PadButton::A;
+    case SDL_CONTROLLER_BUTTON_B:
+      return PadButton::B;
+    case SDL_CONTROLLER_BUTTON_START:
+      return PadButton::Start;
+    case SDL_CONTROLLER_BUTTON_BACK:
+      return PadButton::Back;
+    default:
+      return PadButton::Other;
+  }
+}
+
+}  // namespace
+
 void SdlPlatform::translate(const SDL_Event& e) {
   switch (e.type) {
     case SDL_QUIT:
@@ -150,6 +196,13 @@ void SdlPlatform::translate(const SDL_Event& e) {
       break;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
+      // F11 and Alt+Enter belong to the window, not to the game.
+      const bool windowKey = e.key.keysym.sym == SDLK_F11 ||
+                             (e.key.keysym.sym == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT));
+      if (windowKey) {
+        if (e.type == SDL_KEYDOWN && e.key.repeat == 0) toggleFullscreen();
+        break;
+      }
       const int vk = VirtualKeyFromSdl(e.key.keysym.sym);
       if (vk < 0) break;
       queue_.push_back(Event{e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp, vk});
@@ -169,13 +222,45 @@ void SdlPlatform::translate(const SDL_Event& e) {
       // A stylus only moves while it touches the screen.
       if (buttonDown_) pushStylus(EventType::StylusMove, e.motion.x, e.motion.y);
       break;
+    case SDL_CONTROLLERDEVICEADDED:
+      if (SDL_GameController* controller = SDL_GameControllerOpen(e.cdevice.which))
+        controllers_.push_back(controller);
+      break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+      if (SDL_GameController* gone = SDL_GameControllerFromInstanceID(e.cdevice.which)) {
+        controllers_.erase(std::remove(controllers_.begin(), controllers_.end(), gone),
+                           controllers_.end());
+        SDL_GameControllerClose(gone);
+      }
+      break;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+      pushKey(KeyForPadButton(PadButtonFromSdl(e.cbutton.button)),
+              e.type == SDL_CONTROLLERBUTTONDOWN);
+      break;
+    case SDL_CONTROLLERAXISMOTION:
+      if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) stickX_ = e.caxis.value;
+      if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) stickY_ = e.caxis.value;
+      for (const KeyChange& change : stick_.Move(stickX_, stickY_))
+        pushKey(change.key, change.down);
+      break;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+          focusLost_ = false;
           queue_.push_back(Event{EventType::Activate});
           break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+          focusLost_ = true;
           queue_.push_back(Event{EventType::Deactivate});
+          break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          // Whole scales while the window holds at least one; smaller, the largest fit.
+          if (renderer_ != nullptr) {
+            const bool fits = e.window.data1 >= width_ && e.window.data2 >= height_;
+            SDL_RenderSetIntegerScale(renderer_, fits ? SDL_TRUE : SDL_FALSE);
+          }
+          queue_.push_back(Event{EventType::Paint});
           break;
         case SDL_WINDOWEVENT_EXPOSED:
           queue_.push_back(Event{EventType::Paint});

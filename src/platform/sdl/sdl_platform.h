@@ -1,7 +1,10 @@
-// SdlPlatform: the Platform on a desktop through SDL2. The logical screen is shown in a window
-// scaled up by a whole factor through an RGB565 streaming texture, the mouse stands in for the
-// stylus, keys are translated to the virtual-key codes the game uses, and focus changes become
-// activation and deactivation. The main loop sleeps in SDL_WaitEventTimeout between frames.
+// SdlPlatform: the Platform on a desktop through SDL2. The logical screen is shown in a
+// resizable window, scaled up by the largest whole factor that fits (letterboxed, pixels kept
+// sharp) through an RGB565 streaming texture; F11 or Alt+Enter toggles fullscreen. The mouse
+// stands in for the stylus, keys are translated to the virtual-key codes the game uses, game
+// controllers send the arrow and action keys, and focus changes become activation and
+// deactivation (losing focus pauses the game without minimising the window). The main loop
+// sleeps in SDL_WaitEventTimeout between frames.
 #pragma once
 
 #include <deque>
@@ -9,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/gamepad_keys.h"
 #include "platform/platform.h"
 
+struct _SDL_GameController;
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -54,6 +59,8 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   void pump();
   void translate(const SDL_Event& event);
   void pushStylus(EventType type, int windowX, int windowY);
+  void pushKey(int key, bool down);
+  void toggleFullscreen();
 
   bool initialised_ = false;
   SDL_Window* window_ = nullptr;
@@ -64,6 +71,11 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   std::vector<std::uint16_t> pixels_;
   std::deque<Event> queue_;
   bool buttonDown_ = false;
+  bool focusLost_ = false;  // a deactivation by focus keeps the window where it is
+  std::vector<_SDL_GameController*> controllers_;
+  StickKeys stick_;
+  int stickX_ = 0;
+  int stickY_ = 0;
   std::string installFolder_;
   std::string saveFolder_;
 };

@@ -89,6 +89,37 @@ TEST_F(SdlDummy, KeysBecomeVirtualKeyCodesAndUnusedKeysAreDropped) {
   EXPECT_FALSE(sdl.getEvent());
 }
 
+TEST_F(SdlDummy, WindowKeysStayWithTheWindowAndControllersSendTheGamesKeys) {
+  platform::SdlPlatform sdl(folder());
+  ASSERT_TRUE(sdl.initialised());
+  ASSERT_TRUE(sdl.createWindow(240, 320));
+  drain(sdl);
+  push(key(SDL_KEYDOWN, SDLK_F11));  // fullscreen: never seen by the game
+  SDL_Event altEnter = key(SDL_KEYDOWN, SDLK_RETURN);
+  altEnter.key.keysym.mod = KMOD_LALT;
+  push(altEnter);
+  SDL_Event pad{};
+  pad.type = SDL_CONTROLLERBUTTONDOWN;
+  pad.cbutton.button = SDL_CONTROLLER_BUTTON_A;
+  push(pad);
+  pad.type = SDL_CONTROLLERBUTTONUP;
+  pad.cbutton.button = SDL_CONTROLLER_BUTTON_START;
+  push(pad);
+  SDL_Event stick{};
+  stick.type = SDL_CONTROLLERAXISMOTION;
+  stick.caxis.axis = SDL_CONTROLLER_AXIS_LEFTY;
+  stick.caxis.value = 30000;
+  push(stick);
+  std::vector<std::pair<platform::EventType, int>> keys;
+  while (auto e = sdl.getEvent())
+    if (e->type == platform::EventType::KeyDown || e->type == platform::EventType::KeyUp)
+      keys.emplace_back(e->type, e->key);
+  EXPECT_EQ(keys,
+            (std::vector<std::pair<platform::EventType, int>>{{platform::EventType::KeyDown, 13},
+                                                              {platform::EventType::KeyUp, 112},
+                                                              {platform::EventType::KeyDown, 40}}));
+}
+
 TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesOnlyWhilePressed) {
   platform::SdlPlatform sdl(folder());
   ASSERT_TRUE(sdl.createWindow(240, 320));
