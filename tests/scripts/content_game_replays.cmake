@@ -4,7 +4,7 @@
 # before ctest runs these.
 find_package(Python3 COMPONENTS Interpreter)
 if(Python3_Interpreter_FOUND)
-  foreach(check IN ITEMS relay unlimited)
+  foreach(check IN ITEMS classic relay unlimited)
     if(NOT EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/replays/game_${check}.replay)
       message(FATAL_ERROR "tests/e2e/replays/game_${check}.replay is missing")
     endif()
