@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -296,7 +297,18 @@ void SdlPlatform::waitForEvent(std::uint32_t deadlineMs) {
   if (peekEvent()) return;
   const std::uint32_t now = tickMs();
   if (deadlineMs <= now) return;
-  if (SDL_WaitEventTimeout(nullptr, static_cast<int>(deadlineMs - now)) != 0) pump();
+  // Display servers wake the waiting thread when an event comes; drivers without a server
+  // (dummy, offscreen) make SDL poll every millisecond, so there the wait is slept in slices
+  // of 10 ms, looking for events between them.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool serverless = driver != nullptr && (std::strcmp(driver, "dummy") == 0 ||
+                                                std::strcmp(driver, "offscreen") == 0);
+  if (!serverless) {
+    if (SDL_WaitEventTimeout(nullptr, static_cast<int>(deadlineMs - now)) != 0) pump();
+    return;
+  }
+  for (std::uint32_t t = now; t < deadlineMs && !peekEvent(); t = tickMs())
+    SDL_Delay(std::min<std::uint32_t>(deadlineMs - t, 10));
 }
 
 }  // namespace platform
