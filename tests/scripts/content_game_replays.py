@@ -142,5 +142,18 @@ def check_unlimited():
         fail("the unlimited record %.2f m is not the height of the base" % metres)
 
 
-{"classic": check_classic, "relay": check_relay, "unlimited": check_unlimited}[CHECK]()
+def check_shop():
+    # Five points earned, calm wind bought with them; the shop opened again reports what the
+    # purchase left: no points, the wind calm, and no goos to sell in an unlimited game.
+    folder, variables = play("shop")
+    expect_var(variables, "Shown", "expwin")
+    expect_var(variables, "CurrentExp", "0")
+    expect_var(variables, "NoWind", "1")
+    expect_var(variables, "NeedBlobs", "0")
+    if os.path.exists(os.path.join(folder, "scores.dat")):
+        fail("the unlimited game still running wrote a record")
+
+
+{"classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
+ "shop": check_shop}[CHECK]()
 print("ok: " + CHECK)
