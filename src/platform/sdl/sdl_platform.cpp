@@ -11,8 +11,20 @@
 
 #include "platform/save_folder.h"
 #include "platform/sdl/sdl_keys.h"
+#include "platform/window_fit.h"
 
 namespace platform {
+
+namespace {
+
+// The usable area of the first display, or 0 x 0 when SDL can't tell.
+FitSize UsableDesktop() {
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return {};
+  return FitSize{usable.w, usable.h};
+}
+
+}  // namespace
 
 SdlPlatform::SdlPlatform(std::string installFolder) : installFolder_(std::move(installFolder)) {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
@@ -44,12 +56,7 @@ bool SdlPlatform::createWindow(int width, int height) {
   height_ = height;
   pixels_.assign(static_cast<std::size_t>(width_) * height_, 0xFFFF);
 
-  // The largest whole scale that fits the desktop, at least 1.
-  int scale = 2;
-  SDL_Rect usable;
-  if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
-    scale = std::max(1, std::min(usable.w / width_, usable.h / height_));
-  }
+  const int scale = InitialWindowScale(UsableDesktop(), FitSize{width_, height_});
   window_ =
       SDL_CreateWindow("Quorvex", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width_ * scale,
                        height_ * scale, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
@@ -140,8 +147,17 @@ DisplayProperties SdlPlatform::displayProperties() const {
 }
 
 std::optional<RawFrameBuffer> SdlPlatform::rawFrameBuffer() {
+  // Before the window exists the display answers what it could show: a 480 x 640 buffer when
+  // the desktop holds that unscaled, so the start-up script can choose the hi-res screen.
+  if (window_ == nullptr) {
+    const FitSize hiRes{480, 640};
+    if (!initialised_ || !FitsUnscaled(UsableDesktop(), hiRes)) return std::nullopt;
+    const std::size_t size = static_cast<std::size_t>(hiRes.width) * hiRes.height;
+    if (pixels_.size() < size) pixels_.assign(size, 0xFFFF);
+    return RawFrameBuffer{pixels_.data(), 2, hiRes.width * 2, hiRes.width, hiRes.height};
+  }
   // The row-major raw path serves the 480-wide screen only once a window of that size exists.
-  if (window_ == nullptr || width_ != 480) return std::nullopt;
+  if (width_ != 480) return std::nullopt;
   return RawFrameBuffer{pixels_.data(), 2, width_ * 2, width_, height_};
 }
 
