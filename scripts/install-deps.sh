@@ -13,6 +13,8 @@ packages=(
   imagemagick                           # independent reader/writer of pictures in the tests
   python3                               # independent readers of our formats in the tests
   sox openmpt123                        # independent readers of the generated sounds and songs
+  xvfb                                  # an X server without a screen for the real-window test
+  xdotool                               # clicks and drags into that window
 )
 packages+=(${QV_EXTRA_PACKAGES:-})
 

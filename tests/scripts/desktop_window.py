@@ -1,0 +1,218 @@
+#!/usr/bin/env python3
+"""The game in a real X window: Xvfb shows it, xdotool plays it, ImageMagick photographs it.
+
+Usage: desktop_window.py GAME GRAPHICS_DAT OPTIONS_DEFAULT WORK_DIR
+
+The game opens at the start menu; clicks go through the choice screen into a classic game, past
+its briefing, and one free goo is dragged onto the tower. Pictures of the whole X screen are
+probed at each step. Exits 77 (skipped) when Xvfb, xdotool or import is missing or the X server
+does not start, 1 on a failed check.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+SKIP = 77
+LOGICAL_W, LOGICAL_H = 240, 320
+GOO = (0xE8, 0x41, 0x3C)   # the first goo colour
+LINK = (0x9A, 0x24, 0x20)  # and its links
+TOOLBAR = 26               # rows of the toolbar at the top of the game screen
+
+
+def fail(message):
+    print("desktop window: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def skip(message):
+    print("desktop window: skipped: " + message)
+    sys.exit(SKIP)
+
+
+class Display:
+    """An Xvfb server on a free display number, ended on exit."""
+
+    def __init__(self):
+        self.proc = None
+        for number in range(91, 110):
+            if os.path.exists("/tmp/.X11-unix/X%d" % number) or os.path.exists("/tmp/.X%d-lock" % number):
+                continue
+            proc = subprocess.Popen(["Xvfb", ":%d" % number, "-screen", "0", "1024x768x24",
+                                     "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL)
+            for _ in range(50):
+                if proc.poll() is not None or os.path.exists("/tmp/.X11-unix/X%d" % number):
+                    break
+                time.sleep(0.1)
+            if proc.poll() is None:
+                self.proc, self.name = proc, ":%d" % number
+                return
+        skip("Xvfb did not start")
+
+    def close(self):
+        if self.proc is not None:
+            self.proc.terminate()
+            self.proc.wait()
+
+
+def x(env, *args):
+    return subprocess.run(list(args), env=env, capture_output=True, text=True, timeout=30)
+
+
+def window_geometry(env):
+    """Position and size of the game's window on the X screen, waiting up to 10 s for it."""
+    deadline = time.time() + 10
+    while time.time() < deadline:
+        found = x(env, "xdotool", "search", "--onlyvisible", "--name", "^Quorvex$")
+        ids = found.stdout.split()
+        if ids:
+            shell = x(env, "xdotool", "getwindowgeometry", "--shell", ids[0]).stdout
+            values = dict(line.split("=", 1) for line in shell.split() if "=" in line)
+            if int(values.get("WIDTH", 0)) > 0:
+                return (int(values["X"]), int(values["Y"]), int(values["WIDTH"]),
+                        int(values["HEIGHT"]))
+        time.sleep(0.2)
+    fail("no visible window named Quorvex appeared")
+
+
+class Screen:
+    """A picture of the game's part of the X screen in logical pixels (5 bits per channel)."""
+
+    def __init__(self, env, geometry, path):
+        gx, gy, gw, gh = geometry
+        shot = x(env, "import", "-window", "root", path)
+        if shot.returncode != 0:
+            fail("import could not photograph the screen: " + shot.stderr.strip())
+        raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
+                             timeout=30).stdout
+        if len(raw) != 1024 * 768 * 3:
+            fail("the screen picture is %d bytes, not 1024 x 768 RGB" % len(raw))
+        self.scale = gw // LOGICAL_W
+        self.rows = []
+        # The centre of each logical pixel's block of window pixels.
+        for ly in range(LOGICAL_H):
+            sy = gy + ly * self.scale + self.scale // 2
+            row = []
+            for lx in range(LOGICAL_W):
+                sx = gx + lx * self.scale + self.scale // 2
+                i = (sy * 1024 + sx) * 3
+                row.append((raw[i] >> 3, raw[i + 1] >> 3, raw[i + 2] >> 3))
+            self.rows.append(row)
+
+    def count(self, rgb, top=0):
+        key = tuple(c >> 3 for c in rgb)
+        return sum(row.count(key) for row in self.rows[top:])
+
+    def colours(self):
+        return len({p for row in self.rows for p in row})
+
+    def points(self, rgb, top=0):
+        key = tuple(c >> 3 for c in rgb)
+        return [(px, py) for py in range(top, LOGICAL_H) for px, p in enumerate(self.rows[py])
+                if p == key]
+
+
+def main():
+    if len(sys.argv) != 5:
+        print(__doc__, file=sys.stderr)
+        return 2
+    game, graphics, options, work = sys.argv[1:]
+    for tool in ("Xvfb", "xdotool", "import", "convert"):
+        if shutil.which(tool) is None:
+            skip(tool + " is not installed (scripts/install-deps.sh installs it)")
+    shutil.rmtree(work, ignore_errors=True)
+    os.makedirs(work)
+    shutil.copy(game, os.path.join(work, "quorvex"))
+    shutil.copy(graphics, os.path.join(work, "graphics.dat"))
+    shutil.copy(options, os.path.join(work, "options.dat"))
+
+    display = Display()
+    env = dict(os.environ, DISPLAY=display.name, SDL_AUDIODRIVER="dummy")
+    env.pop("SDL_VIDEODRIVER", None)
+    proc = subprocess.Popen([os.path.join(work, "quorvex")], env=env, cwd=work)
+    try:
+        geometry = window_geometry(env)
+        gx, gy, gw, gh = geometry
+        if gw % LOGICAL_W or gh % LOGICAL_H or gw // LOGICAL_W != gh // LOGICAL_H:
+            fail("the window is %d x %d, not a whole multiple of the screen" % (gw, gh))
+        if gw // LOGICAL_W != 2:
+            fail("a 1024 x 768 desktop holds the screen twice, the window is %dx" % (gw // 240))
+        scale = gw // LOGICAL_W
+
+        def click(lx, ly, pause=0.6):
+            x(env, "xdotool", "mousemove", str(gx + lx * scale + scale // 2),
+              str(gy + ly * scale + scale // 2), "click", "1")
+            time.sleep(pause)
+
+        def shot(name):
+            return Screen(env, geometry, os.path.join(work, name))
+
+        time.sleep(1.5)
+        menu = shot("1-start.png")
+        if menu.colours() < 8:
+            fail("the start menu shows %d colours: the window stays blank" % menu.colours())
+        if proc.poll() is not None:
+            fail("the game ended at the start menu with status %d" % proc.returncode)
+
+        click(120, 120)  # play: the choice of modes
+        choose = shot("2-choose.png")
+        if choose.rows == menu.rows:
+            fail("a click on the start menu's play button changed nothing")
+        click(120, 108)  # classic
+        click(120, 208, pause=2.5)  # start: the game and its briefing
+        click(120, 190, pause=3.0)  # the briefing is read: goos fall and crawl
+        game_screen = shot("3-game.png")
+        if game_screen.count(LINK, TOOLBAR) == 0:
+            fail("no tower links on the game screen: the click did not start a game")
+
+        placed = False
+        for attempt in range(6):
+            screen = shot("4-attempt-%d.png" % attempt)
+            goos = screen.points(GOO, TOOLBAR)
+            links = screen.points(LINK, TOOLBAR)
+            if not goos or not links:
+                time.sleep(1.0)
+                continue
+            # The lowest goo lies on the ground, holding still while it is picked up.
+            sx, sy = max(goos, key=lambda p: p[1])
+            top = min(links, key=lambda p: p[1])
+            top_before = top[1]
+            tx, ty = top[0] + (0, 6, -6)[attempt % 3], max(TOOLBAR + 12, top[1] - 20)
+            points = [(sx, sy), ((sx + tx) // 2, (sy + ty) // 2), (tx, ty)]
+            wx = [gx + p[0] * scale + scale // 2 for p in points]
+            wy = [gy + p[1] * scale + scale // 2 for p in points]
+            x(env, "xdotool", "mousemove", str(wx[0]), str(wy[0]), "mousedown", "1")
+            time.sleep(0.1)
+            for px, py in zip(wx[1:], wy[1:]):
+                x(env, "xdotool", "mousemove", str(px), str(py))
+                time.sleep(0.1)
+            x(env, "xdotool", "mouseup", "1")
+            time.sleep(1.0)
+            after = shot("5-after-%d.png" % attempt).points(LINK, TOOLBAR)
+            # A goo joined above the top blob raises the tower's highest link.
+            top_after = min(p[1] for p in after) if after else LOGICAL_H
+            print("desktop window: drag %d: the tower's top from row %d to %d" %
+                  (attempt, top_before, top_after))
+            if top_after <= top_before - 4:
+                placed = True
+                break
+        if not placed:
+            fail("no dragged goo raised the tower")
+        if proc.poll() is not None:
+            fail("the game ended during play with status %d" % proc.returncode)
+        print("desktop window: a %dx window, a classic game started and a goo placed" % scale)
+        return 0
+    finally:
+        if proc.poll() is None:
+            proc.terminate()
+            try:
+                proc.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+        display.close()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
