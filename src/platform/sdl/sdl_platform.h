@@ -69,6 +69,7 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   int width_ = 240;
   int height_ = 320;
   std::vector<std::uint16_t> pixels_;
+  std::vector<std::uint32_t> frame32_;  // pixels_ expanded for the texture
   std::deque<Event> queue_;
   bool buttonDown_ = false;
   bool focusLost_ = false;  // a deactivation by focus keeps the window where it is
