@@ -60,4 +60,47 @@ TEST_F(SdlDisplay, TheHiResWindowOffersItsRowMajorBuffer) {
   EXPECT_EQ(raw->pixels, sdl.beginDraw());
 }
 
+// Pushes a left-button event at a window position and returns what the game gets of it.
+platform::Event ClickAt(platform::SdlPlatform& sdl, Uint32 type, int x, int y) {
+  SDL_Event e{};
+  e.type = type;
+  e.button.windowID = 1;
+  e.button.button = SDL_BUTTON_LEFT;
+  e.button.x = x;
+  e.button.y = y;
+  EXPECT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
+  while (auto event = sdl.getEvent()) {
+    if (event->type == platform::EventType::StylusDown ||
+        event->type == platform::EventType::StylusUp)
+      return *event;
+  }
+  ADD_FAILURE() << "no stylus event for the click at " << x << ", " << y;
+  return {};
+}
+
+TEST_F(SdlDisplay, AResizedWindowLetterboxesAtAWholeScaleAndMapsClicksOntoTheScreen) {
+  platform::SdlPlatform sdl("./");
+  ASSERT_TRUE(sdl.createWindow(240, 320));
+  SDL_Window* window = SDL_GetWindowFromID(1);
+  ASSERT_NE(window, nullptr);
+  SDL_SetWindowSize(window, 1000, 700);
+  while (sdl.getEvent()) {
+  }
+  // 700 rows hold the screen twice: a 480 x 640 picture at 260, 30.
+  platform::Event e = ClickAt(sdl, SDL_MOUSEBUTTONDOWN, 260 + 200 + 1, 30 + 100 + 1);
+  EXPECT_EQ(e.type, platform::EventType::StylusDown);
+  EXPECT_EQ(e.x, 100);
+  EXPECT_EQ(e.y, 50);
+  e = ClickAt(sdl, SDL_MOUSEBUTTONUP, 260 + 479, 30 + 639);
+  EXPECT_EQ(e.x, 239);
+  EXPECT_EQ(e.y, 319);
+  // Clicks in the bars land on the nearest edge of the screen.
+  e = ClickAt(sdl, SDL_MOUSEBUTTONDOWN, 10, 5);
+  EXPECT_EQ(e.x, 0);
+  EXPECT_EQ(e.y, 0);
+  e = ClickAt(sdl, SDL_MOUSEBUTTONUP, 990, 695);
+  EXPECT_EQ(e.x, 239);
+  EXPECT_EQ(e.y, 319);
+}
+
 }  // namespace
