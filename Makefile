@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz format clean screens install package soak
+.PHONY: all deps configure build run test bench fuzz format clean screens install package soak test-sanitize
 
 all: build
 
@@ -42,6 +42,16 @@ fuzz:
 	  $(FUZZ_BUILD)/fuzz/$$name $$corpus -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
 	    -artifact_prefix=$(FUZZ_BUILD)/ || exit 1; \
 	done
+
+# The whole test suite built with AddressSanitizer and UBSan in its own folder; any report fails.
+SANITIZE_BUILD ?= build-sanitize
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
+	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS) -- --no-print-directory
+	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
 
 # A picture of every screen in build/screens/ for review, played on the headless platform.
 screens: build
