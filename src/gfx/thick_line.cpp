@@ -26,7 +26,9 @@ void DrawThickLine(Surface& s, int x1, int y1, int x2, int y2, float halfWidth,
     return;
   }
   if (!std::isfinite(halfWidth)) return;
-  const float a = static_cast<float>(y2 - y1), b = static_cast<float>(x1 - x2);
+  // Differences in double: far-apart ints must not overflow (the values are exact either way).
+  const float a = static_cast<float>(static_cast<double>(y2) - y1);
+  const float b = static_cast<float>(static_cast<double>(x1) - x2);
   const float length = static_cast<float>(std::sqrt(static_cast<double>(a * a + b * b)));
   if (!(length > 0.0f)) return;  // a zero-length link has no direction
   const float scale = 1.0f / length;

@@ -20,6 +20,7 @@ Form::Form(std::string_view name, Form* parent) : Control(name, parent) {
 }
 
 Form::~Form() {
+  *alive_ = false;
   Release();
 }
 
@@ -103,24 +104,29 @@ void Form::Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box*
 }
 
 void Form::Update() {
+  // A handler may delete this very form: every step after a call checks it still exists.
+  const std::shared_ptr<const bool> alive = alive_;
   CallDriver("Update");
+  if (!*alive) return;
   const std::vector<Control*> targets = children_;
   for (Control* child : targets) {
-    if (HasChild(child) && child->visible && child->updating) child->Update();
+    if ((*alive && HasChild(child)) && child->visible && child->updating) child->Update();
   }
 }
 
 void Form::StylusDown(int px, int py) {
+  // A handler may delete this very form: every step after a call checks it still exists.
+  const std::shared_ptr<const bool> alive = alive_;
   const int lx = px - x, ly = py - y;
   const std::string args[] = {coordinateText(px), coordinateText(py)};
   const std::vector<Control*> targets = children_;
   for (Control* child : targets) {
-    if (!HasChild(child)) continue;  // a handler deleted it
+    if (!(*alive && HasChild(child))) continue;  // a handler deleted it
     if (!child->visible || !child->enabled || !Hit(*child, lx, ly)) continue;
     CallDriver(child->name() + "_StylusDown", args);
-    if (!HasChild(child)) continue;
+    if (!(*alive && HasChild(child))) continue;
     child->StylusDown(lx, ly);
-    if (!HasChild(child)) continue;
+    if (!(*alive && HasChild(child))) continue;
     // Refocusing the child that has the focus skips its KillFocus: for a screen that would
     // drop the focus of the control just pressed inside it.
     if (focusedChild != nullptr && focusedChild != child) focusedChild->KillFocus();
@@ -130,11 +136,13 @@ void Form::StylusDown(int px, int py) {
 }
 
 void Form::StylusUp(int px, int py) {
+  // A handler may delete this very form: every step after a call checks it still exists.
+  const std::shared_ptr<const bool> alive = alive_;
   const int lx = px - x, ly = py - y;
   const std::string args[] = {coordinateText(px), coordinateText(py)};
   const std::vector<Control*> targets = children_;
   for (Control* child : targets) {
-    if (!HasChild(child)) continue;
+    if (!(*alive && HasChild(child))) continue;
     if (!child->visible || !child->enabled || !Hit(*child, lx, ly)) continue;
     // The driver sees the click before the control's own release clears `pressed`.
     if (child->pressed) {
@@ -142,21 +150,23 @@ void Form::StylusUp(int px, int py) {
     } else {
       CallDriver(child->name() + "_StylusUp", args);
     }
-    if (!HasChild(child)) continue;
+    if (!(*alive && HasChild(child))) continue;
     child->StylusUp(lx, ly);
   }
 }
 
 void Form::StylusMove(int px, int py) {
+  // A handler may delete this very form: every step after a call checks it still exists.
+  const std::shared_ptr<const bool> alive = alive_;
   const int lx = px - x, ly = py - y;
   const std::string args[] = {coordinateText(px), coordinateText(py)};
   const std::vector<Control*> targets = children_;
   for (Control* child : targets) {
-    if (!HasChild(child)) continue;
+    if (!(*alive && HasChild(child))) continue;
     if (!child->visible || !child->enabled) continue;
     if (Hit(*child, lx, ly)) {
       CallDriver(child->name() + "_StylusMove", args);
-      if (!HasChild(child)) continue;
+      if (!(*alive && HasChild(child))) continue;
       child->StylusMove(lx, ly);
     } else if (child->pressed) {
       // Dragging off a control cancels its press without an event.
@@ -167,23 +177,27 @@ void Form::StylusMove(int px, int py) {
 }
 
 void Form::KeyDown(int key, int px, int py) {
+  // A handler may delete this very form: every step after a call checks it still exists.
+  const std::shared_ptr<const bool> alive = alive_;
   const std::string args[] = {coordinateText(px), coordinateText(py)};
   const std::vector<Control*> targets = children_;
   for (Control* child : targets) {
-    if (!HasChild(child)) continue;
+    if (!(*alive && HasChild(child))) continue;
     if (!child->visible || !child->enabled || !Hit(*child, px - x, py - y)) continue;
     if (!child->WantsKeyDown(key, px, py)) continue;
     CallDriver(child->name() + "_StylusDown", args);
-    if (!HasChild(child)) continue;
+    if (!(*alive && HasChild(child))) continue;
     child->KeyDown(key, px, py);  // unchanged coordinates: not made relative to the form
   }
 }
 
 void Form::KeyUp(int key, int px, int py) {
+  // A handler may delete this very form: every step after a call checks it still exists.
+  const std::shared_ptr<const bool> alive = alive_;
   const std::string args[] = {coordinateText(px), coordinateText(py)};
   const std::vector<Control*> targets = children_;
   for (Control* child : targets) {
-    if (!HasChild(child)) continue;
+    if (!(*alive && HasChild(child))) continue;
     if (!child->visible || !child->enabled || !Hit(*child, px - x, py - y)) continue;
     if (!child->WantsKeyUp(key, px, py)) continue;
     if (child->pressed) {
@@ -191,7 +205,7 @@ void Form::KeyUp(int key, int px, int py) {
     } else {
       CallDriver(child->name() + "_StylusUp", args);
     }
-    if (!HasChild(child)) continue;
+    if (!(*alive && HasChild(child))) continue;
     child->KeyUp(key, px, py);
   }
 }

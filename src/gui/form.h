@@ -90,6 +90,8 @@ class Form : public Control {
   bool HasChild(const Control* child) const;
 
  private:
+  // False once the form is destroyed; dispatch loops hold a copy to notice their own deletion.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   friend class Control;
   void Detach(Control* child);
   void DropDriver();

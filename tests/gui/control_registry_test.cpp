@@ -49,6 +49,7 @@ TEST(ControlRegistry, TheObserverHearsOfEveryControlLeaving) {
   });
   root.DeleteControl(screen);
   EXPECT_EQ(gone, (std::vector<std::string>{"a", "b", "screen"}));
+  registry.SetRemovalObserver({});  // root outlives `gone` and still leaves the registry
 }
 
 TEST(ControlRegistry, MalformedAndForeignHandlesFindNothing) {
