@@ -58,7 +58,7 @@ screens: build
 	@mkdir -p $(BUILD)/screens/install
 	@cp $(BUILD)/bin/graphics.dat $(BUILD)/screens/install/
 	@cp data/options.default $(BUILD)/screens/install/options.dat
-	@$(BUILD)/bin/qvtool run --dir $(BUILD)/screens/install --replay scripts/screens.replay >/dev/null
+	@$(BUILD)/bin/qvtool run --dir $(BUILD)/screens/install --replay tests/e2e/replays/screens.replay >/dev/null
 	@for f in $(BUILD)/screens/*.bmp; do convert $$f $${f%.bmp}.png && rm $$f; done
 	@echo "screens: $(BUILD)/screens/*.png"
 
