@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 
+#include "art_fixture.h"
 #include "assetgen/art/art.h"
 #include "gfx/fonts/color_font.h"
 #include "gfx/fonts/mask_font.h"
@@ -18,18 +19,6 @@
 #include "gfx/surface.h"
 
 namespace {
-
-class Source final : public gfx::EntrySource {
- public:
-  explicit Source(const assetgen::ArtOutput& art) : art_(art) {}
-  std::span<const std::byte> find(std::string_view name) override {
-    auto it = art_.entries().find(std::string(name));
-    return it == art_.entries().end() ? std::span<const std::byte>{} : it->second;
-  }
-
- private:
-  const assetgen::ArtOutput& art_;
-};
 
 // Brightness 0..126 of an RGB565 pixel: the sum of its three channels.
 int brightness(std::uint16_t p) {
@@ -45,26 +34,13 @@ long regionBrightness(const gfx::Surface& s, int x0, int y0, int w, int h) {
   return sum;
 }
 
-class ArtPictures : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    base_ = new assetgen::ArtOutput(assetgen::DrawAllArt(1));
-    hires_ = new assetgen::ArtOutput(assetgen::DrawAllArt(2));
-  }
-  static void TearDownTestSuite() {
-    delete base_;
-    delete hires_;
-  }
-  static assetgen::ArtOutput* base_;
-  static assetgen::ArtOutput* hires_;
-};
-assetgen::ArtOutput* ArtPictures::base_ = nullptr;
-assetgen::ArtOutput* ArtPictures::hires_ = nullptr;
+using ArtPictures = assetgen_testing::ArtSuite;
+using assetgen_testing::ArtSource;
 
 // The scene resamples the goo images, which turns their rows over: the stored balls must come
 // out lit from the upper left, not from below.
 TEST_F(ArtPictures, GooImagesAppearLitFromAboveOnceResampledByTheScene) {
-  Source source(*base_);
+  ArtSource source(*base_);
   for (int i = 0; i < 5; ++i) {
     const std::string name = "gooimage" + std::to_string(i) + ".sft";
     for (int side : {16, 10, 30}) {
@@ -86,7 +62,7 @@ TEST_F(ArtPictures, GooImagesAppearLitFromAboveOnceResampledByTheScene) {
 // The flag animation is loaded by the scene's resampling loader at its zoomed size; the pole's
 // knob must end up at the top and the cloth in the upper half.
 TEST_F(ArtPictures, FlagFramesResampleToTheFlagSizeTheRightWayUp) {
-  Source source(*base_);
+  ArtSource source(*base_);
   for (auto [w, h] : {std::pair{16, 20}, std::pair{7, 8}}) {
     gfx::AnimPicture flag;
     ASSERT_TRUE(flag.LoadResampled("flag0.aspr", source, w, h));
@@ -109,7 +85,7 @@ TEST_F(ArtPictures, FlagFramesResampleToTheFlagSizeTheRightWayUp) {
 
 // The experience icon shows the frame of its points value: the star fills up with the points.
 TEST_F(ArtPictures, ExperienceStarFillsUpFrameByFrame) {
-  Source source(*base_);
+  ArtSource source(*base_);
   auto icon = gfx::loadPicture("expicon.aspr", source);
   ASSERT_TRUE(icon);
   int previous = -1;
@@ -152,7 +128,7 @@ TEST_F(ArtPictures, CloudsAreTranslucentAndAllDifferent) {
 }
 
 TEST_F(ArtPictures, TheMenuBackgroundIsOpaqueSkyAboveHillsAndGround) {
-  Source source(*base_);
+  ArtSource source(*base_);
   auto background = gfx::loadPicture("menubg.spr", source);
   ASSERT_TRUE(background);
   ASSERT_EQ(background->width(), 240);
@@ -192,7 +168,7 @@ TEST_F(ArtPictures, TheManifestStatesTheRealSizes) {
     auto it = base_->images().find(name);
     if (it == base_->images().end()) {
       // Animations: the size of their first frame as the game loads it.
-      Source source(*base_);
+      ArtSource source(*base_);
       auto anim = gfx::loadPicture(name, source);
       ASSERT_TRUE(anim) << name << " has a size in the manifest but is no picture";
       EXPECT_EQ(anim->width(), w) << name;

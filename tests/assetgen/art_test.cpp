@@ -6,6 +6,7 @@
 #include <set>
 #include <sstream>
 
+#include "art_fixture.h"
 #include "assetgen/art/art.h"
 #include "gfx/fonts/color_font.h"
 #include "gfx/fonts/mask_font.h"
@@ -15,18 +16,6 @@
 #include "gfx/images/stream_picture.h"
 
 namespace {
-
-class ArtSource final : public gfx::EntrySource {
- public:
-  explicit ArtSource(const assetgen::ArtOutput& art) : art_(art) {}
-  std::span<const std::byte> find(std::string_view name) override {
-    auto it = art_.entries().find(std::string(name));
-    return it == art_.entries().end() ? std::span<const std::byte>{} : it->second;
-  }
-
- private:
-  const assetgen::ArtOutput& art_;
-};
 
 bool endsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
@@ -46,21 +35,8 @@ std::unique_ptr<gfx::Picture> load(const std::string& name, gfx::EntrySource& so
   return picture;
 }
 
-class Art : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    base_ = new assetgen::ArtOutput(assetgen::DrawAllArt(1));
-    hires_ = new assetgen::ArtOutput(assetgen::DrawAllArt(2));
-  }
-  static void TearDownTestSuite() {
-    delete base_;
-    delete hires_;
-  }
-  static assetgen::ArtOutput* base_;
-  static assetgen::ArtOutput* hires_;
-};
-assetgen::ArtOutput* Art::base_ = nullptr;
-assetgen::ArtOutput* Art::hires_ = nullptr;
+using Art = assetgen_testing::ArtSuite;
+using assetgen_testing::ArtSource;
 
 TEST_F(Art, EveryPictureAndFontLoadsInTheGame) {
   ASSERT_TRUE(base_->errors().empty()) << base_->errors().front();
