@@ -2,19 +2,17 @@
 
 #include <zlib.h>
 
+#include "lib/byte_writer.h"
 #include "resources/archive_format.h"
 
 namespace tools {
-namespace {
-void put32(std::vector<std::byte>& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::byte>((v >> (8 * i)) & 0xFF));
-}
-}  // namespace
+namespace {}  // namespace
 
 util::Result<std::vector<std::byte>> buildArchive(const std::vector<ArchiveEntry>& entries) {
   std::vector<std::byte> out;
-  for (char c : resources::kArchiveMagic) out.push_back(static_cast<std::byte>(c));
-  put32(out, 0);
+  for (char c : resources::kArchiveMagic)
+    out.push_back(static_cast<std::byte>(c));
+  AppendLe(out, 0, 4);
   for (const ArchiveEntry& entry : entries) {
     if (entry.name.empty() || entry.name.size() > resources::kMaxEntryNameLength) {
       return util::makeError(util::ErrorCode::Malformed,
@@ -23,7 +21,8 @@ util::Result<std::vector<std::byte>> buildArchive(const std::vector<ArchiveEntry
     for (char c : entry.name) {
       const unsigned char u = static_cast<unsigned char>(c);
       if (u == 0 || u >= 0x80) {
-        return util::makeError(util::ErrorCode::Malformed, "entry name is not ASCII: " + entry.name);
+        return util::makeError(util::ErrorCode::Malformed,
+                               "entry name is not ASCII: " + entry.name);
       }
     }
     for (std::size_t i = 0; i < resources::kEntryNameBytes; ++i) {
@@ -39,12 +38,14 @@ util::Result<std::vector<std::byte>> buildArchive(const std::vector<ArchiveEntry
     if (out.size() + 8 + packedSize > 0xFFFFFFFFull || entry.data.size() > 0xFFFFFFFFull) {
       return util::makeError(util::ErrorCode::Unsupported, "archive would pass 4 GiB");
     }
-    put32(out, static_cast<std::uint32_t>(packedSize));
-    put32(out, static_cast<std::uint32_t>(entry.data.size()));
-    for (uLongf i = 0; i < packedSize; ++i) out.push_back(static_cast<std::byte>(packed[i]));
+    AppendLe(out, static_cast<std::uint32_t>(packedSize), 4);
+    AppendLe(out, static_cast<std::uint32_t>(entry.data.size()), 4);
+    for (uLongf i = 0; i < packedSize; ++i)
+      out.push_back(static_cast<std::byte>(packed[i]));
   }
   const std::uint32_t end = static_cast<std::uint32_t>(out.size());
-  for (int i = 0; i < 4; ++i) out[4 + i] = static_cast<std::byte>((end >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    out[4 + i] = static_cast<std::byte>((end >> (8 * i)) & 0xFF);
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "lib/byte_writer.h"
 #include "lib/picture_encoders.h"
 
 namespace tools {
@@ -9,16 +10,6 @@ namespace {
 
 util::Error unsupported(std::string message) {
   return util::makeError(util::ErrorCode::Unsupported, std::move(message));
-}
-
-void put16(std::vector<std::byte>& out, unsigned v) {
-  out.push_back(static_cast<std::byte>(v & 0xFF));
-  out.push_back(static_cast<std::byte>((v >> 8) & 0xFF));
-}
-
-void put16At(std::vector<std::byte>& out, std::size_t at, unsigned v) {
-  out[at] = static_cast<std::byte>(v & 0xFF);
-  out[at + 1] = static_cast<std::byte>((v >> 8) & 0xFF);
 }
 
 // Longest run one .font row byte holds: six bits of count.
@@ -63,9 +54,9 @@ util::Result<std::vector<std::byte>> encodeColorFont(std::string_view name, int 
   std::vector<std::byte> out(16, std::byte{0});
   for (std::size_t i = 0; i < name.size(); ++i)
     out[i] = static_cast<std::byte>(name[i]);
-  put16(out, static_cast<unsigned>(height));
-  put16(out, static_cast<unsigned>(firstCode));
-  put16(out, static_cast<unsigned>(lastCode));
+  AppendLe(out, static_cast<unsigned>(height), 2);
+  AppendLe(out, static_cast<unsigned>(firstCode), 2);
+  AppendLe(out, static_cast<unsigned>(lastCode), 2);
   const std::size_t records = out.size();
   out.resize(records + 4 * glyphs.size(), std::byte{0});
   for (std::size_t i = 0; i < glyphs.size(); ++i) {
@@ -103,10 +94,10 @@ util::Result<std::vector<std::byte>> encodeMaskFont(const std::vector<MaskGlyph>
     if (out.size() > 0xFFFFFFFFu) return unsupported("font larger than 4 GiB");
     const std::size_t at = i * 8;
     const std::uint32_t offset = static_cast<std::uint32_t>(out.size());
-    put16At(out, at, offset & 0xFFFF);
-    put16At(out, at + 2, offset >> 16);
-    put16At(out, at + 4, static_cast<unsigned>(glyph.width));
-    put16At(out, at + 6, static_cast<unsigned>(glyph.height));
+    WriteLeAt(out, at, offset & 0xFFFF, 2);
+    WriteLeAt(out, at + 2, offset >> 16, 2);
+    WriteLeAt(out, at + 4, static_cast<unsigned>(glyph.width), 2);
+    WriteLeAt(out, at + 6, static_cast<unsigned>(glyph.height), 2);
     for (int y = 0; y < glyph.height; ++y)
       encodeMaskRow(glyph, y, out);
   }

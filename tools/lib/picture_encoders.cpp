@@ -4,25 +4,22 @@
 #include <unordered_map>
 
 #include "gfx/color.h"
+#include "lib/byte_writer.h"
 
 namespace tools {
 namespace {
 
 constexpr int kMaxRun = 251;
 
-void put8(std::vector<std::byte>& out, unsigned v) { out.push_back(static_cast<std::byte>(v & 0xFF)); }
-void put16(std::vector<std::byte>& out, unsigned v) {
-  put8(out, v);
-  put8(out, v >> 8);
+std::uint16_t colourOf(std::uint32_t p) {
+  return gfx::Rgb565From24(p & 0xFFFFFF);
 }
-void put32(std::vector<std::byte>& out, std::uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
+unsigned alphaOf(std::uint32_t p) {
+  return (p >> 24) >> 3;
 }
-
-std::uint16_t colourOf(std::uint32_t p) { return gfx::Rgb565From24(p & 0xFFFFFF); }
-unsigned alphaOf(std::uint32_t p) { return (p >> 24) >> 3; }
-bool invisible(std::uint32_t p) { return (p >> 24) < 8; }
+bool invisible(std::uint32_t p) {
+  return (p >> 24) < 8;
+}
 
 util::Error tooLarge(const char* what) {
   return util::makeError(util::ErrorCode::Unsupported, what);
@@ -30,7 +27,7 @@ util::Error tooLarge(const char* what) {
 
 // Palette of the picture's RGB565 colours in order of first use.
 util::Result<std::vector<std::uint16_t>> buildPalette(const ArgbImage& image, std::size_t limit,
-                                                       bool skipInvisible) {
+                                                      bool skipInvisible) {
   std::vector<std::uint16_t> palette;
   std::unordered_map<std::uint16_t, std::size_t> seen;
   for (std::uint32_t p : image.pixels) {
@@ -39,9 +36,9 @@ util::Result<std::vector<std::uint16_t>> buildPalette(const ArgbImage& image, st
     if (seen.emplace(c, palette.size()).second) palette.push_back(c);
   }
   if (palette.size() > limit) {
-    return util::makeError(util::ErrorCode::Unsupported,
-                           std::to_string(palette.size()) + " colours do not fit a palette of " +
-                               std::to_string(limit));
+    return util::makeError(util::ErrorCode::Unsupported, std::to_string(palette.size()) +
+                                                             " colours do not fit a palette of " +
+                                                             std::to_string(limit));
   }
   return palette;
 }
@@ -61,8 +58,9 @@ std::vector<std::byte> encodeRunStreamRows(const ArgbImage& image) {
     while (i < w) {
       int n = 1;
       if (invisible(row[i])) {
-        while (i + n < w && n < kMaxRun && invisible(row[i + n])) ++n;
-        put16(out, static_cast<unsigned>(n << 8) | 0);
+        while (i + n < w && n < kMaxRun && invisible(row[i + n]))
+          ++n;
+        AppendLe(out, static_cast<unsigned>(n << 8) | 0, 2);
         i += n;
         continue;
       }
@@ -74,12 +72,12 @@ std::vector<std::byte> encodeRunStreamRows(const ArgbImage& image) {
       }
       if (n >= 2) {
         if (a == 31) {
-          put16(out, static_cast<unsigned>(n << 8) | 4);
-          put16(out, c);
+          AppendLe(out, static_cast<unsigned>(n << 8) | 4, 2);
+          AppendLe(out, c, 2);
         } else {
-          put16(out, static_cast<unsigned>(n << 8) | 3);
-          put16(out, c);
-          put16(out, a);
+          AppendLe(out, static_cast<unsigned>(n << 8) | 3, 2);
+          AppendLe(out, c, 2);
+          AppendLe(out, a, 2);
         }
         i += n;
         continue;
@@ -93,14 +91,14 @@ std::vector<std::byte> encodeRunStreamRows(const ArgbImage& image) {
               alphaOf(row[i + n]) != alphaOf(row[i + n - 1]))) {
         ++n;
       }
-      put16(out, static_cast<unsigned>(n << 8) | (opaque ? 1 : 2));
+      AppendLe(out, static_cast<unsigned>(n << 8) | (opaque ? 1 : 2), 2);
       for (int k = 0; k < n; ++k) {
-        put16(out, colourOf(row[i + k]));
-        if (!opaque) put16(out, alphaOf(row[i + k]));
+        AppendLe(out, colourOf(row[i + k]), 2);
+        if (!opaque) AppendLe(out, alphaOf(row[i + k]), 2);
       }
       i += n;
     }
-    put16(out, 0);
+    AppendLe(out, 0, 2);
   }
   return out;
 }
@@ -108,8 +106,8 @@ std::vector<std::byte> encodeRunStreamRows(const ArgbImage& image) {
 util::Result<std::vector<std::byte>> encodeEspr(const ArgbImage& image) {
   if (image.width > 0xFFFF || image.height > 0xFFFF) return tooLarge("picture too large for .espr");
   std::vector<std::byte> out;
-  put16(out, static_cast<unsigned>(image.width));
-  put16(out, static_cast<unsigned>(image.height));
+  AppendLe(out, static_cast<unsigned>(image.width), 2);
+  AppendLe(out, static_cast<unsigned>(image.height), 2);
   const std::vector<std::byte> rows = encodeRunStreamRows(image);
   out.insert(out.end(), rows.begin(), rows.end());
   return out;
@@ -120,9 +118,10 @@ util::Result<std::vector<std::byte>> encodeSft(const ArgbImage& image) {
     return tooLarge(".sft pictures are at most 255 pixels wide");
   }
   std::vector<std::byte> out;
-  put16(out, static_cast<unsigned>(image.width));
-  put16(out, static_cast<unsigned>(image.height));
-  for (std::uint32_t p : image.pixels) put32(out, p);
+  AppendLe(out, static_cast<unsigned>(image.width), 2);
+  AppendLe(out, static_cast<unsigned>(image.height), 2);
+  for (std::uint32_t p : image.pixels)
+    AppendLe(out, p, 4);
   return out;
 }
 
@@ -139,18 +138,20 @@ util::Result<std::vector<std::byte>> encodeSpr(const ArgbImage& image, int bits,
     palette.resize(bits == 4 ? 16 : 256, 0);
   }
   std::vector<std::byte> out;
-  put16(out, static_cast<unsigned>(image.width));
-  put16(out, static_cast<unsigned>(image.height));
-  put8(out, static_cast<unsigned>(bits));
-  put8(out, runLength ? 1 : 0);
-  for (std::uint16_t c : palette) put16(out, c);
+  AppendLe(out, static_cast<unsigned>(image.width), 2);
+  AppendLe(out, static_cast<unsigned>(image.height), 2);
+  AppendLe(out, static_cast<unsigned>(bits), 1);
+  AppendLe(out, runLength ? 1 : 0, 1);
+  for (std::uint16_t c : palette)
+    AppendLe(out, c, 2);
   const std::size_t dataStart = out.size();
   const int w = image.width;
   for (int y = 0; y < image.height; ++y) {
     std::vector<unsigned> values(static_cast<std::size_t>(w));
     for (int x = 0; x < w; ++x) {
       const std::uint16_t c = colourOf(image.at(x, y));
-      values[static_cast<std::size_t>(x)] = bits == 16 ? c : static_cast<unsigned>(indexOf(palette, c));
+      values[static_cast<std::size_t>(x)] =
+          bits == 16 ? c : static_cast<unsigned>(indexOf(palette, c));
     }
     if (!runLength) {
       const std::size_t rowStart = out.size();
@@ -158,14 +159,17 @@ util::Result<std::vector<std::byte>> encodeSpr(const ArgbImage& image, int bits,
         for (int x = 0; x < w; x += 2) {
           const unsigned hi = values[static_cast<std::size_t>(x)];
           const unsigned lo = x + 1 < w ? values[static_cast<std::size_t>(x) + 1] : 0;
-          put8(out, (hi << 4) | lo);
+          AppendLe(out, (hi << 4) | lo, 1);
         }
-        while ((out.size() - rowStart) < static_cast<std::size_t>((w + 3) / 4) * 2) put8(out, 0);
+        while ((out.size() - rowStart) < static_cast<std::size_t>((w + 3) / 4) * 2)
+          AppendLe(out, 0, 1);
       } else if (bits == 8) {
-        for (unsigned v : values) put8(out, v);
-        if (w % 2 != 0) put8(out, 0);
+        for (unsigned v : values)
+          AppendLe(out, v, 1);
+        if (w % 2 != 0) AppendLe(out, 0, 1);
       } else {
-        for (unsigned v : values) put16(out, v);
+        for (unsigned v : values)
+          AppendLe(out, v, 2);
       }
       continue;
     }
@@ -173,20 +177,24 @@ util::Result<std::vector<std::byte>> encodeSpr(const ArgbImage& image, int bits,
     if (bits == 4) {
       for (int x = 0; x < w;) {
         int n = 1;
-        while (x + n < w && n < 15 && values[static_cast<std::size_t>(x + n)] == values[static_cast<std::size_t>(x)]) ++n;
-        put8(out, (static_cast<unsigned>(n) << 4) | values[static_cast<std::size_t>(x)]);
+        while (x + n < w && n < 15 &&
+               values[static_cast<std::size_t>(x + n)] == values[static_cast<std::size_t>(x)])
+          ++n;
+        AppendLe(out, (static_cast<unsigned>(n) << 4) | values[static_cast<std::size_t>(x)], 1);
         x += n;
       }
-      put8(out, 0);
-      if ((out.size() - rowStart) % 2 != 0) put8(out, 0);
+      AppendLe(out, 0, 1);
+      if ((out.size() - rowStart) % 2 != 0) AppendLe(out, 0, 1);
       continue;
     }
-    auto putPixel = [&](unsigned v) { bits == 8 ? put8(out, v) : put16(out, v); };
+    auto putPixel = [&](unsigned v) { AppendLe(out, v, bits == 8 ? 1 : 2); };
     for (int x = 0; x < w;) {
       int n = 1;
-      while (x + n < w && n < 127 && values[static_cast<std::size_t>(x + n)] == values[static_cast<std::size_t>(x)]) ++n;
+      while (x + n < w && n < 127 &&
+             values[static_cast<std::size_t>(x + n)] == values[static_cast<std::size_t>(x)])
+        ++n;
       if (n >= 2) {
-        put8(out, 0x80u | static_cast<unsigned>(n));
+        AppendLe(out, 0x80u | static_cast<unsigned>(n), 1);
         putPixel(values[static_cast<std::size_t>(x)]);
         x += n;
         continue;
@@ -194,22 +202,25 @@ util::Result<std::vector<std::byte>> encodeSpr(const ArgbImage& image, int bits,
       // Literals until the next pair of equal pixels starts a run.
       n = 1;
       while (x + n < w && n < 127 &&
-             !(x + n + 1 < w && values[static_cast<std::size_t>(x + n)] == values[static_cast<std::size_t>(x + n + 1)])) {
+             !(x + n + 1 < w && values[static_cast<std::size_t>(x + n)] ==
+                                    values[static_cast<std::size_t>(x + n + 1)])) {
         ++n;
       }
-      put8(out, static_cast<unsigned>(n));
-      for (int k = 0; k < n; ++k) putPixel(values[static_cast<std::size_t>(x + k)]);
+      AppendLe(out, static_cast<unsigned>(n), 1);
+      for (int k = 0; k < n; ++k)
+        putPixel(values[static_cast<std::size_t>(x + k)]);
       x += n;
     }
-    put8(out, 0);
+    AppendLe(out, 0, 1);
     // Keep rows word-aligned; the reader skips one zero byte after a row's end.
-    if ((out.size() - dataStart) % 2 != 0) put8(out, 0);
+    if ((out.size() - dataStart) % 2 != 0) AppendLe(out, 0, 1);
   }
   return out;
 }
 
 util::Result<std::vector<std::byte>> encodeCmb(const ArgbImage& image, int bits) {
-  if (bits != 4 && bits != 8) return util::makeError(util::ErrorCode::Unsupported, ".cmb takes 4 or 8 bits");
+  if (bits != 4 && bits != 8)
+    return util::makeError(util::ErrorCode::Unsupported, ".cmb takes 4 or 8 bits");
   if (image.width > 0xFFFF || image.height > 0xFFFF) return tooLarge("picture too large for .cmb");
   auto built = buildPalette(image, bits == 4 ? 16 : 256, true);
   if (!built) return built.error();
@@ -231,12 +242,14 @@ util::Result<std::vector<std::byte>> encodeCmb(const ArgbImage& image, int bits)
     for (int x = 0; x < w;) {
       int n = 1;
       if (invisible(px(x))) {
-        while (x + n < w && n < 31 && invisible(px(x + n))) ++n;
+        while (x + n < w && n < 31 && invisible(px(x + n)))
+          ++n;
         row.push_back(static_cast<std::uint8_t>(n));
         x += n;
         continue;
       }
-      while (x + n < w && n < 31 && !invisible(px(x + n)) && same(x, x + n)) ++n;
+      while (x + n < w && n < 31 && !invisible(px(x + n)) && same(x, x + n))
+        ++n;
       if (n >= 2) {
         if (opaque(px(x))) {
           row.push_back(static_cast<std::uint8_t>(0x60 | n));
@@ -261,7 +274,8 @@ util::Result<std::vector<std::byte>> encodeCmb(const ArgbImage& image, int bits)
       if (isOpaque) {
         row.push_back(static_cast<std::uint8_t>(0x20 | n));
         if (eight) {
-          for (int k = 0; k < n; ++k) row.push_back(idx(x + k));
+          for (int k = 0; k < n; ++k)
+            row.push_back(idx(x + k));
         } else {
           for (int k = 0; k < n; k += 2) {
             const unsigned lo = idx(x + k), hi = k + 1 < n ? idx(x + k + 1) : 0;
@@ -285,20 +299,22 @@ util::Result<std::vector<std::byte>> encodeCmb(const ArgbImage& image, int bits)
     rows.push_back(std::move(row));
   }
   std::vector<std::byte> out;
-  put16(out, static_cast<unsigned>(image.width));
-  put16(out, static_cast<unsigned>(image.height));
-  put8(out, static_cast<unsigned>(bits));
-  put8(out, 0);
-  put16(out, static_cast<unsigned>(palette.size()));
-  for (std::uint16_t c : palette) put16(out, c);
+  AppendLe(out, static_cast<unsigned>(image.width), 2);
+  AppendLe(out, static_cast<unsigned>(image.height), 2);
+  AppendLe(out, static_cast<unsigned>(bits), 1);
+  AppendLe(out, 0, 1);
+  AppendLe(out, static_cast<unsigned>(palette.size()), 2);
+  for (std::uint16_t c : palette)
+    AppendLe(out, c, 2);
   std::uint32_t offset = 0;
-  put32(out, 0);
+  AppendLe(out, 0, 4);
   for (const auto& row : rows) {
     offset += static_cast<std::uint32_t>(row.size());
-    put32(out, offset);
+    AppendLe(out, offset, 4);
   }
   for (const auto& row : rows) {
-    for (std::uint8_t b : row) put8(out, b);
+    for (std::uint8_t b : row)
+      AppendLe(out, b, 1);
   }
   return out;
 }
@@ -309,27 +325,28 @@ util::Result<std::vector<std::byte>> encodeTga(const ArgbImage& image, int bits)
   }
   if (image.width > 0xFFFF || image.height > 0xFFFF) return tooLarge("picture too large for .tga");
   std::vector<std::byte> out;
-  put8(out, 0);  // no image ID
-  put8(out, 0);  // no colour map
-  put8(out, 2);  // uncompressed true colour
-  for (int i = 0; i < 5; ++i) put8(out, 0);
-  put16(out, 0);
-  put16(out, 0);
-  put16(out, static_cast<unsigned>(image.width));
-  put16(out, static_cast<unsigned>(image.height));
-  put8(out, static_cast<unsigned>(bits));
-  put8(out, bits == 32 ? 8 : 0);  // alpha bits; origin bottom-left
+  AppendLe(out, 0, 1);  // no image ID
+  AppendLe(out, 0, 1);  // no colour map
+  AppendLe(out, 2, 1);  // uncompressed true colour
+  for (int i = 0; i < 5; ++i)
+    AppendLe(out, 0, 1);
+  AppendLe(out, 0, 2);
+  AppendLe(out, 0, 2);
+  AppendLe(out, static_cast<unsigned>(image.width), 2);
+  AppendLe(out, static_cast<unsigned>(image.height), 2);
+  AppendLe(out, static_cast<unsigned>(bits), 1);
+  AppendLe(out, bits == 32 ? 8 : 0, 1);  // alpha bits; origin bottom-left
   for (int y = image.height - 1; y >= 0; --y) {
     for (int x = 0; x < image.width; ++x) {
       const std::uint32_t p = image.at(x, y);
       const unsigned r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
       if (bits == 16) {
-        put16(out, 0x8000u | ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3));
+        AppendLe(out, 0x8000u | ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3), 2);
       } else {
-        put8(out, b);
-        put8(out, g);
-        put8(out, r);
-        if (bits == 32) put8(out, p >> 24);
+        AppendLe(out, b, 1);
+        AppendLe(out, g, 1);
+        AppendLe(out, r, 1);
+        if (bits == 32) AppendLe(out, p >> 24, 1);
       }
     }
   }
@@ -338,9 +355,11 @@ util::Result<std::vector<std::byte>> encodeTga(const ArgbImage& image, int bits)
 
 std::vector<std::byte> encodeAspr(int frameMs, const std::vector<std::string>& frameNames) {
   std::string text = std::to_string(frameNames.size()) + "," + std::to_string(frameMs) + "\r\n";
-  for (const std::string& name : frameNames) text += name + "\r\n";
+  for (const std::string& name : frameNames)
+    text += name + "\r\n";
   std::vector<std::byte> out;
-  for (char c : text) out.push_back(static_cast<std::byte>(c));
+  for (char c : text)
+    out.push_back(static_cast<std::byte>(c));
   return out;
 }
 

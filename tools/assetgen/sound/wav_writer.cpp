@@ -4,14 +4,10 @@
 #include <cmath>
 #include <cstdint>
 #include <string_view>
+#include "lib/byte_writer.h"
 
 namespace assetgen {
 namespace {
-
-void put(std::vector<std::byte>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i)
-    out.push_back(static_cast<std::byte>((value >> (8 * i)) & 0xFF));
-}
 
 void tag(std::vector<std::byte>& out, std::string_view text) {
   for (char c : text)
@@ -25,21 +21,22 @@ std::vector<std::byte> EncodeWav(const std::vector<float>& samples, int rateHz) 
   std::vector<std::byte> out;
   out.reserve(44 + dataBytes);
   tag(out, "RIFF");
-  put(out, 36 + dataBytes, 4);
+  tools::AppendLe(out, 36 + dataBytes, 4);
   tag(out, "WAVE");
   tag(out, "fmt ");
-  put(out, 16, 4);  // size of the format chunk
-  put(out, 1, 2);   // PCM
-  put(out, 1, 2);   // one channel
-  put(out, static_cast<std::uint32_t>(rateHz), 4);
-  put(out, static_cast<std::uint32_t>(rateHz) * 2, 4);  // bytes a second
-  put(out, 2, 2);                                       // bytes a frame
-  put(out, 16, 2);                                      // bits a sample
+  tools::AppendLe(out, 16, 4);  // size of the format chunk
+  tools::AppendLe(out, 1, 2);   // PCM
+  tools::AppendLe(out, 1, 2);   // one channel
+  tools::AppendLe(out, static_cast<std::uint32_t>(rateHz), 4);
+  tools::AppendLe(out, static_cast<std::uint32_t>(rateHz) * 2, 4);  // bytes a second
+  tools::AppendLe(out, 2, 2);                                       // bytes a frame
+  tools::AppendLe(out, 16, 2);                                      // bits a sample
   tag(out, "data");
-  put(out, dataBytes, 4);
+  tools::AppendLe(out, dataBytes, 4);
   for (float s : samples) {
     const long v = std::lround(std::clamp(s, -1.0f, 1.0f) * 32767.0f);
-    put(out, static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(v))),
+    tools::AppendLe(
+        out, static_cast<std::uint32_t>(static_cast<std::uint16_t>(static_cast<std::int16_t>(v))),
         2);
   }
   return out;

@@ -2,23 +2,14 @@
 
 #include <algorithm>
 #include <cassert>
+#include "lib/byte_writer.h"
 
 namespace assetgen {
 namespace {
 
-void put(std::vector<std::byte>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i)
-    out.push_back(static_cast<std::byte>((value >> (8 * i)) & 0xFF));
-}
-
 void text(std::vector<std::byte>& out, const std::string& s, std::size_t width) {
   for (std::size_t i = 0; i < width; ++i)
     out.push_back(static_cast<std::byte>(i < s.size() ? s[i] : 0));
-}
-
-void putAt(std::vector<std::byte>& out, std::size_t at, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i)
-    out[at + i] = static_cast<std::byte>((value >> (8 * i)) & 0xFF);
 }
 
 // A cell packed: a flag byte (0x80 | which fields follow) then the fields present; an empty
@@ -40,22 +31,22 @@ void packCell(std::vector<std::byte>& out, const XmCell& c) {
 
 void writeInstrument(std::vector<std::byte>& out, const XmInstrument& in) {
   const std::size_t start = out.size();
-  put(out, 263, 4);  // instrument header size, this field included
+  tools::AppendLe(out, 263, 4);  // instrument header size, this field included
   text(out, in.name, 22);
   out.push_back(std::byte{0});  // type
-  put(out, 1, 2);               // one sample
-  put(out, 40, 4);              // sample header size
+  tools::AppendLe(out, 1, 2);   // one sample
+  tools::AppendLe(out, 40, 4);  // sample header size
   for (int i = 0; i < 96; ++i)
     out.push_back(std::byte{0});  // every note plays sample 0
   for (int i = 0; i < 12; ++i) {  // volume envelope points
     const auto p = i < static_cast<int>(in.envelope.size())
                        ? in.envelope[static_cast<std::size_t>(i)]
                        : std::pair<int, int>{0, 0};
-    put(out, static_cast<std::uint32_t>(p.first), 2);
-    put(out, static_cast<std::uint32_t>(p.second), 2);
+    tools::AppendLe(out, static_cast<std::uint32_t>(p.first), 2);
+    tools::AppendLe(out, static_cast<std::uint32_t>(p.second), 2);
   }
   for (int i = 0; i < 24; ++i)
-    put(out, 0, 2);  // panning envelope
+    tools::AppendLe(out, 0, 2);  // panning envelope
   out.push_back(static_cast<std::byte>(in.envelope.size()));
   out.push_back(std::byte{0});  // panning points
   out.push_back(static_cast<std::byte>(std::max(in.sustainPoint, 0)));
@@ -70,14 +61,14 @@ void writeInstrument(std::vector<std::byte>& out, const XmInstrument& in) {
   out.push_back(std::byte{0});  // panning type
   for (int i = 0; i < 4; ++i)
     out.push_back(std::byte{0});  // vibrato
-  put(out, static_cast<std::uint32_t>(in.fadeout), 2);
+  tools::AppendLe(out, static_cast<std::uint32_t>(in.fadeout), 2);
   while (out.size() - start < 263)
     out.push_back(std::byte{0});  // reserved
 
   // The sample header, then its data as differences from the previous sample.
-  put(out, static_cast<std::uint32_t>(in.sample.size()), 4);
-  put(out, static_cast<std::uint32_t>(in.loopStart), 4);
-  put(out, static_cast<std::uint32_t>(in.loopLength), 4);
+  tools::AppendLe(out, static_cast<std::uint32_t>(in.sample.size()), 4);
+  tools::AppendLe(out, static_cast<std::uint32_t>(in.loopStart), 4);
+  tools::AppendLe(out, static_cast<std::uint32_t>(in.loopLength), 4);
   out.push_back(static_cast<std::byte>(in.volume));
   out.push_back(std::byte{0});                                       // finetune
   out.push_back(static_cast<std::byte>(in.loopLength > 0 ? 1 : 0));  // forward loop, 8-bit
@@ -109,29 +100,30 @@ std::vector<std::byte> EncodeXm(const XmModule& m) {
   text(out, m.name, 20);
   out.push_back(std::byte{0x1A});
   text(out, "Quorvex assetgen", 20);
-  put(out, 0x0104, 2);
-  put(out, 276, 4);  // header size from this field: 20 bytes of fields and the order table
-  put(out, static_cast<std::uint32_t>(m.order.size()), 2);
-  put(out, static_cast<std::uint32_t>(m.restartPosition), 2);
-  put(out, static_cast<std::uint32_t>(m.channels), 2);
-  put(out, static_cast<std::uint32_t>(m.patterns.size()), 2);
-  put(out, static_cast<std::uint32_t>(m.instruments.size()), 2);
-  put(out, 1, 2);  // linear frequency table
-  put(out, static_cast<std::uint32_t>(m.tempo), 2);
-  put(out, static_cast<std::uint32_t>(m.bpm), 2);
+  tools::AppendLe(out, 0x0104, 2);
+  tools::AppendLe(out, 276,
+                  4);  // header size from this field: 20 bytes of fields and the order table
+  tools::AppendLe(out, static_cast<std::uint32_t>(m.order.size()), 2);
+  tools::AppendLe(out, static_cast<std::uint32_t>(m.restartPosition), 2);
+  tools::AppendLe(out, static_cast<std::uint32_t>(m.channels), 2);
+  tools::AppendLe(out, static_cast<std::uint32_t>(m.patterns.size()), 2);
+  tools::AppendLe(out, static_cast<std::uint32_t>(m.instruments.size()), 2);
+  tools::AppendLe(out, 1, 2);  // linear frequency table
+  tools::AppendLe(out, static_cast<std::uint32_t>(m.tempo), 2);
+  tools::AppendLe(out, static_cast<std::uint32_t>(m.bpm), 2);
   for (int i = 0; i < 256; ++i)
     out.push_back(static_cast<std::byte>(
         i < static_cast<int>(m.order.size()) ? m.order[static_cast<std::size_t>(i)] : 0));
   for (const XmPattern& p : m.patterns) {
-    put(out, 9, 4);               // pattern header size
+    tools::AppendLe(out, 9, 4);   // pattern header size
     out.push_back(std::byte{0});  // packing type
-    put(out, static_cast<std::uint32_t>(p.rows), 2);
+    tools::AppendLe(out, static_cast<std::uint32_t>(p.rows), 2);
     const std::size_t sizeAt = out.size();
-    put(out, 0, 2);
+    tools::AppendLe(out, 0, 2);
     const std::size_t dataStart = out.size();
     for (const XmCell& c : p.cells)
       packCell(out, c);
-    putAt(out, sizeAt, static_cast<std::uint32_t>(out.size() - dataStart), 2);
+    tools::WriteLeAt(out, sizeAt, static_cast<std::uint32_t>(out.size() - dataStart), 2);
   }
   for (const XmInstrument& in : m.instruments)
     writeInstrument(out, in);
