@@ -16,7 +16,8 @@ std::uint32_t argb(std::uint16_t colour, std::uint32_t alpha5) {
 }
 
 util::Error refused(std::string_view name) {
-  return util::makeError(util::ErrorCode::Malformed, "malformed picture data: " + std::string(name));
+  return util::makeError(util::ErrorCode::Malformed,
+                         "malformed picture data: " + std::string(name));
 }
 
 // The run stream of a loaded StreamPicture (validated by its loader) as pixels.
@@ -34,20 +35,38 @@ ArgbImage decodeStream(const gfx::StreamPicture& picture) {
       for (int k = 0; k < n; ++k, ++x) {
         std::uint32_t p = 0;
         switch (word & 0xFF) {
-          case 1: p = argb(gfx::readLe16(s, at + 2 * k), 31); break;
-          case 2: p = argb(gfx::readLe16(s, at + 4 * k), gfx::readLe16(s, at + 4 * k + 2)); break;
-          case 3: p = argb(gfx::readLe16(s, at), gfx::readLe16(s, at + 2)); break;
-          case 4: p = argb(gfx::readLe16(s, at), 31); break;
-          default: break;
+          case 1:
+            p = argb(gfx::readLe16(s, at + 2 * k), 31);
+            break;
+          case 2:
+            p = argb(gfx::readLe16(s, at + 4 * k), gfx::readLe16(s, at + 4 * k + 2));
+            break;
+          case 3:
+            p = argb(gfx::readLe16(s, at), gfx::readLe16(s, at + 2));
+            break;
+          case 4:
+            p = argb(gfx::readLe16(s, at), 31);
+            break;
+          default:
+            break;
         }
         if (x < out.width && p >> 24 != 0) out.at(x, y) = p;
       }
       switch (word & 0xFF) {
-        case 1: at += 2 * static_cast<std::size_t>(n); break;
-        case 2: at += 4 * static_cast<std::size_t>(n); break;
-        case 3: at += 4; break;
-        case 4: at += 2; break;
-        default: break;
+        case 1:
+          at += 2 * static_cast<std::size_t>(n);
+          break;
+        case 2:
+          at += 4 * static_cast<std::size_t>(n);
+          break;
+        case 3:
+          at += 4;
+          break;
+        case 4:
+          at += 2;
+          break;
+        default:
+          break;
       }
     }
   }
@@ -67,9 +86,11 @@ util::Result<ArgbImage> decodeCmb(std::string_view name, std::span<const std::by
   in.u8(unused);
   in.u16(count);
   std::vector<std::uint16_t> palette(count);
-  for (auto& c : palette) in.u16(c);
+  for (auto& c : palette)
+    in.u16(c);
   std::vector<std::uint32_t> offsets(static_cast<std::size_t>(h) + 1);
-  for (auto& o : offsets) in.u32(o);
+  for (auto& o : offsets)
+    in.u32(o);
   const std::size_t area = in.pos();
   const bool eight = bits == 8;
   ArgbImage out(w, h);
@@ -79,7 +100,8 @@ util::Result<ArgbImage> decodeCmb(std::string_view name, std::span<const std::by
     auto byte = [&](std::size_t i) { return i < end ? static_cast<std::uint8_t>(bytes[i]) : 0u; };
     int x = 0;
     auto put = [&](unsigned index, std::uint32_t alpha5) {
-      if (x < w && index < palette.size() && alpha5 > 0) out.at(x, y) = argb(palette[index], alpha5);
+      if (x < w && index < palette.size() && alpha5 > 0)
+        out.at(x, y) = argb(palette[index], alpha5);
       ++x;
     };
     while (at < end) {
@@ -87,33 +109,43 @@ util::Result<ArgbImage> decodeCmb(std::string_view name, std::span<const std::by
       if (op == 0) break;
       const int n = op & 0x1F;
       switch (op & 0xE0) {
-        case 0x00: x += n; break;
+        case 0x00:
+          x += n;
+          break;
         case 0x20:
           for (int k = 0; k < n; ++k) {
-            put(eight ? byte(at + k) : (k % 2 == 0 ? byte(at + k / 2) & 0x0F : byte(at + k / 2) >> 4), 31);
+            put(eight ? byte(at + k)
+                      : (k % 2 == 0 ? byte(at + k / 2) & 0x0F : byte(at + k / 2) >> 4),
+                31);
           }
           at += eight ? n : (n + 1) / 2;
           break;
         case 0x40:
           for (int k = 0; k < n; ++k) {
-            if (eight) put(byte(at + 2 * k), byte(at + 2 * k + 1));
-            else put(byte(at + k) & 0x0F, (byte(at + k) >> 4) * 2);
+            if (eight)
+              put(byte(at + 2 * k), byte(at + 2 * k + 1));
+            else
+              put(byte(at + k) & 0x0F, (byte(at + k) >> 4) * 2);
           }
           at += eight ? 2 * static_cast<std::size_t>(n) : n;
           break;
         case 0x60: {
           const unsigned index = byte(at++);
-          for (int k = 0; k < n; ++k) put(index, 31);
+          for (int k = 0; k < n; ++k)
+            put(index, 31);
           break;
         }
         case 0x80: {
           const unsigned index = eight ? byte(at) : byte(at) & 0x0F;
           const unsigned alpha = eight ? byte(at + 1) : (byte(at) >> 4) * 2;
           at += eight ? 2 : 1;
-          for (int k = 0; k < n; ++k) put(index, alpha);
+          for (int k = 0; k < n; ++k)
+            put(index, alpha);
           break;
         }
-        default: at = end; break;
+        default:
+          at = end;
+          break;
       }
     }
   }
