@@ -17,8 +17,14 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS) -- --no-print-directory
 
+# HIRES=1 plays the 480 x 640 content: build/hires/ is its install folder, the game beside it.
 run: build
+ifeq ($(HIRES),1)
+	@cp $(BUILD)/bin/quorvex $(BUILD)/hires/quorvex
+	$(BUILD)/hires/quorvex
+else
 	$(BUILD)/bin/quorvex
+endif
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

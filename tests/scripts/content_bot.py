@@ -1,17 +1,17 @@
 #!/usr/bin/env python3
 """A player for the end-to-end tests: it looks at the screen the way a person does and builds.
 
-Usage (as a module): Bot(run, prefix).place(n) where run(lines, shot) plays the replay lines in
-a fresh copy of the install folder and writes the last frame to shot. The world is the same on
-every run of the same replay, so each step replays everything so far, finds a free goo in the
-picture (a solid ellipse of the goo colour), and drags it to just above the tower's highest
-link (drawn in the link colour).
+Usage (as a module): next_move(shot) reads a frame the game wrote as a bitmap and gives the
+replay lines of the next drag. The world is the same on every run of the same replay, so the
+caller replays everything so far, takes the last frame, and asks for a move: a free goo in the
+picture (a solid ellipse of the goo colour), dragged to just above the tower's highest link
+(drawn in the link colour).
 """
 import struct
 
 GOO = 0xE8413C   # the first goo colour: every goo has it while the scheme is the first one
 LINK = 0x9A2420  # and its links
-TOOLBAR = 26     # rows of the toolbar at the top of the game screen
+TOOLBAR = 26     # rows of the toolbar at the top of the 240 x 320 game screen
 
 
 def to555(rgb):
@@ -32,11 +32,11 @@ def read_bmp(path):
     return width, abs(height), rows
 
 
-def components(rows, width, height, colour):
-    """Connected areas of exactly this colour: (pixel count, centre x, centre y)."""
+def components(rows, width, height, colour, top):
+    """Connected areas of exactly this colour below row top: (pixel count, centre x, centre y)."""
     seen = set()
     found = []
-    for y in range(TOOLBAR, height):
+    for y in range(top, height):
         for x in range(width):
             if rows[y][x] != colour or (x, y) in seen:
                 continue
@@ -46,7 +46,7 @@ def components(rows, width, height, colour):
                 px, py = stack.pop()
                 pixels.append((px, py))
                 for nx, ny in ((px + 1, py), (px - 1, py), (px, py + 1), (px, py - 1)):
-                    if 0 <= nx < width and TOOLBAR <= ny < height and (nx, ny) not in seen \
+                    if 0 <= nx < width and top <= ny < height and (nx, ny) not in seen \
                             and rows[ny][nx] == colour:
                         seen.add((nx, ny))
                         stack.append((nx, ny))
@@ -56,23 +56,30 @@ def components(rows, width, height, colour):
     return found
 
 
-def next_move(shot, attempt=0):
+def next_move(shot, attempt=0, scale=1):
     """The drag that places one more goo, or None when no free goo is to be seen. attempt
-    varies the drop point a little, so a drop that was refused is not repeated exactly."""
+    varies the drop point a little, so a drop that was refused is not repeated exactly; scale 2
+    reads a 480 x 640 screen, where everything is twice as large."""
     width, height, rows = read_bmp(shot)
-    found = components(rows, width, height, to555(GOO))
+    top = TOOLBAR * scale
+    found = components(rows, width, height, to555(GOO), top)
     # Whole goos first; a goo that has crawled behind the tower's blobs shows only a sliver.
-    goos = [c for c in found if c[0] >= 25] or [c for c in found if c[0] >= 6]
+    area = scale * scale
+    goos = [c for c in found if c[0] >= 25 * area] or [c for c in found if c[0] >= 6 * area]
     if not goos:
         return None
-    links = [(y, x) for y in range(TOOLBAR, height) for x in range(width)
+    links = [(y, x) for y in range(top, height) for x in range(width)
              if rows[y][x] == to555(LINK)]
     if not links:
         return None
     top_y, top_x = min(links)
+    # Half-way between the top and the middle of the tower's links, so a tall thin top is not
+    # loaded further out on the side it leans to.
+    xs = sorted(x for _, x in links)
+    top_x = (top_x + xs[len(xs) // 2]) // 2
     # The goo lying lowest is the one resting on the ground: it holds still while picked.
     _, gx, gy = max(goos, key=lambda c: c[2])
-    tx = top_x + (0, 6, -6)[attempt % 3]
-    ty = max(TOOLBAR + 12, top_y - (20, 14, 26)[(attempt // 3) % 3])
+    tx = top_x + (0, 6, -6)[attempt % 3] * scale
+    ty = max(top + 12 * scale, top_y - (20, 14, 26)[(attempt // 3) % 3] * scale)
     return ["down %d %d" % (gx, gy), "wait 80", "move %d %d" % ((gx + tx) // 2, (gy + ty) // 2),
             "wait 80", "move %d %d" % (tx, ty), "wait 80", "up %d %d" % (tx, ty), "wait 600"]

@@ -1,12 +1,25 @@
-# End-to-end checks of the real content: the built graphics.dat played through qvtool run.
+# End-to-end checks of the real content: the built graphics.dat played through qvtool run, and
+# the high-resolution one (ContentHires.*) on a 480 x 640 display with every position doubled.
 find_package(Python3 COMPONENTS Interpreter)
 if(Python3_Interpreter_FOUND)
-  foreach(check IN ITEMS screens options screenshot classic relay unlimited shop)
-    add_test(NAME Content.${check}
-             COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/scripts/content_game.py
-                     $<TARGET_FILE:qvtool> ${QV_BIN_DIR}/graphics.dat
-                     ${CMAKE_SOURCE_DIR}/data/options.default ${CMAKE_BINARY_DIR}/test-tmp/content
-                     ${check})
-    set_tests_properties(Content.${check} PROPERTIES TIMEOUT 300)
+  foreach(scale IN ITEMS 1 2)
+    if(scale EQUAL 1)
+      set(prefix Content)
+      set(archive ${QV_BIN_DIR}/graphics.dat)
+    else()
+      set(prefix ContentHires)
+      set(archive ${CMAKE_BINARY_DIR}/hires/graphics.dat)
+    endif()
+    set(checks screens options screenshot classic relay unlimited shop)
+    if(scale EQUAL 2)
+      list(APPEND checks small_display)
+    endif()
+    foreach(check IN LISTS checks)
+      add_test(NAME ${prefix}.${check}
+               COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/scripts/content_game.py
+                       $<TARGET_FILE:qvtool> ${archive} ${CMAKE_SOURCE_DIR}/data/options.default
+                       ${CMAKE_BINARY_DIR}/test-tmp/content-x${scale} ${check} ${scale})
+      set_tests_properties(${prefix}.${check} PROPERTIES TIMEOUT 600)
+    endforeach()
   endforeach()
 endif()

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """End-to-end checks of the real game content: qvtool runs the built graphics.dat headless.
 
-Usage: content_game.py QVTOOL GRAPHICS_DAT DEFAULT_OPTIONS WORK_DIR CHECK
+Usage: content_game.py QVTOOL GRAPHICS_DAT DEFAULT_OPTIONS WORK_DIR CHECK [SCALE]
 
 Each check plays replays in a fresh install folder (graphics.dat and the default options.dat)
 and fails on any message box, on a wrong screen, or on files that were not written as expected.
+SCALE 2 plays the high-resolution content on a 480 x 640 display: every position below is
+written for 240 x 320 and doubled.
 """
 import os
 import shutil
@@ -14,6 +16,7 @@ import subprocess
 import sys
 
 QVTOOL, ARCHIVE, OPTIONS, WORK, CHECK = sys.argv[1:6]
+SCALE = int(sys.argv[6]) if len(sys.argv) > 6 else 1
 
 # Centres of the start menu's buttons and of the way back on each screen it opens.
 START_BUTTONS = {
@@ -53,8 +56,9 @@ def run(folder, lines, shot=None):
         f.write("wait 300\n" + "\n".join(lines) + "\nwait 300\n")
         if shot:
             f.write("shot %s\n" % shot)
-    result = subprocess.run([QVTOOL, "run", "--dir", folder, "--replay", replay, "--vars"],
-                            capture_output=True, text=True, timeout=120)
+    display = "%dx%d" % (240 * SCALE, 320 * SCALE)
+    result = subprocess.run([QVTOOL, "run", "--dir", folder, "--replay", replay, "--vars",
+                             "--display", display], capture_output=True, text=True, timeout=240)
     if result.returncode != 0:
         fail("qvtool run exited with %d: %s" % (result.returncode, result.stderr.strip()))
     boxes = [l for l in result.stdout.splitlines() if l.startswith("messagebox:")]
@@ -69,7 +73,7 @@ def run(folder, lines, shot=None):
 
 
 def tap(point):
-    return ["tap %d %d" % point, "wait 300"]
+    return ["tap %d %d" % (point[0] * SCALE, point[1] * SCALE), "wait 300"]
 
 
 def expect_shown(variables, form, what):
@@ -128,8 +132,8 @@ def check_screenshot():
         fail("F8 wrote no screenshot0001.bmp: %s" % os.listdir(folder))
     with open(shot, "rb") as f:
         header = f.read(26)
-    if header[:2] != b"BM" or int.from_bytes(header[18:22], "little") != 240:
-        fail("screenshot0001.bmp is not a 240-pixel-wide bitmap")
+    if header[:2] != b"BM" or int.from_bytes(header[18:22], "little") != 240 * SCALE:
+        fail("screenshot0001.bmp is not a %d-pixel-wide bitmap" % (240 * SCALE))
     if read_options(folder).get("ScreenShotCount") != "1":
         fail("the screenshot counter was not saved")
 
@@ -149,7 +153,7 @@ def build(folder, lines, placements):
     shot = os.path.join(folder, "frame.bmp")
     while placed < placements:
         run(folder, lines, shot)
-        move = content_bot.next_move(shot, placed)
+        move = content_bot.next_move(shot, placed, SCALE)
         if move is None:
             # Goos appear high in the sky: wait for late ones before calling it done.
             misses += 1
@@ -190,21 +194,49 @@ def parse_scores(data):
     return records
 
 
-def expect_height_record(folder, mode):
-    """One record of the mode named "bot", whose text is its score shown in metres (20 world
-    units a metre on the 240-pixel screen)."""
+def write_scores(folder, records):
+    with open(os.path.join(folder, "scores.dat"), "wb") as f:
+        f.write(len(records).to_bytes(4, "little"))
+        for mode, score, name in records:
+            text = "%.2fm" % (score / (20.0 * SCALE))
+            f.write(mode.to_bytes(4, "little") + score.to_bytes(4, "little", signed=True) +
+                    name.encode().ljust(11, b"\0") + text.encode().ljust(13, b"\0"))
+
+
+def expect_height_record(folder, mode, others=0):
+    """Besides `others` records, one record of the mode named "bot", whose text is its score
+    shown in metres (a metre is a twelfth of the screen's width in world units)."""
     records = parse_scores(read_scores(folder))
-    if len(records) != 1:
-        fail("expected one record, found %s" % records)
-    got_mode, score, name, text = records[0]
-    if got_mode != mode or name != "bot" or not text.endswith("m"):
-        fail("unexpected record %s" % (records[0],))
-    if abs(float(text[:-1]) - score / 20.0) > 0.06:
+    bots = [r for r in records if r[2] == "bot"]
+    if len(records) != others + 1 or len(bots) != 1:
+        fail("expected %d records and one of bot, found %s" % (others + 1, records))
+    got_mode, score, name, text = bots[0]
+    if got_mode != mode or not text.endswith("m"):
+        fail("unexpected record %s" % (bots[0],))
+    if abs(float(text[:-1]) - score / (20.0 * SCALE)) > 0.06:
         fail("the record's text %s does not show its score %d" % (text, score))
+
+
+def expect_rows_written(shot, rows):
+    """Each of the record book's first rows shows text in the font of its title. The font's
+    colours are those of the title's band that the empty band below it lacks."""
+    width, height, pixels = content_bot.read_bmp(shot)
+    s = SCALE
+
+    def band(y0, y1):
+        return [pixels[y][x] for y in range(y0 * s, y1 * s) for x in range(20 * s, 220 * s)]
+
+    font = set(band(30, 44)) - set(band(48, 60))
+    for row in range(rows):
+        y = 64 + 24 * row
+        if sum(1 for p in band(y, y + 14) if p in font) < 15 * s * s:
+            fail("row %d of the record book shows no text" % row)
 
 
 def check_classic():
     folder = fresh_folder("classic")
+    # Four earlier classic records, far above what the player builds: the book shows five rows.
+    write_scores(folder, [(1, (2000 + 200 * i) * SCALE, "seed%d" % i) for i in range(4)])
     # The briefing comes two seconds in; its button closes it.
     lines = start_mode("AuxClassicForm") + ["wait 2500"] + tap((120, 190)) + ["wait 2500"]
     lines, placed = build(folder, lines, 80)
@@ -214,8 +246,10 @@ def check_classic():
     lines += ["wait 12000"] + tap((120, 190))
     variables = run(folder, lines)
     expect_shown(variables, "RecordBook", "after the classic result")
-    run(folder, lines + type_name("bot"))
-    expect_height_record(folder, 1)
+    book = os.path.join(folder, "book.bmp")
+    run(folder, lines + type_name("bot"), book)
+    expect_height_record(folder, 1, others=4)
+    expect_rows_written(book, 5)
 
 
 def check_relay():
@@ -257,7 +291,19 @@ def check_shop():
         fail("calm wind did not cost 5 points: %s -> %s" % (points, bought.get("CurrentExp")))
 
 
-{"screens": check_screens, "options": check_options, "screenshot": check_screenshot,
+def check_small_display():
+    """The high-resolution content on a display smaller than 480 x 640 does not start, and says
+    why, instead of drawing its large pictures on the small screen."""
+    folder = fresh_folder("small-display")
+    result = subprocess.run([QVTOOL, "run", "--dir", folder, "--frames", "5", "--display",
+                             "240x320"], capture_output=True, text=True, timeout=60)
+    boxes = [l for l in result.stdout.splitlines() if l.startswith("messagebox:")]
+    if result.returncode != 1 or not boxes or "cannot show 480 x 640" not in boxes[0]:
+        fail("a small display started the hi-res content: exit %d, %s" %
+             (result.returncode, boxes))
+
+
+{"screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
  "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
  "shop": check_shop}[CHECK]()
 print("ok: " + CHECK)

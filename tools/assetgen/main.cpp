@@ -1,4 +1,5 @@
-// assetgen OUTDIR [--scale 1|2]: writes every generated entry of graphics.dat into OUTDIR.
+// assetgen OUTDIR [--scale 1|2] [--art-only]: writes every generated entry of graphics.dat into
+// OUTDIR; with --art-only the pictures and fonts alone (the sounds are the same at both scales).
 // assetgen --icon FILE.png: writes the application icon (64 x 64) instead.
 #include <cstring>
 #include <filesystem>
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   }
   std::filesystem::path outDir;
   int scale = 1;
+  bool artOnly = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
       const std::string value = argv[++i];
@@ -26,15 +28,17 @@ int main(int argc, char** argv) {
         return 2;
       }
       scale = value == "2" ? 2 : 1;
+    } else if (std::strcmp(argv[i], "--art-only") == 0) {
+      artOnly = true;
     } else if (outDir.empty() && argv[i][0] != '-') {
       outDir = argv[i];
     } else {
-      std::cerr << "usage: assetgen OUTDIR [--scale 1|2]\n";
+      std::cerr << "usage: assetgen OUTDIR [--scale 1|2] [--art-only]\n";
       return 2;
     }
   }
   if (outDir.empty()) {
-    std::cerr << "usage: assetgen OUTDIR [--scale 1|2]\n";
+    std::cerr << "usage: assetgen OUTDIR [--scale 1|2] [--art-only]\n";
     return 2;
   }
   std::error_code error;
@@ -44,6 +48,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   const bool art = assetgen::WriteArt(outDir, scale, std::cerr);
-  const bool sounds = assetgen::WriteSounds(outDir, std::cerr);
+  const bool sounds = artOnly || assetgen::WriteSounds(outDir, std::cerr);
   return art && sounds ? 0 : 1;
 }
