@@ -52,6 +52,7 @@ void RowPicture::Draw(Surface& surface, int x, int y, const Box* clip,
                       std::uint32_t /*timeMs*/) const {
   DrawRegion region;
   if (rows_.empty() || !computeDrawRegion(surface, x, y, width(), height(), clip, region)) return;
+  const std::size_t colours = palette_.size();
   // Row strings are private, so rows above the clip need no walk: start at the first drawn one.
   for (int py = region.top; py < region.bottom; ++py) {
     const std::vector<std::uint8_t>& row = rows_[static_cast<std::size_t>(py - y)];
@@ -59,19 +60,14 @@ void RowPicture::Draw(Surface& surface, int x, int y, const Box* clip,
     const std::size_t size = row.size();
     std::size_t at = 0;
     int col = x;
-    auto put = [&](int px, unsigned index, int alpha) {
-      if (px < region.left || px >= region.right || index >= palette_.size()) return;
-      if (alpha < 0) {
-        line[px] = palette_[index];
-      } else {
-        BlendPixel(line[px], palette_[index], alpha);
-      }
-    };
     while (at < size && col < region.right) {
       const std::uint8_t op = row[at++];
       if (op == 0) break;
       const int n = op & 0x1F;
       const std::uint8_t kind = op & 0xE0;
+      // The run's pixels i in [first, last) lie inside the clip: each run is clipped once.
+      const int first = std::max(region.left - col, 0);
+      const int last = std::min(region.right - col, n);
       if (kind == 0x00) {
         col += n;
         continue;
@@ -79,38 +75,38 @@ void RowPicture::Draw(Surface& surface, int x, int y, const Box* clip,
       if (kind == 0x20) {
         const std::size_t need = eightBit_ ? n : (n + 1) / 2;
         if (size - at < need) break;
-        for (int i = 0; i < n; ++i) {
+        for (int i = first; i < last; ++i) {
           const unsigned index = eightBit_      ? row[at + i]
                                  : (i % 2 == 0) ? (row[at + i / 2] & 0x0F)
                                                 : (row[at + i / 2] >> 4);
-          put(col + i, index, -1);
+          if (index < colours) line[col + i] = palette_[index];
         }
         at += need;
       } else if (kind == 0x40) {
         const std::size_t need = eightBit_ ? 2 * static_cast<std::size_t>(n) : n;
         if (size - at < need) break;
-        for (int i = 0; i < n; ++i) {
-          if (eightBit_) {
-            put(col + i, row[at + 2 * i], row[at + 2 * i + 1]);
-          } else {
-            const std::uint8_t b = row[at + i];
-            put(col + i, b & 0x0F, (b >> 4) * 2);
-          }
+        for (int i = first; i < last; ++i) {
+          const unsigned index = eightBit_ ? row[at + 2 * i] : (row[at + i] & 0x0F);
+          const int alpha = eightBit_ ? row[at + 2 * i + 1] : (row[at + i] >> 4) * 2;
+          if (index < colours) BlendPixel(line[col + i], palette_[index], alpha);
         }
         at += need;
       } else if (kind == 0x60) {
         if (size - at < 1) break;
         const unsigned index = row[at++];
-        for (int i = 0; i < n; ++i)
-          put(col + i, index, -1);
+        if (index < colours && first < last)
+          std::fill(line + col + first, line + col + last, palette_[index]);
       } else if (kind == 0x80) {
         const std::size_t need = eightBit_ ? 2 : 1;
         if (size - at < need) break;
         const unsigned index = eightBit_ ? row[at] : (row[at] & 0x0F);
         const int alpha = eightBit_ ? row[at + 1] : (row[at] >> 4) * 2;
         at += need;
-        for (int i = 0; i < n; ++i)
-          put(col + i, index, alpha);
+        if (index < colours) {
+          const std::uint16_t colour = palette_[index];
+          for (int i = first; i < last; ++i)
+            BlendPixel(line[col + i], colour, alpha);
+        }
       } else {
         break;
       }

@@ -59,6 +59,12 @@ TEST(RowPicture, FourBitOpcodes) {
   BlendPixel(blended, 0x30, 30);
   EXPECT_EQ(buffer.pixels(),
             (std::vector<std::uint16_t>{0, 0x10, 0x20, 0x30, 0x10, 0x10, blended, 0}));
+  // Clipped inside the packed run (its second, high-nibble pixel comes first) and inside the
+  // fill: each run keeps its pixels' own indexes.
+  buffer.pixels().assign(8, 0);
+  const Box clip{2, 0, 3, 1};
+  picture.Draw(buffer.surface(), 0, 0, &clip, 0);
+  EXPECT_EQ(buffer.pixels(), (std::vector<std::uint16_t>{0, 0, 0x20, 0x30, 0x10, 0, 0, 0}));
 }
 
 TEST(RowPicture, EightBitOpcodesAndClip) {
