@@ -34,19 +34,23 @@ bench: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target graphics_dat
 	@python3 scripts/bench_table.py $(BUILD)/bench 0.2
 
-# libFuzzer with AddressSanitizer and UBSan over every fuzz target, FUZZ_SECONDS each (clang).
+# libFuzzer with AddressSanitizer and UBSan over every fuzz target, FUZZ_SECONDS each (clang),
+# from the targets' seeds and the entries of graphics.dat (scripts/fuzz-corpus.sh).
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz:
 	@QV_EXTRA_PACKAGES="clang libclang-rt-14-dev" scripts/install-deps.sh
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_FUZZ=ON \
 	  -DQV_BUILD_TESTS=OFF -DQV_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined" >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets -- --no-print-directory
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets graphics_dat -- --no-print-directory
 	@for t in $(FUZZ_BUILD)/fuzz/fuzz_*_seeds; do \
-	  name=$$(basename $$t _seeds); corpus=$(FUZZ_BUILD)/corpus/$$name; \
-	  $$t --write-seeds $$corpus && \
-	  $(FUZZ_BUILD)/fuzz/$$name $$corpus -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
-	    -artifact_prefix=$(FUZZ_BUILD)/ || exit 1; \
+	  $$t --write-seeds $(FUZZ_BUILD)/corpus/$$(basename $$t _seeds) || exit 1; \
+	done
+	@scripts/fuzz-corpus.sh $(FUZZ_BUILD)
+	@for t in $(FUZZ_BUILD)/fuzz/fuzz_*_seeds; do \
+	  name=$$(basename $$t _seeds); \
+	  $(FUZZ_BUILD)/fuzz/$$name $(FUZZ_BUILD)/corpus/$$name -max_total_time=$(FUZZ_SECONDS) \
+	    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ || exit 1; \
 	done
 
 # The whole test suite built with AddressSanitizer and UBSan in its own folder; any report fails.

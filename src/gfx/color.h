@@ -19,12 +19,14 @@ constexpr void BlendPixel(std::uint16_t& pixel, std::uint16_t colour, int weight
     pixel = colour;
     return;
   }
+  // All three fields at once: green moves up to bits 21..26, leaving blue in 0..4 and red in
+  // 11..15. The weights add up to 31, so each field's weighted sum stays below 2^11 (at most
+  // 63 x 31 for green) and never reaches the next field; one shift then divides all three.
+  const auto spread = [](std::uint32_t c) { return (c & 0xF81Fu) | ((c & 0x07E0u) << 16); };
   const std::uint32_t keep = static_cast<std::uint32_t>(31 - weight);
   const std::uint32_t take = static_cast<std::uint32_t>(weight);
-  const std::uint32_t r = (((pixel >> 11) & 0x1F) * keep + ((colour >> 11) & 0x1F) * take) >> 5;
-  const std::uint32_t g = (((pixel >> 5) & 0x3F) * keep + ((colour >> 5) & 0x3F) * take) >> 5;
-  const std::uint32_t b = ((pixel & 0x1F) * keep + (colour & 0x1F) * take) >> 5;
-  pixel = static_cast<std::uint16_t>((r << 11) | (g << 5) | b);
+  const std::uint32_t mixed = ((spread(pixel) * keep + spread(colour) * take) >> 5) & 0x07E0F81Fu;
+  pixel = static_cast<std::uint16_t>(mixed | (mixed >> 16));
 }
 
 }  // namespace gfx

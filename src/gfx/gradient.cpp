@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "gfx/primitives.h"
 
@@ -54,12 +55,18 @@ class BandWriter {
       *p = colour;
   }
 
-  // Pixel j takes second where bit ((w - 1 - j) mod 32) of word is set, else first.
+  // Pixel j takes second where bit ((w - 1 - j) mod 32) of word is set, else first. The row
+  // repeats every 32 pixels, so its first 32 visible pixels are worked out bit by bit and the
+  // rest is copied from them in doubling blocks.
   void dithered(int row, std::uint32_t word, std::uint16_t first, std::uint16_t second) {
     if (!visible(row)) return;
-    std::uint16_t* p = s_.pixels + row * s_.width + x0_;
-    for (int j = x0_ - x_, end = x1_ - x_; j < end; ++j, ++p)
-      *p = (word >> ((w_ - 1 - j) & 31)) & 1u ? second : first;
+    std::uint16_t* line = s_.pixels + row * s_.width + x0_;
+    const int length = x1_ - x0_;
+    const int period = std::min(length, 32);
+    for (int i = 0, j = x0_ - x_; i < period; ++i, ++j)
+      line[i] = (word >> ((w_ - 1 - j) & 31)) & 1u ? second : first;
+    for (int done = period; done < length; done *= 2)
+      std::memcpy(line + done, line, sizeof(std::uint16_t) * std::min(done, length - done));
   }
 
  private:

@@ -41,4 +41,29 @@ TEST(BlendPixel, WeightsAndFields) {
                                           ((31 * 15 + 31 * 16) >> 5)));
 }
 
+// The blend against each 5/6/5-bit field worked out on its own, for every 16-bit value on
+// either side of the blend and every partial weight.
+TEST(BlendPixel, EqualsTheBlendOfEachField) {
+  const auto reference = [](std::uint32_t old, std::uint32_t colour, std::uint32_t weight) {
+    const std::uint32_t keep = 31 - weight;
+    const std::uint32_t r = (((old >> 11) & 0x1F) * keep + ((colour >> 11) & 0x1F) * weight) >> 5;
+    const std::uint32_t g = (((old >> 5) & 0x3F) * keep + ((colour >> 5) & 0x3F) * weight) >> 5;
+    const std::uint32_t b = ((old & 0x1F) * keep + (colour & 0x1F) * weight) >> 5;
+    return static_cast<std::uint16_t>((r << 11) | (g << 5) | b);
+  };
+  const std::uint16_t others[] = {0x0000, 0xFFFF, 0xF800, 0x07E0, 0x001F, 0x8410,
+                                  0x7BEF, 0xF7DA, 0x5CFF, 0x1234, 0xEDCB, 0x0821};
+  int mismatches = 0;
+  for (int weight = 1; weight < 31; ++weight)
+    for (std::uint32_t v = 0; v <= 0xFFFF; ++v)
+      for (const std::uint16_t other : others) {
+        std::uint16_t onto = static_cast<std::uint16_t>(v), under = other;
+        gfx::BlendPixel(onto, other, weight);
+        gfx::BlendPixel(under, static_cast<std::uint16_t>(v), weight);
+        mismatches += onto != reference(v, other, static_cast<std::uint32_t>(weight));
+        mismatches += under != reference(other, v, static_cast<std::uint32_t>(weight));
+      }
+  EXPECT_EQ(mismatches, 0);
+}
+
 }  // namespace

@@ -165,6 +165,30 @@ TEST(FillGradient, ColumnsKeepTheirDitherBitsWhenClipped) {
     }
 }
 
+// A band wider than the surface and cut on both sides: every visible pixel of a dithered row
+// still reads bit (w - 1 - j) mod 32 of its word, however many 32-pixel periods the row holds.
+TEST(FillGradient, WideClippedRowsKeepTheirDitherBits) {
+  constexpr int kBandX = -13, kBandW = 100;
+  SurfaceBuffer b(80, 70, kWhite);
+  const gfx::Surface& s = b.surface();
+  gfx::FillGradient(b.surface(), kBandX, 0, kBandW, 70, 0x0000, 0x0002, 64, 0, 1.0f);
+  // Rows 38 and 34 mix blue 0 and 1 with words 0 and 4 (see RunsSplitIntoDitherSolidDither);
+  // rows 44 and 12 take words 5 and 5 of the neighbouring upper dithers.
+  const struct {
+    int row, word;
+    std::uint16_t set, clear;
+  } rows[] = {{38, 0, 0x0001, 0x0000},
+              {34, 4, 0x0001, 0x0000},
+              {44, 5, 0x0000, 0x0001},
+              {12, 5, 0x0001, 0x0002}};
+  for (const auto& r : rows)
+    for (int x = 0; x < 80; ++x) {
+      const int j = x - kBandX;
+      const bool bit = ((kWords[r.word] >> ((kBandW - 1 - j) % 32)) & 1u) != 0;
+      ASSERT_EQ(s.at(x, r.row), bit ? r.set : r.clear) << "row " << r.row << ", x " << x;
+    }
+}
+
 TEST(FillGradient, RowsBeyondTheTopAndBottomAreClipped) {
   // A band hanging below a short surface: the visible rows equal the top of a tall one.
   SurfaceBuffer tall(32, 70, kWhite), shortSurface(32, 40, kWhite);

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <span>
+#include <vector>
 
 #include "gfx/box.h"
 #include "gfx/surface.h"
@@ -24,6 +25,14 @@ enum class RunOp : std::uint8_t { Skip = 0, Copy = 1, BlendEach = 2, BlendFill =
 /// opcodes. On success *endOut (optional) receives the position after the last row.
 bool validateRunStream(std::span<const std::byte> bytes, std::size_t pos, int rowCount,
                        std::size_t* endOut = nullptr);
+
+/// Rewrites rowCount validated rows starting at byte pos into out as a stream that draws the
+/// same pixels with less work: inside blend-each commands, pixels of alpha 0 become skips and
+/// pixels of alpha 31 or more become copies (blending at those alphas keeps or replaces the
+/// pixel). Other commands are kept as they are. False, with out empty, when nothing would change
+/// or the rows are not a valid stream.
+bool compactRunStream(std::span<const std::byte> bytes, std::size_t pos, int rowCount,
+                      std::vector<std::byte>& out);
 
 /// Draws rowCount rows starting at byte pos as a width x rowCount image at (x, y). Reads stop at
 /// the end of bytes or at an unknown opcode, so even an unvalidated stream stays in bounds.

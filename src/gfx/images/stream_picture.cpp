@@ -63,13 +63,18 @@ std::vector<std::uint32_t> resample(const std::vector<std::uint32_t>& src, int s
 
 void StreamPicture::Draw(Surface& surface, int x, int y, const Box* clip,
                          std::uint32_t /*timeMs*/) const {
-  if (stream_.size() < kHeaderBytes) return;
-  drawRunStream(surface, x, y, width(), height(), stream_, kHeaderBytes, clip);
+  if (!drawRows_.empty()) {
+    drawRunStream(surface, x, y, width(), height(), drawRows_, 0, clip);
+  } else if (stream_.size() >= kHeaderBytes) {
+    drawRunStream(surface, x, y, width(), height(), stream_, kHeaderBytes, clip);
+  }
 }
 
 void StreamPicture::Release() {
   stream_.clear();
   stream_.shrink_to_fit();
+  drawRows_.clear();
+  drawRows_.shrink_to_fit();
   setSize(0, 0);
 }
 
@@ -99,7 +104,12 @@ bool StreamPicture::loadEspr(std::span<const std::byte> bytes) {
   if (!validateRunStream(bytes, kHeaderBytes, h, &end)) return false;
   stream_.assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(end));
   setSize(w, h);
+  prepareDrawing();
   return true;
+}
+
+void StreamPicture::prepareDrawing() {
+  compactRunStream(stream_, kHeaderBytes, height(), drawRows_);
 }
 
 bool StreamPicture::loadSft(std::span<const std::byte> bytes,
@@ -142,6 +152,7 @@ bool StreamPicture::loadSft(std::span<const std::byte> bytes,
   }
   stream_ = std::move(out);
   setSize(static_cast<std::uint16_t>(w), static_cast<std::uint16_t>(h));
+  prepareDrawing();
   return true;
 }
 

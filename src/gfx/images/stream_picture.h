@@ -33,7 +33,12 @@ class StreamPicture final : public Picture {
  private:
   bool loadEspr(std::span<const std::byte> bytes);
 
+  /// Makes drawRows_ from stream_ when compacting it saves work.
+  void prepareDrawing();
+
   std::vector<std::byte> stream_;
+  // The rows of stream_ recoded by compactRunStream, which Draw uses instead when not empty.
+  std::vector<std::byte> drawRows_;
 };
 
 }  // namespace gfx

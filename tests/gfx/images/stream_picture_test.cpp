@@ -98,6 +98,66 @@ TEST(RunStream, DrawStopsAtEndOfUnvalidatedBytes) {
   EXPECT_EQ(row(buffer, 0), (std::vector<std::uint16_t>(4, 0)));
 }
 
+// Blend-each rows as converted .sft pictures have them: long transparent and opaque runs
+// (alpha 0, 31 and above) that compacting turns into skips and copies, short ones it leaves,
+// and partial alphas; a fill command follows each blend command.
+std::vector<std::byte> mixedAlphaRows(int rows, int width) {
+  Bytes b;
+  std::uint32_t seed = 12345;
+  const auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) & 0x7FFF;
+  };
+  const int alphas[] = {0, 31, 40, 16, 1, 30};
+  for (int r = 0; r < rows; ++r) {
+    b.u16({cmd(2, width)});
+    for (int x = 0; x < width;) {
+      const int alpha = alphas[next() % 6];
+      const int run = 1 + static_cast<int>(next() % 14);
+      for (int k = 0; k < run && x < width; ++k, ++x)
+        b.u16({static_cast<int>(next() & 0xFFFF), alpha});
+    }
+    b.u16({cmd(4, 3), 0x07E0, 0});
+  }
+  return b.data;
+}
+
+TEST(RunStream, CompactedRowsDrawTheSamePixelsWhereverClipped) {
+  constexpr int kRows = 6, kWidth = 60;
+  const std::vector<std::byte> original = mixedAlphaRows(kRows, kWidth);
+  ASSERT_TRUE(validateRunStream(original, 0, kRows));
+  std::vector<std::byte> compact;
+  ASSERT_TRUE(compactRunStream(original, 0, kRows, compact));
+  EXPECT_TRUE(validateRunStream(compact, 0, kRows));
+  EXPECT_LT(compact.size(), original.size());
+
+  // Every placement across the surface's left and right edges, with and without a clip that
+  // cuts rows and columns inside the picture.
+  const Box clip{13, 2, 29, 3};
+  for (const Box* c : {static_cast<const Box*>(nullptr), &clip})
+    for (int x = -kWidth - 2; x <= 42; x += 3) {
+      SurfaceBuffer want(40, kRows, 0), got(40, kRows, 0);
+      for (std::size_t i = 0; i < want.pixels().size(); ++i)
+        want.pixels()[i] = got.pixels()[i] = static_cast<std::uint16_t>(i * 2654435761u >> 16);
+      drawRunStream(want.surface(), x, 0, kWidth + 3, kRows, original, 0, c);
+      drawRunStream(got.surface(), x, 0, kWidth + 3, kRows, compact, 0, c);
+      ASSERT_EQ(got.pixels(), want.pixels()) << "x " << x << (c ? ", clipped" : "");
+    }
+}
+
+TEST(RunStream, CompactingLeavesStreamsWithNothingToGain) {
+  // Partial alphas only, and short opaque runs inside a blend: nothing to split.
+  const std::vector<std::byte> partial =
+      Bytes().u16({cmd(2, 4), 1, 16, 2, 31, 3, 0, 4, 8, 0, cmd(4, 2), 5, 0}).data;
+  std::vector<std::byte> out{std::byte{1}};
+  EXPECT_FALSE(compactRunStream(partial, 0, 2, out));
+  EXPECT_TRUE(out.empty());
+  // A truncated stream is refused.
+  const std::vector<std::byte> cut = Bytes().u16({cmd(2, 9), 1, 0, 2, 0}).data;
+  EXPECT_FALSE(compactRunStream(cut, 0, 1, out));
+  EXPECT_TRUE(out.empty());
+}
+
 Bytes sftHeader(int w, int h) {
   return Bytes().u16({w, h});
 }

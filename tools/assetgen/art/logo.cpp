@@ -45,7 +45,9 @@ void DrawLogo(ArtOutput& out) {
     for (int row = 0; row < 7; ++row)
       for (int col = 0; col < 5; ++col) {
         if (!dot(letter, row, col)) continue;
-        const auto [ax, ay] = centre(letter, row, col);
+        // Plain copies, not a structured binding: clang before 16 cannot capture one in a lambda.
+        const std::pair<float, float> from = centre(letter, row, col);
+        const float ax = from.first, ay = from.second;
         const auto link = [&](int r, int c) {
           const auto [bx, by] = centre(letter, r, c);
           for (int i = 0; i <= 8; ++i) {
