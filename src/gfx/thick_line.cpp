@@ -1,6 +1,7 @@
 // DrawThickLine: the game's links. The unit perpendicular n of the segment is computed in single
 // precision (its length's square root in double precision); the wedge tips 0.6 of the way along
 // in double precision. Every corner is truncated toward zero.
+#include <algorithm>
 #include <cmath>
 
 #include "gfx/primitives.h"
@@ -26,6 +27,13 @@ void DrawThickLine(Surface& s, int x1, int y1, int x2, int y2, float halfWidth,
     return;
   }
   if (!std::isfinite(halfWidth)) return;
+  // Every corner lies within |halfWidth| of an end point and truncates to at most one pixel
+  // nearer the surface, so a link further than that outside the surface draws nothing: it is
+  // left before its direction is worked out (the margin also covers rounding in the corners).
+  const double margin = std::fabs(static_cast<double>(halfWidth)) * 1.001 + 2.0;
+  if (std::max(x1, x2) + margin < 0.0 || std::min(x1, x2) - margin >= s.width ||
+      std::max(y1, y2) + margin < 0.0 || std::min(y1, y2) - margin >= s.height)
+    return;
   // Differences in double: far-apart ints must not overflow (the values are exact either way).
   const float a = static_cast<float>(static_cast<double>(y2) - y1);
   const float b = static_cast<float>(static_cast<double>(x1) - x2);

@@ -100,4 +100,38 @@ TEST(DrawThickLine, HugeWidthsAndFarPointsStayInBounds) {
   EXPECT_GT(countColour(b.surface(), kInk), 0);
 }
 
+// Links moved out across each edge, end on and side on: each draws while any pixel of it is
+// inside and nothing once it is wholly beyond the edge, in both the wedge and the crossing style.
+// End on, the end point's row or column is the last to leave; side on, the corners half a width
+// (4) either side of it. Wedges never fill a triangle's bottom row, nor in a triangle cut by the
+// top edge its first visible row, so they leave the top and bottom edges sooner.
+TEST(DrawThickLine, LinksJustOutsideTheSurfaceDrawUntilWhollyOutside) {
+  struct Placement {
+    const char* name;
+    int x1, y1, x2, y2;         // the link on a 30 by 30 surface at distance 0
+    int dx, dy;                 // its step outward for each pixel of distance
+    int wedgeReach, lineReach;  // the furthest distance outside at which something is drawn
+  };
+  const Placement placements[] = {
+      {"left, end on", -20, 15, 0, 15, -1, 0, 0, 0},
+      {"left, side on", 0, 5, 0, 25, -1, 0, 4, 4},
+      {"right, end on", 29, 15, 49, 15, 1, 0, 0, 0},
+      {"right, side on", 29, 5, 29, 25, 1, 0, 4, 4},
+      {"top, end on", 15, -20, 15, 0, 0, -1, -2, 0},
+      {"top, side on", 5, 0, 25, 0, 0, -1, 2, 4},
+      {"bottom, end on", 15, 29, 15, 49, 0, 1, 0, 0},
+      {"bottom, side on", 5, 29, 25, 29, 0, 1, 3, 4},
+  };
+  for (const Placement& p : placements)
+    for (const int style : {0, 2})
+      for (int d = -4; d <= 12; ++d) {
+        SurfaceBuffer b(30, 30);
+        gfx::DrawThickLine(b.surface(), p.x1 + d * p.dx, p.y1 + d * p.dy, p.x2 + d * p.dx,
+                           p.y2 + d * p.dy, 4.0f, kInk, style);
+        const int reach = style == 0 ? p.wedgeReach : p.lineReach;
+        EXPECT_EQ(countColour(b.surface(), kInk) > 0, d <= reach)
+            << p.name << ", style " << style << ", " << d << " outside";
+      }
+}
+
 }  // namespace
