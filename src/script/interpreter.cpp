@@ -126,6 +126,7 @@ bool Interpreter::runWhile(std::string_view text, std::size_t& pos) {
   const std::optional<std::string_view> body = readBody(text, pos);
   if (!body) return false;
   while (isTrue(*condition)) {
+    if (!nesting_.countLoopPass()) return fail(kLoopFault, text.data() + conditionPos);
     if (!runBlock(*body)) {
       // A failing pass ends the loop quietly, unless the whole run is being unwound.
       if (nesting_.overflowed()) return false;

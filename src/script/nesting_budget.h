@@ -1,6 +1,8 @@
 // NestingBudget: bounds how deeply script activity may nest on the one thread, so that a
 // recursive script, a cycle of scripts calling each other through natives, or a deeply
 // parenthesised expression fails like a bad statement instead of exhausting the machine stack.
+// It also bounds the passes of while loops in one outermost run, so that an endless loop in an
+// event handler fails after about a second of work instead of freezing the game for good.
 //
 // Two counters: runs of script functions (every CallFunction, nested or not) and levels
 // (runs plus nested blocks and expressions inside them). Whichever limit is crossed, the budget
@@ -15,6 +17,7 @@ class NestingBudget {
  public:
   static constexpr int kMaxRuns = 200;
   static constexpr int kMaxLevels = 1000;
+  static constexpr long kMaxLoopPasses = 1000000;
 
   /// Enters a run; false (and the budget overflows) when kMaxRuns are active already or an
   /// overflow is being unwound.
@@ -43,20 +46,33 @@ class NestingBudget {
   }
   void leaveLevel() { --levels_; }
 
+  /// Counts one more pass of a while loop; false (and the budget overflows) past
+  /// kMaxLoopPasses passes since the outermost run began.
+  bool countLoopPass() {
+    if (overflowed_ || ++loopPasses_ > kMaxLoopPasses) {
+      overflowed_ = true;
+      return false;
+    }
+    return true;
+  }
+
   bool overflowed() const { return overflowed_; }
   int activeRuns() const { return runs_; }
 
   /// Whether the cause of the current overflow has been reported already.
   bool overflowReported() const { return reported_; }
   void markOverflowReported() { reported_ = true; }
+  /// Called when the outermost run has ended: the next run starts with the whole budget.
   void clearOverflow() {
     overflowed_ = false;
     reported_ = false;
+    loopPasses_ = 0;
   }
 
  private:
   int runs_ = 0;
   int levels_ = 0;
+  long loopPasses_ = 0;
   bool overflowed_ = false;
   bool reported_ = false;
 };

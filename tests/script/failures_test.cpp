@@ -1,5 +1,5 @@
 // Failed runs: one error box per failing run, the recorded reason (script, function, line,
-// failing text), the default report on standard error, and the bound on nesting.
+// failing text), the default report on standard error, and the bounds on nesting and loops.
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -106,6 +106,29 @@ TEST(ScriptNesting, RunawayRecursionFailsWithOneBoxAndOneReport) {
   ASSERT_TRUE(h.load("function T(){ Out(1) }"));
   h.engine().CallFunction("T");
   EXPECT_EQ(h.outFirsts(), Values{"1"});
+}
+
+TEST(ScriptNesting, EndlessLoopsFailAfterTheirBoundAndTheNextRunHasItAllAgain) {
+  ScriptHarness h;
+  // The endless outer loop calls a function with a short loop of its own: the passes of both
+  // count against one run, and the failure deep inside unwinds the outer loop too.
+  ASSERT_TRUE(
+      h.load("function F(){ var i; i = 0; while (i < 3) { i = i + 1; Count() } }"
+             "function E(){ while (1) { F() } Out(\"after\") }"
+             "function L(){ var i; i = 0; while (i < 5) { i = i + 1 } Out(i) }"));
+  h.counted = 0;
+  h.engine().CallFunction("E");
+  EXPECT_TRUE(h.outs.empty());
+  EXPECT_EQ(h.host.boxes, Values{"Error: Error executing script"});
+  ASSERT_EQ(h.host.errors.size(), 1u);
+  EXPECT_EQ(h.host.errors[0].message, kLoopFault);
+  EXPECT_TRUE(h.host.errors[0].function == "E" || h.host.errors[0].function == "F");
+  EXPECT_GT(h.counted, NestingBudget::kMaxLoopPasses / 2);
+  EXPECT_FALSE(h.registry.nesting().overflowed());
+
+  h.engine().CallFunction("L");
+  EXPECT_EQ(h.outFirsts(), Values{"5.0"});
+  EXPECT_EQ(h.host.boxes.size(), 1u);
 }
 
 TEST(ScriptNesting, ModerateRecursionIsFine) {
