@@ -54,6 +54,7 @@ fuzz:
 	done
 
 # The whole test suite built with AddressSanitizer and UBSan in its own folder; any report fails.
+# tests/lsan.supp holds the leaks of system libraries, never of our code.
 SANITIZE_BUILD ?= build-sanitize
 test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) \
@@ -61,6 +62,7 @@ test-sanitize: deps
 	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS) -- --no-print-directory
 	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
 
 # A picture of every screen in build/screens/ for review, played on the headless platform.

@@ -81,7 +81,9 @@ function OnShow()
 class EndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "gui_e2e";
+    // One folder per test: CTest runs the tests of this file side by side.
+    dir_ = fs::path(QV_TEST_TMP_DIR) / "gui_e2e" /
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     testing_support::writeArchive(dir_.string() + "/graphics.dat",
