@@ -49,10 +49,15 @@ class FactoryArgs {
 };
 
 // Builds a control of type T under parent and runs init on it; null when init fails.
+// A control whose set-up fails is taken away again: the script gets no handle for it, and a
+// half-made control left in the form would still be found by its name (the record book would
+// wait for a name from a keyboard without keys, and the new record would be lost).
 template <typename T, typename Init>
 Control* make(Form& parent, std::string_view name, Init init) {
   T* control = new T(name, &parent);  // owned by parent from here on
-  return init(*control) ? control : nullptr;
+  if (init(*control)) return control;
+  parent.DeleteControl(control);
+  return nullptr;
 }
 
 }  // namespace

@@ -97,6 +97,19 @@ TEST_F(Records, TheFirstResultIsNamedInRowZeroAndSaved) {
   EXPECT_EQ(fs::file_size(scoresPath()), 4u + 32u);
 }
 
+TEST_F(Records, WithoutAKeyboardTheResultIsSavedAsPlayerAtOnce) {
+  // A screen whose keyboard could not be made (its layout is missing) cannot take a name:
+  // the result must not wait for one, or leaving the screen would lose it.
+  RecordBook& b = make();
+  b.DeleteControl(keyboard);
+  b.NewRecord(1, 500, "25.00m");
+  EXPECT_FALSE(b.naming());
+  EXPECT_TRUE(back->visible);
+  const ScoreTable saved = fileTable();
+  ASSERT_EQ(saved.records().size(), 1u);
+  EXPECT_EQ(saved.records()[0].name, "Player");
+}
+
 TEST_F(Records, ATieGoesBelowTheOlderResultAndTheSixthIsDroppedAfterNaming) {
   {
     ScoreTable t;

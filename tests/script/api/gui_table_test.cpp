@@ -211,9 +211,12 @@ TEST_F(GuiTable, AddControlBuildsByExactTypeName) {
   EXPECT_EQ(app.call("AddControl", {f, "Label"}), std::nullopt);
   auto* screen = dynamic_cast<gui::Form*>(app.control(f));
   EXPECT_EQ(screen->children().size(), 1u);
-  // A failed initialisation gives nothing, though the control joined the form.
+  // A failed initialisation gives nothing and leaves nothing behind: a keyboard without its
+  // layout would otherwise still be found by its name.
   EXPECT_EQ(app.call("AddControl", {f, "Button", "bx", "1", "2", "missing.spr"}), std::nullopt);
-  EXPECT_EQ(screen->children().size(), 2u);
+  EXPECT_EQ(app.call("AddControl", {f, "Keyboard", "Keyboard", "1", "2", "f", "0"}), std::nullopt);
+  EXPECT_EQ(screen->children().size(), 1u);
+  EXPECT_EQ(screen->FindControl("Keyboard"), nullptr);
   const auto sub = app.call("AddControl", {f, "Form", "sub", "1", "2", "30", "40"});
   auto* subForm = dynamic_cast<gui::Form*>(app.control(sub));
   ASSERT_NE(subForm, nullptr);
