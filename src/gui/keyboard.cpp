@@ -131,7 +131,12 @@ bool Keyboard::Init(int px, int py, const gfx::Font* font, EditBox* target,
     if (key.keyCode == 13) enterKey_ = button;
     if (key.keyCode == 14) enterKey2_ = button;
   }
-  return true;
+  // A keyboard whose Enter key has no picture can be neither seen nor tapped there, so a name
+  // could never be finished: it fails, and the record book then saves its result unnamed.
+  const auto usable = [](const KeyButton* k) {
+    return k != nullptr && k->width > 0 && k->height > 0;
+  };
+  return usable(enterKey_) || usable(enterKey2_);
 }
 
 void Keyboard::Release() {

@@ -199,11 +199,10 @@ TEST_F(KeyboardTest, MissingLayoutFailsAndDeletedTargetIsNotTyped) {
   EXPECT_FALSE(other.Init(0, 0, fonts.Find("f"), box, empty));
   empty.entries["Keyboard.lspr"] = "a.spr/b.spr\nc.spr";
   EXPECT_FALSE(other.Init(0, 0, fonts.Find("f"), box, empty));
-  // Pictures that fail still give keys, which draw nothing.
+  // Pictures that fail give keys that draw nothing; without an Enter key to tap, the keyboard
+  // could never finish a name, so it fails.
   empty.entries["Keyboard.lspr"] = "a.spr/b.spr\n";
-  ASSERT_TRUE(other.Init(0, 0, fonts.Find("f"), box, empty));
-  EXPECT_EQ(other.keys().size(), 43u);
-  EXPECT_EQ(other.width, 0);
+  EXPECT_FALSE(other.Init(0, 0, fonts.Find("f"), box, empty));
   keyboard->Open();
   root.DeleteControl(box);
   tap(12);  // must not type into freed memory
