@@ -20,17 +20,19 @@ bool called(const std::vector<std::string>& calls, const std::string& call) {
   return std::find(calls.begin(), calls.end(), call) != calls.end();
 }
 
+// An installation in folder: the default options.dat beside a graphics.dat with a menu song.
+void install(const fs::path& folder) {
+  fs::create_directories(folder);
+  fs::copy_file(fs::path(QV_SOURCE_DIR) / "data/options.default", folder / "options.dat");
+  testing_support::writeArchive(
+      (folder / "graphics.dat").string(),
+      {{"init.scr", testing_support::plainInitScript()}, {"4.xm", "menu song"}});
+}
+
 TEST(DefaultOptions, AFreshInstallPlaysMusicAndEffectsAtTheirDefaultVolumes) {
   const fs::path dir = fs::path(QV_TEST_TMP_DIR) / "default_options";
   fs::remove_all(dir);
-  fs::create_directories(dir);
-  fs::copy_file(fs::path(QV_SOURCE_DIR) / "data/options.default", dir / "options.dat");
-  testing_support::writeArchive(
-      (dir / "graphics.dat").string(),
-      {{"init.scr",
-        testing_support::initScript(
-            {{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}, {"SE_SPURT", "2"}})},
-       {"4.xm", "menu song"}});
+  install(dir);
   platform::HeadlessConfig config;
   config.installFolder = dir.string() + "/";
   platform::HeadlessPlatform headless(config);
@@ -51,21 +53,10 @@ TEST(DefaultOptions, AFreshInstallPlaysMusicAndEffectsAtTheirDefaultVolumes) {
   EXPECT_NE(text.str().find("ScreenShotCount = 0\n"), std::string::npos) << text.str();
 }
 
-}  // namespace
-
-namespace {
-
 TEST(DefaultOptions, SavesInTheUsersFolderStartFromTheInstallationsDefaults) {
   const fs::path root = fs::path(QV_TEST_TMP_DIR) / "default_options_user";
   fs::remove_all(root);
-  fs::create_directories(root / "install");
-  fs::copy_file(fs::path(QV_SOURCE_DIR) / "data/options.default", root / "install/options.dat");
-  testing_support::writeArchive(
-      (root / "install/graphics.dat").string(),
-      {{"init.scr",
-        testing_support::initScript(
-            {{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}, {"SE_SPURT", "2"}})},
-       {"4.xm", "menu song"}});
+  install(root / "install");
   platform::HeadlessConfig config;
   config.installFolder = (root / "install").string() + "/";
   config.saveFolder = (root / "user/quorvex").string() + "/";

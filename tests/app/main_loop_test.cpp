@@ -8,27 +8,15 @@
 #include "app/run.h"
 #include "archive_fixture.h"
 #include "gui/form.h"
+#include "gui/gui_fixture.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using gui::testing::RecordingDriver;
 using testing_support::initScript;
 using testing_support::writeArchive;
-
-// Records every driver call as "function(arg,arg)".
-struct RecordingDriver : gui::FormDriver {
-  explicit RecordingDriver(std::vector<std::string>& log, std::string prefix = {})
-      : log_(log), prefix_(std::move(prefix)) {}
-  void Call(std::string_view function, std::span<const std::string> args) override {
-    std::string line = prefix_ + std::string(function) + "(";
-    for (std::size_t i = 0; i < args.size(); ++i)
-      line += (i ? "," : "") + args[i];
-    log_.push_back(line + ")");
-  }
-  std::vector<std::string>& log_;
-  std::string prefix_;
-};
 
 struct Pad : gui::Control {
   Pad(std::string_view name, gui::Form* parent) : Control(name, parent) {

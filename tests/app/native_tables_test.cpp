@@ -16,11 +16,8 @@ TEST(NativeTables, TheListingIsWhatAStartedGameRegistersAndCoversEveryNative) {
   const fs::path dir = fs::path(QV_TEST_TMP_DIR) / "native_tables";
   fs::remove_all(dir);
   fs::create_directories(dir);
-  testing_support::writeArchive(
-      (dir / "graphics.dat").string(),
-      {{"init.scr",
-        testing_support::initScript(
-            {{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}, {"SE_SPURT", "2"}})}});
+  testing_support::writeArchive((dir / "graphics.dat").string(),
+                                {{"init.scr", testing_support::plainInitScript()}});
   platform::HeadlessConfig config;
   config.installFolder = dir.string() + "/";
   platform::HeadlessPlatform headless(config);

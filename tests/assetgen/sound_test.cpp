@@ -1,5 +1,6 @@
-// The sound writers' layouts, read back field by field, and the sounds' own promises: effects
-// start and end at zero and share one loudness; songs last a minute and loop to their start.
+// The wave writer's layout, read back field by field (the module layout is in sound_xm_test.cpp),
+// and the sounds' own promises: effects start and end at zero and share one loudness; songs last
+// a minute and loop to their start.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -42,60 +43,6 @@ TEST(SoundWriters, WaveFilesArePcmMonoWithExactSizes) {
   EXPECT_EQ(le(wav, 46, 2), 32767u);
   EXPECT_EQ(le(wav, 48, 2), 0x8001u);  // -32767
   EXPECT_EQ(le(wav, 50, 2), 32767u) << "out-of-range samples are clipped";
-}
-
-TEST(SoundWriters, ModuleHeaderPatternsAndSamplesFollowTheLayout) {
-  assetgen::XmModule m;
-  m.name = "test";
-  m.channels = 2;
-  m.bpm = 120;
-  m.restartPosition = 1;
-  m.order = {0, 0, 1};
-  assetgen::XmPattern empty;
-  empty.rows = 4;
-  empty.cells.assign(8, {});
-  assetgen::XmPattern notes = empty;
-  notes.cells[0] = {49, 1, 0x40, 0, 0};
-  m.patterns = {empty, notes};
-  assetgen::XmInstrument in;
-  in.name = "beep";
-  in.sample = {10, 20, 15};
-  in.loopLength = 3;
-  m.instruments = {in};
-  const auto xm = assetgen::EncodeXm(m);
-  EXPECT_EQ(str(xm, 0, 17), "Extended Module: ");
-  EXPECT_EQ(str(xm, 17, 4), "test");
-  EXPECT_EQ(static_cast<int>(xm[37]), 0x1A);
-  EXPECT_EQ(le(xm, 58, 2), 0x0104u);
-  EXPECT_EQ(le(xm, 60, 4), 276u);
-  EXPECT_EQ(le(xm, 64, 2), 3u);  // song length
-  EXPECT_EQ(le(xm, 66, 2), 1u);  // restart position
-  EXPECT_EQ(le(xm, 68, 2), 2u);  // channels
-  EXPECT_EQ(le(xm, 70, 2), 2u);  // patterns
-  EXPECT_EQ(le(xm, 72, 2), 1u);  // instruments
-  EXPECT_EQ(le(xm, 78, 2), 120u);
-  EXPECT_EQ(static_cast<int>(xm[82]), 1) << "order table";
-  // Pattern 0: header, then eight empty cells of one byte each.
-  std::size_t at = 60 + 276;
-  EXPECT_EQ(le(xm, at, 4), 9u);
-  EXPECT_EQ(le(xm, at + 5, 2), 4u);
-  EXPECT_EQ(le(xm, at + 7, 2), 8u);
-  at += 9 + 8;
-  // Pattern 1: the first cell carries note, instrument and volume behind its flag byte.
-  EXPECT_EQ(le(xm, at + 7, 2), 4u + 7u);
-  EXPECT_EQ(static_cast<int>(xm[at + 9]), 0x80 | 1 | 2 | 4);
-  EXPECT_EQ(static_cast<int>(xm[at + 10]), 49);
-  at += 9 + 11;
-  EXPECT_EQ(le(xm, at, 4), 263u);
-  EXPECT_EQ(le(xm, at + 27, 2), 1u);  // one sample
-  at += 263;
-  EXPECT_EQ(le(xm, at, 4), 3u);      // sample length
-  EXPECT_EQ(le(xm, at + 8, 4), 3u);  // loop length
-  EXPECT_EQ(static_cast<int>(xm[at + 14]), 1) << "forward loop";
-  at += 40;
-  ASSERT_EQ(xm.size(), at + 3);
-  EXPECT_EQ(static_cast<std::int8_t>(xm[at + 1]), 10) << "samples are stored as differences";
-  EXPECT_EQ(static_cast<std::int8_t>(xm[at + 2]), -5);
 }
 
 TEST(SoundContent, EffectsAreCleanAndEquallyLoud) {

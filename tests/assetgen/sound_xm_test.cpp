@@ -1,6 +1,6 @@
-// The XM writer's instrument and cell layouts against the format description (offsets from the
-// start of each header): envelope, sustain, fade-out, relative note, panning, and cells packed
-// with every field or with a key-off alone.
+// The XM writer's layouts against the format description (offsets from the start of each
+// header): the module header and order table, cells packed with every field or with a key-off
+// alone, and the instrument's envelope, sustain, fade-out, relative note, panning and sample.
 #include <gtest/gtest.h>
 
 #include "assetgen/sound/xm_writer.h"
@@ -39,6 +39,27 @@ assetgen::XmModule twoCellSong() {
   in.fadeout = 1500;
   m.instruments = {in};
   return m;
+}
+
+TEST(XmLayout, ModuleHeaderAndOrderTable) {
+  assetgen::XmModule m = twoCellSong();
+  m.name = "test";
+  m.bpm = 120;
+  m.restartPosition = 1;
+  m.patterns.push_back(m.patterns[0]);
+  m.order = {0, 0, 1};
+  const auto xm = assetgen::EncodeXm(m);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(xm.data()), 21), "Extended Module: test");
+  EXPECT_EQ(byteAt(xm, 37), 0x1A);
+  EXPECT_EQ(le(xm, 58, 2), 0x0104u) << "version";
+  EXPECT_EQ(le(xm, 60, 4), 276u) << "header size";
+  EXPECT_EQ(le(xm, 64, 2), 3u) << "song length";
+  EXPECT_EQ(le(xm, 66, 2), 1u) << "restart position";
+  EXPECT_EQ(le(xm, 68, 2), 2u) << "channels";
+  EXPECT_EQ(le(xm, 70, 2), 2u) << "patterns";
+  EXPECT_EQ(le(xm, 72, 2), 1u) << "instruments";
+  EXPECT_EQ(le(xm, 78, 2), 120u) << "BPM";
+  EXPECT_EQ(byteAt(xm, 80 + 2), 1) << "order table";
 }
 
 TEST(XmLayout, CellsPackEveryFieldOrAKeyOffAlone) {

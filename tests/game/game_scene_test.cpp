@@ -7,6 +7,7 @@
 #include "fixtures/game/scene_fixture.h"
 #include "gfx/surface.h"
 #include "gui/form.h"
+#include "gui/gui_fixture.h"
 #include "gui/label.h"
 
 namespace game {
@@ -30,15 +31,7 @@ struct Strip : gui::Control {
 class Scene : public ::testing::Test {
  protected:
   Scene() : form("GameForm", nullptr) {
-    for (const auto& [name, value] :
-         std::vector<std::pair<const char*, const char*>>{{"RES_X", "240"},
-                                                          {"CELL_RADIUS1", "8"},
-                                                          {"CELL_RADIUS2", "6"},
-                                                          {"LINK_SIZE", "2"},
-                                                          {"CELL_DYN_RADIUS", "4"},
-                                                          {"MOUNTS_HEIGHT", "2"}}) {
-      app.variables_.SetVariable(name, value);
-    }
+    testing::SetSceneVariables(app.variables_);
     form.width = 240;
     form.height = 320;
     form.enabled = true;
@@ -240,8 +233,9 @@ TEST_F(Scene, AMissingFlagIsReportedOnce) {
 }
 
 TEST_F(Scene, TheControlTimeSecondsShowIn14Of25Frames) {
-  ASSERT_TRUE(app.fonts_.Add("fmsmall", "fmsmall.font", testing::BarFont()).ok());
-  ASSERT_TRUE(app.fonts_.Add("hiscores", "hiscores.font", testing::BarFont()).ok());
+  const std::string bar = gui::testing::blockFont(3, 1);  // every character three pixels wide
+  ASSERT_TRUE(app.fonts_.Add("fmsmall", "fmsmall.font", gui::testing::bytesOf(bar)).ok());
+  ASSERT_TRUE(app.fonts_.Add("hiscores", "hiscores.font", gui::testing::bytesOf(bar)).ok());
   GameScene& s = make();
   s.AttachGameControls(/*label y*/ 100, /*time y*/ 140);
   Strip undo(&form, 10, "undo");

@@ -75,23 +75,6 @@ TEST(FillGradient, RunsSplitIntoDitherSolidDither) {
     EXPECT_TRUE(rowSolid(s, row, 0x0002)) << row;
 }
 
-// The mix rises monotonically across a boundary: the share of the new colour never drops while
-// going up from the last row of the old colour's solid part to the first of the new one's.
-TEST(FillGradient, MixChangesMonotonicallyAcrossABoundary) {
-  SurfaceBuffer b(32, 70, kWhite);
-  const gfx::Surface& s = b.surface();
-  gfx::FillGradient(b.surface(), 0, 0, 32, 70, 0x0000, 0x0002, 64, 0, 1.0f);
-  int previous = 0;
-  for (int row = 49; row >= 28; --row) {
-    int share = 0;
-    for (int x = 0; x < 32; ++x)
-      share += s.at(x, row) == 0x0001;
-    EXPECT_GE(share, previous) << "row " << row;
-    previous = share;
-  }
-  EXPECT_EQ(previous, 32);
-}
-
 TEST(FillGradient, RunsShorterThanTwentySplitInHalves) {
   // Blue 0 to 2 over span 64 at scale 0.5 and offset 1: the values are (2m - 1) / 32 on the
   // m-th row from the bottom, so blue 0 covers 16 rows, blue 1 the next 16, and the colour

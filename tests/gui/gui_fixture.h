@@ -1,8 +1,6 @@
 // Test helpers for controls: pictures and fonts made from bytes, an entry source over a map, a
-// driver that records its calls, and archives built in memory.
+// driver that records its calls; archives come from fixtures/resources/memory_archive.h.
 #pragma once
-
-#include <zlib.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -11,25 +9,19 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "fixtures/resources/memory_archive.h"
 #include "gfx/fonts/font_registry.h"
 #include "gfx/images/entry_source.h"
 #include "gui/form_driver.h"
-#include "resources/archive_format.h"
-#include "resources/resource_archive.h"
-#include "util/readable_file.h"
 
 namespace gui::testing {
 
-inline void putU16(std::string& out, unsigned v) {
-  out.push_back(static_cast<char>(v & 0xFF));
-  out.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-inline void putU32(std::string& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i)
-    out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
+using testing_support::memoryArchive;
+using testing_support::putU16;
+using testing_support::putU32;
 
 /// A 16-bit packed .spr of one colour.
 inline std::string solidSpr(int width, int height, std::uint16_t colour) {
@@ -90,13 +82,14 @@ inline void addTestFonts(gfx::FontRegistry& fonts) {
   (void)fonts.Add("big", "big.font", bytesOf(big));
 }
 
-/// A driver that records "function(arg,arg)" for every call, then runs hook when set.
+/// A driver that records "function(arg,arg)", after prefix, for every call, then runs hook when
+/// set.
 class RecordingDriver final : public gui::FormDriver {
  public:
-  explicit RecordingDriver(std::vector<std::string>& log) : log_(log) {}
+  explicit RecordingDriver(std::vector<std::string>& log, std::string prefix = {})
+      : log_(log), prefix_(std::move(prefix)) {}
   void Call(std::string_view function, std::span<const std::string> args) override {
-    std::string line(function);
-    line += '(';
+    std::string line = prefix_ + std::string(function) + '(';
     for (std::size_t i = 0; i < args.size(); ++i)
       line += (i ? "," : "") + args[i];
     log_.push_back(line + ')');
@@ -106,39 +99,7 @@ class RecordingDriver final : public gui::FormDriver {
 
  private:
   std::vector<std::string>& log_;
+  std::string prefix_;
 };
-
-/// The bytes of an archive file holding entries (names up to 15 characters).
-inline std::vector<std::byte> archiveBytes(
-    const std::vector<std::pair<std::string, std::string>>& entries) {
-  std::string body;
-  for (const auto& [name, data] : entries) {
-    std::string masked(16, '\0');
-    for (std::size_t i = 0; i < name.size() && i < 15; ++i)
-      masked[i] = name[i];
-    for (char& c : masked)
-      c = static_cast<char>(static_cast<std::uint8_t>(c) ^ resources::kNameMask);
-    uLongf stored = compressBound(data.size());
-    std::vector<Bytef> z(stored);
-    compress(z.data(), &stored, reinterpret_cast<const Bytef*>(data.data()), data.size());
-    body += masked;
-    putU32(body, static_cast<std::uint32_t>(stored));
-    putU32(body, static_cast<std::uint32_t>(data.size()));
-    body.append(reinterpret_cast<const char*>(z.data()), stored);
-  }
-  std::string file = "1.00";
-  putU32(file, static_cast<std::uint32_t>(8 + body.size()));
-  file += body;
-  const auto* p = reinterpret_cast<const std::byte*>(file.data());
-  return std::vector<std::byte>(p, p + file.size());
-}
-
-/// An archive opened over archiveBytes(entries).
-inline std::unique_ptr<resources::ResourceArchive> memoryArchive(
-    const std::vector<std::pair<std::string, std::string>>& entries) {
-  auto archive = std::make_unique<resources::ResourceArchive>();
-  (void)archive->Open(std::make_unique<util::MemoryFile>(archiveBytes(entries)));
-  return archive;
-}
 
 }  // namespace gui::testing

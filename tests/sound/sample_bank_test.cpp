@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/resources/memory_archive.h"
 #include "sound/recording_sound_library.h"
-#include "sound_fixture.h"
 
 namespace {
 
@@ -15,8 +15,8 @@ using Calls = std::vector<std::string>;
 TEST(SampleBankTest, SamplesAreCopiedCountedFoundAndFreed) {
   sound::RecordingSoundLibrary library;
   auto archive =
-      sound::testing::memoryArchive({{"drop1.wav", "RIFFdrop"}, {"start.wav", "RIFFgo"}});
-  auto other = sound::testing::memoryArchive({{"twdown.wav", "RIFFdown!"}});
+      testing_support::memoryArchive({{"drop1.wav", "RIFFdrop"}, {"start.wav", "RIFFgo"}});
+  auto other = testing_support::memoryArchive({{"twdown.wav", "RIFFdown!"}});
   {
     sound::SampleBank bank(library, *archive);
     const sound::Sample* drop = bank.LoadSample("drop1.wav");

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/resources/memory_archive.h"
 #include "sound/recording_sound_library.h"
 #include "sound/start_up_sound.h"
-#include "sound_fixture.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ class SoundSystemTest : public ::testing::Test {
  protected:
   sound::RecordingSoundLibrary library;
   std::unique_ptr<resources::ResourceArchive> archive =
-      sound::testing::memoryArchive({{"4.xm", "menu song"}, {"1.xm", "classic"}});
+      testing_support::memoryArchive({{"4.xm", "menu song"}, {"1.xm", "classic"}});
   std::unique_ptr<sound::SoundSystem> system =
       std::make_unique<sound::SoundSystem>(library, *archive);
 
@@ -122,7 +122,7 @@ TEST_F(SoundSystemTest, EffectsFollowTheSoundVolume) {
 }
 
 TEST_F(SoundSystemTest, LoadSongDataFallsBackToTheApplicationArchive) {
-  auto other = sound::testing::memoryArchive({{"2.xm", "relay"}});
+  auto other = testing_support::memoryArchive({{"2.xm", "relay"}});
   ASSERT_TRUE(system->LoadSongData("1.xm", other.get()));
   EXPECT_EQ(library.calls(), (Calls{"Close()", "Open(11025, 32)", "SetEffectsVolume(0)"}));
   EXPECT_EQ(system->songName(), "1.xm");
@@ -131,7 +131,7 @@ TEST_F(SoundSystemTest, LoadSongDataFallsBackToTheApplicationArchive) {
   EXPECT_EQ(library.calls().at(3 + 3), "LoadSong(5) -> 1");
 
   // Reloading reads from the archive that held the song, not from the application's.
-  auto empty = sound::testing::memoryArchive({});
+  auto empty = testing_support::memoryArchive({});
   EXPECT_FALSE(system->LoadSongData("3.xm", empty.get()));
   EXPECT_FALSE(system->hasSongData());
   EXPECT_FALSE(system->ReloadSongData()) << "a failed load leaves nothing to reload";
@@ -174,7 +174,7 @@ TEST_F(SoundSystemTest, StartUpWithMusicOffLoadsNoSong) {
   EXPECT_FALSE(system->hasSongData());
   EXPECT_FALSE(system->effectsOn());
 
-  auto empty = sound::testing::memoryArchive({});
+  auto empty = testing_support::memoryArchive({});
   sound::SoundSystem noSongs(library, *empty);
   EXPECT_FALSE(sound::ApplyStartOptions(noSongs, {1, 0, 20, 0})) << "the menu song is missing";
 }

@@ -113,15 +113,6 @@ TEST(WorldPlacement, UnjoinedBlobsMakeABareLinkFromAfar) {
   EXPECT_EQ(t.world.blobs().size(), 2u);
 }
 
-TEST(WorldPlacement, UnjoinedBlobsTooFarApartMakeNoBareLink) {
-  WorldTest t;
-  t.world.AddBlob(0, -100, 0, 0);
-  t.world.AddBlob(100, -100, 0, 0);  // exactly 2 x reach
-  t.hold(-30, -100);
-  EXPECT_TRUE(t.world.TestPlacement(-30, -100));
-  EXPECT_EQ(t.world.placement, 1) << "a new blob next to the nearest instead";
-}
-
 TEST(WorldPlacement, MagicGooNeverMakesABareLink) {
   WorldTest t;
   t.world.AddBlob(0, -100, 0, 0);
@@ -159,40 +150,38 @@ TEST(WorldPlacement, NewBlobJoinsTheTwoNearestEvenBeyondReach) {
   EXPECT_TRUE(t.events.maxHeights.empty()) << "level with the top is no record";
 }
 
-TEST(WorldPlacement, NearestExactlyAtTheBoundsBuildsNothing) {
-  WorldTest t;
-  Blob* a = t.world.AddBlob(0, -100, 0, 0);
-  Blob* b = t.world.AddBlob(60, -100, 0, 0);
-  t.world.AddLink(a, b, 0);
-  t.hold(-50, -200);
-  EXPECT_TRUE(t.world.TestPlacement(-50, -100));  // nearest exactly at the reach, second at 110
-  EXPECT_EQ(t.world.placement, 0);
-  EXPECT_TRUE(t.world.TestPlacement(-10, -100));  // nearest exactly at the shortest, second 70
-  EXPECT_EQ(t.world.placement, 0);
-  EXPECT_TRUE(t.world.TestPlacement(-9, -100));  // second 69: still out
-  EXPECT_EQ(t.world.placement, 0);
-  EXPECT_TRUE(t.world.TestPlacement(-11, -100));
-  EXPECT_EQ(t.world.placement, 1);
-  t.world.DropGoo();
-  EXPECT_EQ(t.world.blobs().size(), 3u);
-}
-
-TEST(WorldPlacement, SecondInsideTheBoundsRescuesATooCloseNearest) {
-  PairTest t;
-  t.hold(0, -200);
-  EXPECT_TRUE(t.world.TestPlacement(-10, -100));  // nearest exactly 10, second 40
-  EXPECT_EQ(t.world.placement, 1);
-  EXPECT_TRUE(t.world.TestPlacement(0, -100));  // on top of a: second 30
-  EXPECT_EQ(t.world.placement, 1);
-}
-
-TEST(WorldPlacement, NeedsTwoBlobsWithinAThousand) {
-  WorldTest t;
-  t.world.AddBlob(0, -100, 0, 0);
-  t.world.AddBlob(2000, -100, 0, 0);
-  t.hold(-20, -100);
-  EXPECT_FALSE(t.world.TestPlacement(-20, -100));
-  EXPECT_EQ(t.world.placement, 0);
+// Where a held goo may go, with reach 50 and shortest link 10 at this size: a new blob needs its
+// nearest blob within [10, 50) or, when that one is too close, the second one there; a bare link
+// between two unjoined blobs needs them less than twice the reach apart; nothing is tested
+// without two blobs within a thousand.
+TEST(WorldPlacement, BoundsOfTheReach) {
+  struct Case {
+    float secondX;
+    bool joined;
+    std::int16_t x;
+    bool tested;
+    int placement;
+  };
+  for (const Case c : {
+           Case{100, false, -30, true, 1},  // exactly 2 x reach apart: a new blob instead
+           Case{60, true, -50, true, 0},    // nearest exactly at the reach, second at 110
+           Case{60, true, -10, true, 0},    // nearest exactly at the shortest, second at 70
+           Case{60, true, -9, true, 0},     // second at 69: still out
+           Case{60, true, -11, true, 1},
+           Case{30, true, -10, true, 1},  // nearest exactly 10, the second at 40 rescues it
+           Case{30, true, 0, true, 1},    // on top of the first: the second at 30
+           Case{2000, false, -20, false, 0},
+       }) {
+    WorldTest t;
+    Blob* a = t.world.AddBlob(0, -100, 0, 0);
+    Blob* b = t.world.AddBlob(c.secondX, -100, 0, 0);
+    if (c.joined) t.world.AddLink(a, b, 0);
+    t.hold(0, -200);
+    EXPECT_EQ(t.world.TestPlacement(c.x, -100), c.tested) << c.secondX << " " << c.x;
+    EXPECT_EQ(t.world.placement, c.placement) << c.secondX << " " << c.x;
+    t.world.DropGoo();
+    EXPECT_EQ(t.world.blobs().size(), c.placement == 1 ? 3u : 2u) << c.secondX << " " << c.x;
+  }
 }
 
 TEST(WorldPlacement, LinkLeftSoundsOnceWhenMovingBelowTheGround) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/gfx/font_bytes.h"
 #include "gfx/color.h"
 #include "gfx/fonts/color_font.h"
 #include "gfx/fonts/font_registry.h"
@@ -13,57 +14,9 @@
 namespace gfx {
 namespace {
 
-void put8(std::vector<std::byte>& out, int v) {
-  out.push_back(static_cast<std::byte>(v & 0xFF));
-}
-void put16(std::vector<std::byte>& out, int v) {
-  put8(out, v);
-  put8(out, v >> 8);
-}
-void put16At(std::vector<std::byte>& out, std::size_t at, int v) {
-  out[at] = static_cast<std::byte>(v & 0xFF);
-  out[at + 1] = static_cast<std::byte>((v >> 8) & 0xFF);
-}
-
-// A .cfn named name, height 2, codes first..last; code 'A' is 2 wide and red (row 0) then
-// blue (row 1), 'B' is 3 wide and green, every other code is 1 wide and empty.
-std::vector<std::byte> makeCfn(const std::string& name, int first, int last) {
-  std::vector<std::byte> out(16, std::byte{0});
-  for (std::size_t i = 0; i < name.size() && i < 16; ++i)
-    out[i] = static_cast<std::byte>(name[i]);
-  put16(out, 2);
-  put16(out, first);
-  put16(out, last);
-  const std::size_t records = out.size();
-  out.resize(records + 4 * static_cast<std::size_t>(last - first + 1));
-  for (int c = first; c <= last; ++c) {
-    const std::size_t rec = records + 4 * static_cast<std::size_t>(c - first);
-    const std::size_t offset = out.size();
-    out[rec] = static_cast<std::byte>(offset & 0xFF);
-    out[rec + 1] = static_cast<std::byte>((offset >> 8) & 0xFF);
-    out[rec + 2] = static_cast<std::byte>((offset >> 16) & 0xFF);
-    if (c == 'A') {
-      out[rec + 3] = std::byte{2};
-      for (int colour : {0xF800, 0x001F}) {
-        put16(out, (2 << 8) | 4);
-        put16(out, colour);
-        put16(out, 0);
-      }
-    } else if (c == 'B') {
-      out[rec + 3] = std::byte{3};
-      for (int r = 0; r < 2; ++r) {
-        put16(out, (3 << 8) | 4);
-        put16(out, 0x07E0);
-        put16(out, 0);
-      }
-    } else {
-      out[rec + 3] = std::byte{1};
-      put16(out, 0);
-      put16(out, 0);
-    }
-  }
-  return out;
-}
+using testing::makeCfn;
+using testing::put16At;
+using testing::put8;
 
 TEST(ColorFont, MeasuresAndDrawsOwnColours) {
   ColorFont font;

@@ -27,11 +27,8 @@ class SdlDummy : public ::testing::Test {
            ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    testing_support::writeArchive(
-        folder() + "graphics.dat",
-        {{"init.scr",
-          testing_support::initScript(
-              {{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}, {"SE_SPURT", "2"}})}});
+    testing_support::writeArchive(folder() + "graphics.dat",
+                                  {{"init.scr", testing_support::plainInitScript()}});
   }
   std::string folder() const { return dir_.string() + "/"; }
 

@@ -4,19 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <zlib.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "resources/archive_format.h"
+#include "fixtures/resources/memory_archive.h"
 #include "resources/resource_archive.h"
 #include "script/api/sound_table.h"
 #include "script/script_engine.h"
 #include "sound/recording_sound_library.h"
 #include "sound/sound_system.h"
-#include "util/readable_file.h"
 
 namespace {
 
@@ -28,36 +25,6 @@ class QuietHost final : public script::Host {
   void ReportError(const script::ScriptError&) override { ++errors; }
   int errors = 0;
 };
-
-void putU32(std::string& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i)
-    out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
-
-// An archive in memory holding one song entry.
-std::unique_ptr<resources::ResourceArchive> songArchive(const std::string& name,
-                                                        const std::string& data) {
-  std::string masked(resources::kEntryNameBytes, '\0');
-  for (std::size_t i = 0; i < name.size(); ++i)
-    masked[i] = name[i];
-  for (char& c : masked)
-    c = static_cast<char>(static_cast<std::uint8_t>(c) ^ resources::kNameMask);
-  uLongf stored = compressBound(data.size());
-  std::vector<Bytef> z(stored);
-  compress(z.data(), &stored, reinterpret_cast<const Bytef*>(data.data()), data.size());
-  std::string body = masked;
-  putU32(body, static_cast<std::uint32_t>(stored));
-  putU32(body, static_cast<std::uint32_t>(data.size()));
-  body.append(reinterpret_cast<const char*>(z.data()), stored);
-  std::string file = "1.00";
-  putU32(file, static_cast<std::uint32_t>(8 + body.size()));
-  file += body;
-  const auto* p = reinterpret_cast<const std::byte*>(file.data());
-  auto archive = std::make_unique<resources::ResourceArchive>();
-  (void)archive->Open(
-      std::make_unique<util::MemoryFile>(std::vector<std::byte>(p, p + file.size())));
-  return archive;
-}
 
 class ApplicationTable : public ::testing::Test {
  protected:
@@ -87,7 +54,8 @@ class ApplicationTable : public ::testing::Test {
     return engine.CallFunction("Test", {}).value_or("(none)");
   }
 
-  std::unique_ptr<resources::ResourceArchive> archive = songArchive("2.xm", "relay song");
+  std::unique_ptr<resources::ResourceArchive> archive =
+      testing_support::memoryArchive({{"2.xm", "relay song"}});
   sound::RecordingSoundLibrary library;
   sound::SoundSystem sound{library, *archive};
   script::VariableTable variables;
