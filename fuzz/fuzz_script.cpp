@@ -1,6 +1,6 @@
 // Scripts: any text is loaded, and every function it defines is called with zero to three
 // arguments, with two natives that read and write a variable table. Texts with "while" are
-// skipped: an endless loop is a valid script, not a fault.
+// skipped: the game stops an endless loop only after a million passes, a second per input.
 #include <string>
 #include <string_view>
 
