@@ -105,11 +105,11 @@ std::vector<std::byte> encodeRunStreamRows(const ArgbImage& image) {
 
 util::Result<std::vector<std::byte>> encodeEspr(const ArgbImage& image) {
   if (image.width > 0xFFFF || image.height > 0xFFFF) return tooLarge("picture too large for .espr");
-  std::vector<std::byte> out;
-  AppendLe(out, static_cast<unsigned>(image.width), 2);
-  AppendLe(out, static_cast<unsigned>(image.height), 2);
-  const std::vector<std::byte> rows = encodeRunStreamRows(image);
-  out.insert(out.end(), rows.begin(), rows.end());
+  std::vector<std::byte> out = encodeRunStreamRows(image);
+  std::vector<std::byte> header;
+  AppendLe(header, static_cast<unsigned>(image.width), 2);
+  AppendLe(header, static_cast<unsigned>(image.height), 2);
+  out.insert(out.begin(), header.begin(), header.end());
   return out;
 }
 
