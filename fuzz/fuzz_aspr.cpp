@@ -18,13 +18,13 @@
 #include "lib/archive_writer.h"
 #include "lib/argb_image.h"
 #include "lib/picture_encoders.h"
+#include "resources/archive_format.h"
 #include "resources/resource_archive.h"
 #include "util/readable_file.h"
 
 namespace {
 
 constexpr std::string_view kListName = "anim.aspr";
-constexpr std::size_t kMaxArchiveName = 15;  // the archive's limit on entry names
 constexpr std::size_t kMaxFrameEntries = 64;
 
 struct FramePictures {
@@ -82,7 +82,7 @@ std::vector<tools::ArchiveEntry> archiveEntries(std::string_view text) {
       line.remove_suffix(1);
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
       line.remove_prefix(1);
-    const bool storable = !line.empty() && line.size() <= kMaxArchiveName &&
+    const bool storable = !line.empty() && line.size() <= resources::kMaxEntryNameLength &&
                           std::all_of(line.begin(), line.end(), [](char c) {
                             return c > 0 && static_cast<unsigned char>(c) < 0x80;
                           });

@@ -61,9 +61,14 @@ class ByteReader {
   bool ok_;
 };
 
+/// The little-endian 16-bit value at p; the caller has checked that two bytes are there.
+inline std::uint16_t readLe16(const std::byte* p) {
+  return static_cast<std::uint16_t>(static_cast<unsigned>(p[0]) |
+                                    (static_cast<unsigned>(p[1]) << 8));
+}
+
 inline std::uint16_t readLe16(std::span<const std::byte> b, std::size_t at) {
-  return static_cast<std::uint16_t>(static_cast<unsigned>(b[at]) |
-                                    (static_cast<unsigned>(b[at + 1]) << 8));
+  return readLe16(b.data() + at);
 }
 
 }  // namespace gfx

@@ -31,18 +31,13 @@ std::size_t payloadBytes(std::uint8_t op, std::size_t count, bool& ok) {
   }
 }
 
-std::uint16_t le16(const std::byte* p) {
-  return static_cast<std::uint16_t>(static_cast<unsigned>(p[0]) |
-                                    (static_cast<unsigned>(p[1]) << 8));
-}
-
 // n little-endian RGB565 words to pixels: one block copy where the host is little-endian.
 void copyPixels(std::uint16_t* dst, const std::byte* src, int n) {
   if constexpr (std::endian::native == std::endian::little) {
     std::memcpy(dst, src, 2 * static_cast<std::size_t>(n));
   } else {
     for (int i = 0; i < n; ++i)
-      dst[i] = le16(src + 2 * i);
+      dst[i] = readLe16(src + 2 * i);
   }
 }
 
@@ -57,7 +52,7 @@ bool splitBlendEach(const std::byte* pairs, int count, std::vector<std::byte>& o
     out.push_back(static_cast<std::byte>(word >> 8));
   };
   const auto kindAt = [pairs](int i) {
-    const std::uint16_t alpha = le16(pairs + 4 * i + 2);
+    const std::uint16_t alpha = readLe16(pairs + 4 * i + 2);
     return alpha == 0 ? RunOp::Skip : alpha >= 31 ? RunOp::Copy : RunOp::BlendEach;
   };
   // The end of the run of one kind starting at pixel i.
@@ -156,7 +151,7 @@ void drawRunStream(Surface& surface, int x, int y, int width, int rowCount,
     int col = x;
     for (;;) {
       if (streamEnd - next < 2) return;
-      const std::uint16_t word = le16(next);
+      const std::uint16_t word = readLe16(next);
       next += 2;
       const int count = word >> 8;
       if (count == 0) break;
@@ -180,17 +175,17 @@ void drawRunStream(Surface& surface, int x, int y, int width, int rowCount,
           case 2:
             src += 4 * static_cast<std::size_t>(from - col);
             for (std::uint16_t* end = dst + n; dst != end; ++dst, src += 4)
-              BlendPixel(*dst, le16(src), le16(src + 2));
+              BlendPixel(*dst, readLe16(src), readLe16(src + 2));
             break;
           case 3: {
-            const std::uint16_t colour = le16(src);
-            const int alpha = le16(src + 2);
+            const std::uint16_t colour = readLe16(src);
+            const int alpha = readLe16(src + 2);
             for (std::uint16_t* end = dst + n; dst != end; ++dst)
               BlendPixel(*dst, colour, alpha);
             break;
           }
           case 4:
-            std::fill(dst, dst + n, le16(src));
+            std::fill(dst, dst + n, readLe16(src));
             break;
           default:
             break;  // skip
