@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "script/api/application_variables.h"
+#include "natives/application_variables.h"
 #include "script/host.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"
@@ -61,8 +61,8 @@ function Loop()
 
 struct Fixture {
   explicit Fixture(const char* text) : engine(registry, host) {
-    registry.RegisterNative("GetGlobalVar", script::api::makeGetGlobalVar(variables));
-    registry.RegisterNative("SetGlobalVar", script::api::makeSetGlobalVar(variables));
+    registry.RegisterNative("GetGlobalVar", natives::makeGetGlobalVar(variables));
+    registry.RegisterNative("SetGlobalVar", natives::makeSetGlobalVar(variables));
     loaded = engine.LoadScript("bench.scr", text).ok();
   }
   SilentHost host;

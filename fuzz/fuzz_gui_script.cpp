@@ -13,7 +13,7 @@
 #include "gui/form.h"
 #include "gui/form_script.h"
 #include "gui/record_book_layout.h"
-#include "script/api/gui_table.h"
+#include "natives/gui_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -27,11 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   root.width = 240;
   root.height = 320;
   root.visible = root.enabled = root.updating = true;
-  script::api::GuiTableServices services;
+  natives::GuiTableServices services;
   services.app = &app;
   services.controls = &controls;
   services.recordBook = &layout;
-  if (!script::api::RegisterGuiNatives(app.natives(), services)) return 0;
+  if (!natives::RegisterGuiNatives(app.natives(), services)) return 0;
 
   auto* screen = new gui::Form("screen", &root);
   screen->width = 240;

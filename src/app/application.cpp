@@ -14,10 +14,10 @@
 #include "platform/headless/headless_platform.h"
 #include "resources/archive_format.h"
 #include "resources/resource_archive.h"
-#include "script/api/application_table.h"
-#include "script/api/game_table.h"
-#include "script/api/gui_table.h"
-#include "script/api/sound_table.h"
+#include "natives/application_table.h"
+#include "natives/game_table.h"
+#include "natives/gui_table.h"
+#include "natives/sound_table.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"
 #include "script/variable_table.h"
@@ -108,7 +108,7 @@ int Application::RegisterNativeTables() {
     before = entries.size();
     nativeTables_.push_back(std::move(table));
   };
-  script::api::GuiTableServices gui;
+  natives::GuiTableServices gui;
   gui.app = this;
   gui.controls = controls_.get();
   gui.recordBook = &recordBook_;
@@ -121,14 +121,14 @@ int Application::RegisterNativeTables() {
     if (other->Open(std::move(file.value())) != resources::kArchiveOk) return nullptr;
     return other;
   };
-  if (!script::api::RegisterGuiNatives(*natives_, gui)) return startup::kGuiTable;
+  if (!natives::RegisterGuiNatives(*natives_, gui)) return startup::kGuiTable;
   record("GUI");
-  script::api::GameTableServices game;
+  natives::GameTableServices game;
   game.gameScene = [this] { return screens_.gameScene; };
   game.demoScene = [this] { return screens_.demoScene; };
-  if (!script::api::RegisterGameNatives(*natives_, game)) return startup::kGameTable;
+  if (!natives::RegisterGameNatives(*natives_, game)) return startup::kGameTable;
   record("Game");
-  script::api::ApplicationTableServices services;
+  natives::ApplicationTableServices services;
   services.variables = variables_.get();
   services.quit = [this] { RequestQuit(); };
   services.switchForm = [this](std::string_view form) { SwitchForm(form); };
@@ -144,12 +144,12 @@ int Application::RegisterNativeTables() {
     const Screen::Size size = Screen::PhysicalSize(platform_.frameBuffer());
     return width ? size.width : size.height;
   };
-  if (!script::api::RegisterApplicationNatives(*natives_, services)) {
+  if (!natives::RegisterApplicationNatives(*natives_, services)) {
     return startup::kApplicationTable;
   }
   record("Application");
   sound_ = std::make_unique<sound::SoundSystem>(soundLibrary_, *archive_);
-  if (!script::api::RegisterSoundNatives(*natives_, sound_.get())) return startup::kSoundTable;
+  if (!natives::RegisterSoundNatives(*natives_, sound_.get())) return startup::kSoundTable;
   record("Sound");
   return 0;
 }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "qvtool/verbs.h"
-#include "script/api/application_variables.h"
+#include "natives/application_variables.h"
 #include "script/host.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"
@@ -63,9 +63,9 @@ int runScriptVerb(Args args) {
   script::NativeRegistry registry;
   script::VariableTable variables;
   // The application table's rows that need no window, in the table's order.
-  registry.RegisterNative("GetGlobalVar", script::api::makeGetGlobalVar(variables));
-  registry.RegisterNative("SetGlobalVar", script::api::makeSetGlobalVar(variables));
-  registry.RegisterNative("GetGameTimeQuant", script::api::makeGetGameTimeQuant());
+  registry.RegisterNative("GetGlobalVar", natives::makeGetGlobalVar(variables));
+  registry.RegisterNative("SetGlobalVar", natives::makeSetGlobalVar(variables));
+  registry.RegisterNative("GetGameTimeQuant", natives::makeGetGameTimeQuant());
   // The one GUI native that needs no form; the rest of the GUI table needs a screen.
   registry.RegisterNative("ShowMessage", [&host](std::span<const std::string> args) {
     host.ShowMessage(script::argumentCount(args) > 0 ? args[0] : std::string(), "Message");

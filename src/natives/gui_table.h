@@ -20,7 +20,7 @@
 #include "resources/resource_archive.h"
 #include "script/native_registry.h"
 
-namespace script::api {
+namespace natives {
 
 /// Opens a further archive file by name for one load (SetImageSource); null when it can't.
 using ArchiveOpener =
@@ -36,6 +36,6 @@ struct GuiTableServices {
 
 /// Registers the GUI table in order (refused duplicates are ignored). False when app,
 /// controls or recordBook is missing.
-bool RegisterGuiNatives(NativeRegistry& registry, const GuiTableServices& services);
+bool RegisterGuiNatives(script::NativeRegistry& registry, const GuiTableServices& services);
 
-}  // namespace script::api
+}  // namespace natives

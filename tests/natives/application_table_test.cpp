@@ -1,6 +1,6 @@
 // The application and sound tables as scripts call them: registration order, argument counts,
 // the screenshot numbering and the music natives over a recording sound library.
-#include "script/api/application_table.h"
+#include "natives/application_table.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fixtures/resources/memory_archive.h"
+#include "natives/sound_table.h"
 #include "resources/resource_archive.h"
-#include "script/api/sound_table.h"
 #include "script/script_engine.h"
 #include "sound/recording_sound_library.h"
 #include "sound/sound_system.h"
@@ -29,7 +29,7 @@ class QuietHost final : public script::Host {
 class ApplicationTable : public ::testing::Test {
  protected:
   ApplicationTable() {
-    script::api::ApplicationTableServices services;
+    natives::ApplicationTableServices services;
     services.variables = &variables;
     services.quit = [this] { events.push_back("quit"); };
     services.switchForm = [this](std::string_view form) {
@@ -43,8 +43,8 @@ class ApplicationTable : public ::testing::Test {
     };
     services.screenSize = [](bool width) { return width ? 480 : 640; };
     services.displaySize = [](bool width) { return width ? 240 : 320; };
-    EXPECT_TRUE(script::api::RegisterApplicationNatives(natives, services));
-    EXPECT_TRUE(script::api::RegisterSoundNatives(natives, &sound));
+    EXPECT_TRUE(natives::RegisterApplicationNatives(natives, services));
+    EXPECT_TRUE(natives::RegisterSoundNatives(natives, &sound));
   }
 
   // Runs body as the function Test of a fresh script; "(none)" when it gives nothing.
@@ -77,7 +77,7 @@ TEST_F(ApplicationTable, RowsAreRegisteredInTableOrder) {
 
   // Without their services only the window-free rows remain.
   script::NativeRegistry bare;
-  EXPECT_TRUE(script::api::RegisterApplicationNatives(bare, {}));
+  EXPECT_TRUE(natives::RegisterApplicationNatives(bare, {}));
   ASSERT_EQ(bare.entries().size(), 1u);
   EXPECT_EQ(bare.entries()[0].name, "GetGameTimeQuant");
 }
@@ -110,7 +110,7 @@ TEST_F(ApplicationTable, ScreenshotsAreNumberedFromTheCounter) {
   EXPECT_EQ(events,
             (Calls{"shot /games/q/screenshot0008.bmp", "shot /games/q/screenshot0009.bmp"}));
   EXPECT_EQ(screenshotCount, 9);
-  EXPECT_EQ(script::api::ScreenshotFileName("", 12345), "screenshot12345.bmp");
+  EXPECT_EQ(natives::ScreenshotFileName("", 12345), "screenshot12345.bmp");
   screenshotCount = 65535;
   run("SaveScreenShot();");
   EXPECT_EQ(events.back(), "shot /games/q/screenshot0000.bmp");

@@ -1,4 +1,4 @@
-#include "script/api/gui_table.h"
+#include "natives/gui_table.h"
 
 #include <array>
 #include <optional>
@@ -17,7 +17,7 @@
 #include "script/host.h"
 #include "util/c_text.h"
 
-namespace script::api {
+namespace natives {
 namespace {
 
 using Args = std::span<const std::string>;
@@ -30,7 +30,7 @@ class Call {
  public:
   Call(Args args, const GuiTableServices& s) : args_(args), s_(s) {}
 
-  std::size_t count() const { return argumentCount(args_); }
+  std::size_t count() const { return script::argumentCount(args_); }
   std::string_view text(std::size_t i) const {
     return i < count() ? std::string_view(args_[i]) : std::string_view();
   }
@@ -69,7 +69,7 @@ Reply create(const Call& call, Init init, Flags flags) {
 
 // Registers a native taking a single control and acting on it when it is live.
 template <typename Act>
-void onControl(NativeRegistry& r, const Services& s, std::string_view name, Act act) {
+void onControl(script::NativeRegistry& r, const Services& s, std::string_view name, Act act) {
   r.RegisterNative(name, [s, act](Args args) -> Reply {
     const Call call(args, *s);
     if (gui::Control* c = call.control(0)) act(*c, call);
@@ -79,7 +79,7 @@ void onControl(NativeRegistry& r, const Services& s, std::string_view name, Act 
 
 // Registers a native answering about a single live control (nothing for no control).
 template <typename Ask>
-void askControl(NativeRegistry& r, const Services& s, std::string_view name, Ask ask) {
+void askControl(script::NativeRegistry& r, const Services& s, std::string_view name, Ask ask) {
   r.RegisterNative(name, [s, ask](Args args) -> Reply {
     const Call call(args, *s);
     gui::Control* c = call.control(0);
@@ -88,7 +88,7 @@ void askControl(NativeRegistry& r, const Services& s, std::string_view name, Ask
   });
 }
 
-void registerCreators(NativeRegistry& r, const Services& s) {
+void registerCreators(script::NativeRegistry& r, const Services& s) {
   r.RegisterNative("AddForm", [s](Args args) -> Reply {
     const Call call(args, *s);
     return create<gui::Form>(
@@ -139,7 +139,7 @@ void registerCreators(NativeRegistry& r, const Services& s) {
   });
 }
 
-void registerImageSource(NativeRegistry& r, const Services& s) {
+void registerImageSource(script::NativeRegistry& r, const Services& s) {
   r.RegisterNative("SetImageSource", [s](Args args) -> Reply {
     const Call call(args, *s);
     gui::Image* image = call.as<gui::Image>(0);
@@ -160,7 +160,7 @@ void registerImageSource(NativeRegistry& r, const Services& s) {
   });
 }
 
-void registerButtonsAndLabels(NativeRegistry& r, const Services& s) {
+void registerButtonsAndLabels(script::NativeRegistry& r, const Services& s) {
   r.RegisterNative("AddButton", [s](Args args) -> Reply {
     const Call call(args, *s);
     gui::ArchiveSource source(s->app->archive());
@@ -202,7 +202,7 @@ void registerButtonsAndLabels(NativeRegistry& r, const Services& s) {
   });
 }
 
-void registerFlags(NativeRegistry& r, const Services& s) {
+void registerFlags(script::NativeRegistry& r, const Services& s) {
   onControl(r, s, "Show", [](gui::Control& c, const Call&) { c.visible = true; });
   onControl(r, s, "Hide", [](gui::Control& c, const Call&) { c.visible = false; });
   onControl(r, s, "Enable", [](gui::Control& c, const Call&) { c.enabled = true; });
@@ -217,7 +217,7 @@ void registerFlags(NativeRegistry& r, const Services& s) {
   onControl(r, s, "Refresh", [](gui::Control& c, const Call&) { c.Refresh(); });
 }
 
-void registerTextButtonAndQueries(NativeRegistry& r, const Services& s) {
+void registerTextButtonAndQueries(script::NativeRegistry& r, const Services& s) {
   r.RegisterNative("AddTextButton", [s](Args args) -> Reply {
     const Call call(args, *s);
     return create<gui::TextButton>(
@@ -265,7 +265,7 @@ void registerTextButtonAndQueries(NativeRegistry& r, const Services& s) {
   });
 }
 
-void registerFactoryAndRecordBook(NativeRegistry& r, const Services& s) {
+void registerFactoryAndRecordBook(script::NativeRegistry& r, const Services& s) {
   r.RegisterNative("AddControl", [s](Args args) -> Reply {
     const Call call(args, *s);
     gui::Form* parent = call.as<gui::Form>(0);
@@ -283,7 +283,7 @@ void registerFactoryAndRecordBook(NativeRegistry& r, const Services& s) {
   });
 }
 
-void registerSelectBox(NativeRegistry& r, const Services& s) {
+void registerSelectBox(script::NativeRegistry& r, const Services& s) {
   r.RegisterNative("AddSelectBox", [s](Args args) -> Reply {
     const Call call(args, *s);
     gui::Form* parent = call.as<gui::Form>(0);
@@ -318,7 +318,7 @@ void registerSelectBox(NativeRegistry& r, const Services& s) {
   });
 }
 
-void registerRecordBookParams(NativeRegistry& r, const Services& s) {
+void registerRecordBookParams(script::NativeRegistry& r, const Services& s) {
   r.RegisterNative("SetRecordBookParams", [s](Args args) -> Reply {
     const Call call(args, *s);
     if (call.count() < 4) return std::nullopt;
@@ -332,7 +332,7 @@ void registerRecordBookParams(NativeRegistry& r, const Services& s) {
 
 }  // namespace
 
-bool RegisterGuiNatives(NativeRegistry& r, const GuiTableServices& services) {
+bool RegisterGuiNatives(script::NativeRegistry& r, const GuiTableServices& services) {
   if (services.app == nullptr || services.controls == nullptr || services.recordBook == nullptr) {
     return false;
   }
@@ -354,4 +354,4 @@ bool RegisterGuiNatives(NativeRegistry& r, const GuiTableServices& services) {
   return true;
 }
 
-}  // namespace script::api
+}  // namespace natives

@@ -8,11 +8,11 @@ namespace sound {
 class SoundSystem;
 }
 
-namespace script::api {
+namespace natives {
 
 /// Registers the sound table into registry in table order (refused duplicates are ignored).
 /// sound is borrowed and must outlive the registry; with null the music natives do nothing.
 /// True when done.
-bool RegisterSoundNatives(NativeRegistry& registry, sound::SoundSystem* sound);
+bool RegisterSoundNatives(script::NativeRegistry& registry, sound::SoundSystem* sound);
 
-}  // namespace script::api
+}  // namespace natives

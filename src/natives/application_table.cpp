@@ -1,17 +1,17 @@
-#include "script/api/application_table.h"
+#include "natives/application_table.h"
 
 #include <cstdio>
 
-#include "script/api/application_variables.h"
+#include "natives/application_variables.h"
 
-namespace script::api {
+namespace natives {
 
 namespace {
 
 // "Width" or "Height" (exactly) answers the size as decimal; anything else an empty text.
-NativeFunction makeSizeQuery(std::function<int(bool)> size) {
+script::NativeFunction makeSizeQuery(std::function<int(bool)> size) {
   return [size = std::move(size)](std::span<const std::string> args) -> std::optional<std::string> {
-    if (argumentCount(args) < 1) return std::string();
+    if (script::argumentCount(args) < 1) return std::string();
     if (args[0] == "Width") return std::to_string(size(true));
     if (args[0] == "Height") return std::to_string(size(false));
     return std::string();
@@ -26,7 +26,7 @@ std::string ScreenshotFileName(const std::string& folder, std::uint16_t counter)
   return folder + name;
 }
 
-bool RegisterApplicationNatives(NativeRegistry& registry,
+bool RegisterApplicationNatives(script::NativeRegistry& registry,
                                 const ApplicationTableServices& services) {
   using Args = std::span<const std::string>;
   using Answer = std::optional<std::string>;
@@ -38,7 +38,7 @@ bool RegisterApplicationNatives(NativeRegistry& registry,
   }
   if (services.switchForm) {
     registry.RegisterNative("SwitchForm", [go = services.switchForm](Args args) -> Answer {
-      if (argumentCount(args) == 1) go(args[0]);
+      if (script::argumentCount(args) == 1) go(args[0]);
       return std::nullopt;
     });
   }
@@ -76,4 +76,4 @@ bool RegisterApplicationNatives(NativeRegistry& registry,
   return true;
 }
 
-}  // namespace script::api
+}  // namespace natives

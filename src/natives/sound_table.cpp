@@ -1,16 +1,16 @@
-#include "script/api/sound_table.h"
+#include "natives/sound_table.h"
 
 #include "sound/sound_system.h"
 
-namespace script::api {
+namespace natives {
 
-bool RegisterSoundNatives(NativeRegistry& registry, sound::SoundSystem* sound) {
+bool RegisterSoundNatives(script::NativeRegistry& registry, sound::SoundSystem* sound) {
   using Args = std::span<const std::string>;
   using Answer = std::optional<std::string>;
   // LoadMusic(song file name): restarts the sound and holds that entry of the application's
   // archive as the song data; a missing entry leaves none. Without a name: nothing.
   registry.RegisterNative("LoadMusic", [sound](Args args) -> Answer {
-    if (sound != nullptr && argumentCount(args) >= 1) sound->LoadSongData(args[0]);
+    if (sound != nullptr && script::argumentCount(args) >= 1) sound->LoadSongData(args[0]);
     return std::nullopt;
   });
   // PlayMusic(): the looping song from the held data, playing when music is on.
@@ -28,4 +28,4 @@ bool RegisterSoundNatives(NativeRegistry& registry, sound::SoundSystem* sound) {
   return true;
 }
 
-}  // namespace script::api
+}  // namespace natives

@@ -1,6 +1,6 @@
 // The game table as scripts call it: which scene each function addresses, argument reading,
 // and the natives that must do nothing.
-#include "script/api/game_table.h"
+#include "natives/game_table.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +20,10 @@ class GameTable : public ::testing::Test {
     demoScene = std::make_unique<game::GameScene>("DemoScene", &root, app, nullptr);
     gameScene->Initialise(0, 0, 240, 320, false, 1);
     demoScene->Initialise(0, 0, 240, 320, true, 1);
-    script::api::GameTableServices services;
+    natives::GameTableServices services;
     services.gameScene = [this] { return gameScene.get(); };
     services.demoScene = [this] { return demoScene.get(); };
-    EXPECT_TRUE(script::api::RegisterGameNatives(natives, services));
+    EXPECT_TRUE(natives::RegisterGameNatives(natives, services));
   }
   // Runs body as the function Test of a fresh script and gives its result.
   std::string run(const std::string& body) {
@@ -92,16 +92,16 @@ TEST_F(GameTable, ActivateExperienceChangesNothingAndGivesZero) {
 TEST(GameTableWithoutScenes, NativesDoNothingBeforeTheScenesExist) {
   FakeApp app;
   script::NativeRegistry natives;
-  script::api::GameTableServices services;
+  natives::GameTableServices services;
   services.gameScene = [] { return nullptr; };
   services.demoScene = [] { return nullptr; };
-  ASSERT_TRUE(script::api::RegisterGameNatives(natives, services));
+  ASSERT_TRUE(natives::RegisterGameNatives(natives, services));
   script::ScriptEngine engine(natives, app);
   ASSERT_TRUE(
       engine.LoadScript("t.scr", "function T() { StartGame(1,2,3,4); return AddBlob(1,2,3); }")
           .ok());
   EXPECT_EQ(engine.CallFunction("T", {}), "0");
-  EXPECT_FALSE(script::api::RegisterGameNatives(natives, {}));
+  EXPECT_FALSE(natives::RegisterGameNatives(natives, {}));
 }
 
 }  // namespace

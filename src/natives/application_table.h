@@ -13,12 +13,12 @@
 #include "script/native_registry.h"
 #include "script/variable_table.h"
 
-namespace script::api {
+namespace natives {
 
 /// What the application table's natives act on. Pointers are borrowed and must outlive the
 /// registry; a null pointer or empty function leaves its rows out.
 struct ApplicationTableServices {
-  VariableTable* variables = nullptr;                     // GetGlobalVar, SetGlobalVar
+  script::VariableTable* variables = nullptr;             // GetGlobalVar, SetGlobalVar
   std::function<void()> quit;                             // QuitApplication
   std::function<void(std::string_view form)> switchForm;  // SwitchForm
   std::function<void(bool shown)> showCursor;             // ShowCursor, HideCursor
@@ -40,6 +40,7 @@ std::string ScreenshotFileName(const std::string& folder, std::uint16_t counter)
 
 /// Registers the application table's rows into registry in table order, ignoring refused
 /// duplicates (the first registration of a name stays). True when done.
-bool RegisterApplicationNatives(NativeRegistry& registry, const ApplicationTableServices& services);
+bool RegisterApplicationNatives(script::NativeRegistry& registry,
+                                const ApplicationTableServices& services);
 
-}  // namespace script::api
+}  // namespace natives

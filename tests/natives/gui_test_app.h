@@ -14,7 +14,7 @@
 #include "gui/form.h"
 #include "gui/gui_fixture.h"
 #include "gui/record_book_layout.h"
-#include "script/api/gui_table.h"
+#include "natives/gui_table.h"
 #include "script/host.h"
 #include "script/native_registry.h"
 #include "script/variable_table.h"
@@ -29,7 +29,7 @@ class TestApp final : public gui::AppServices, public script::Host {
     root.AttachRegistry(controls);
     root.width = 240;
     root.height = 320;
-    script::api::GuiTableServices services;
+    natives::GuiTableServices services;
     services.app = this;
     services.controls = &controls;
     services.recordBook = &recordBook;
@@ -38,7 +38,7 @@ class TestApp final : public gui::AppServices, public script::Host {
       const auto it = otherArchives.find(std::string(name));
       return it == otherArchives.end() ? nullptr : memoryArchive(it->second);
     };
-    registered = script::api::RegisterGuiNatives(registry, services);
+    registered = natives::RegisterGuiNatives(registry, services);
   }
 
   /// Calls a native with the arguments and the script name "test.scr".

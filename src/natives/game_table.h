@@ -12,7 +12,7 @@
 #include "game/game_scene.h"
 #include "script/native_registry.h"
 
-namespace script::api {
+namespace natives {
 
 struct GameTableServices {
   std::function<game::GameScene*()> gameScene;  // "Scene" on "GameForm"
@@ -21,6 +21,6 @@ struct GameTableServices {
 
 /// Registers the game table in order (refused duplicates are ignored). False when either
 /// scene getter is missing.
-bool RegisterGameNatives(NativeRegistry& registry, const GameTableServices& services);
+bool RegisterGameNatives(script::NativeRegistry& registry, const GameTableServices& services);
 
-}  // namespace script::api
+}  // namespace natives

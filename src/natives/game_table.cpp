@@ -1,10 +1,10 @@
-#include "script/api/game_table.h"
+#include "natives/game_table.h"
 
 #include <string>
 
 #include "util/c_text.h"
 
-namespace script::api {
+namespace natives {
 namespace {
 
 using Args = std::span<const std::string>;
@@ -26,11 +26,11 @@ float floatArg(Args args, std::size_t i) {
 
 }  // namespace
 
-bool RegisterGameNatives(NativeRegistry& registry, const GameTableServices& services) {
+bool RegisterGameNatives(script::NativeRegistry& registry, const GameTableServices& services) {
   if (!services.gameScene || !services.demoScene) return false;
   const auto game = services.gameScene;
   const auto demo = services.demoScene;
-  const auto add = [&](const char* name, NativeFunction function) {
+  const auto add = [&](const char* name, script::NativeFunction function) {
     registry.RegisterNative(name, std::move(function));
   };
   const auto onGame = [game](auto action) {
@@ -138,4 +138,4 @@ bool RegisterGameNatives(NativeRegistry& registry, const GameTableServices& serv
   return true;
 }
 
-}  // namespace script::api
+}  // namespace natives
