@@ -3,7 +3,7 @@
 // blobs. Both walk whole lists, so their cost should grow linearly with the tower.
 #include <benchmark/benchmark.h>
 
-#include "game/world/tower_builder.h"
+#include "fixtures/game/sample_tower.h"
 #include "game/world/world.h"
 
 namespace {
@@ -22,7 +22,7 @@ void BM_WorldUpdate(benchmark::State& state) {
   game::World world(benchConfig(), nullptr);
   world.earth.GenerateDemoEarth(2, 240);
   world.mode = game::kModeUnlimited;
-  game::BuildTestTower(world, blobs);
+  testing_support::BuildTower(world, blobs);
   for (int i = 0; i < 50; ++i)
     world.Update();  // the goos arrive and start walking
   for (auto _ : state) {
@@ -39,7 +39,7 @@ void BM_WorldTestPlacement(benchmark::State& state) {
   const int blobs = static_cast<int>(state.range(0));
   game::World world(benchConfig(), nullptr);
   world.earth.GenerateDemoEarth(2, 240);
-  game::BuildTestTower(world, blobs);
+  testing_support::BuildTower(world, blobs);
   const game::Blob* top = &world.blobs().front();
   for (const game::Blob& b : world.blobs()) {
     if (b.y < top->y) top = &b;
