@@ -10,14 +10,13 @@
 #include "gui/archive_source.h"
 #include "gui/form.h"
 #include "gui/script_form_driver.h"
-#include "platform/file.h"
-#include "platform/headless/headless_platform.h"
-#include "resources/archive_format.h"
-#include "resources/resource_archive.h"
 #include "natives/application_table.h"
 #include "natives/game_table.h"
 #include "natives/gui_table.h"
 #include "natives/sound_table.h"
+#include "platform/file.h"
+#include "resources/archive_format.h"
+#include "resources/resource_archive.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"
 #include "script/variable_table.h"
@@ -133,12 +132,7 @@ int Application::RegisterNativeTables() {
   services.quit = [this] { RequestQuit(); };
   services.switchForm = [this](std::string_view form) { SwitchForm(form); };
   services.showCursor = [this](bool shown) { SetKeyPointerShown(shown); };
-  services.screenshotCounter = [this]() -> std::uint16_t& { return ScreenshotCounter(); };
-  services.screenshotFolder = platform_.saveFolder();
-  services.writeScreenshot = [this](const std::string& path) {
-    rootForm_->Paint(screen_->surface(), 0, 0, &screen_->bounds(), frameTime_);
-    WriteBitmap(*screen_, path);
-  };
+  services.saveScreenshot = [this] { SaveScreenshotFile(); };
   services.screenSize = [this](bool width) { return width ? logicalWidth_ : logicalHeight_; };
   services.displaySize = [this](bool width) {
     const Screen::Size size = Screen::PhysicalSize(platform_.frameBuffer());
@@ -154,9 +148,8 @@ int Application::RegisterNativeTables() {
   return 0;
 }
 
-std::vector<NativeTable> Application::DescribeNativeTables() {
-  platform::HeadlessPlatform headless(platform::HeadlessConfig{});
-  Application application(headless);
+std::vector<NativeTable> Application::DescribeNativeTables(platform::Platform& platform) {
+  Application application(platform);
   application.RegisterNativeTables();
   return application.nativeTables_;
 }
@@ -472,8 +465,7 @@ bool Application::SaveScreenshotFile() {
 
 // Replay "shot" lines: the back buffer as it stands, written without the on-screen tint.
 void Application::WriteReplayScreenshot(const std::string& path) {
-  const std::vector<std::byte> bytes = EncodeBitmap(screen_->surface());
-  if (auto written = platform::writeFileAtomically(path, bytes); !written) {
+  if (auto written = WriteBitmapFile(screen_->surface(), path); !written) {
     std::fprintf(stderr, "screenshot: %s\n", written.error().message.c_str());
   }
 }

@@ -71,9 +71,9 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   /// Runs the start-up sequence; 0 on success, else the code of the first failing step.
   int StartUp();
 
-  /// The four native tables in registration order, as an Application registers them at
-  /// start-up, without an archive or a window: for listings and the modding guide.
-  static std::vector<NativeTable> DescribeNativeTables();
+  /// The four native tables in registration order, as an Application on platform registers
+  /// them at start-up, without an archive or a window: for listings and the modding guide.
+  static std::vector<NativeTable> DescribeNativeTables(platform::Platform& platform);
 
   /// The tables registered so far by this Application (empty before start-up step 3).
   const std::vector<NativeTable>& nativeTables() const { return nativeTables_; }

@@ -74,9 +74,12 @@ std::vector<std::byte> EncodeBitmap(const gfx::Surface& surface) {
   return out;
 }
 
+util::Status WriteBitmapFile(const gfx::Surface& surface, const std::string& path) {
+  return platform::writeFileAtomically(path, EncodeBitmap(surface));
+}
+
 bool WriteBitmap(Screen& screen, const std::string& path) {
-  const std::vector<std::byte> bytes = EncodeBitmap(screen.surface());
-  if (!platform::writeFileAtomically(path, bytes)) return false;
+  if (!WriteBitmapFile(screen.surface(), path)) return false;
 
   // The player's feedback: every row of the display, bottom row first, turns halfway to blue
   // until the next frame repaints it.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gfx/surface.h"
+#include "util/result.h"
 
 namespace app {
 
@@ -28,6 +29,10 @@ constexpr std::uint16_t BitmapPixelFrom565(std::uint16_t p) {
 
 /// The whole bitmap file for a surface, as WriteBitmap writes it.
 std::vector<std::byte> EncodeBitmap(const gfx::Surface& surface);
+
+/// Writes surface to path as a bitmap, replacing the file as a whole (a failed write never
+/// leaves a partial file).
+util::Status WriteBitmapFile(const gfx::Surface& surface, const std::string& path);
 
 /// Writes the Screen's back buffer to path as a bitmap, replacing the file as a whole (a failed
 /// write never leaves a partial file). Once it is written, every frame-buffer row, bottom row

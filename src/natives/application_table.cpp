@@ -20,12 +20,6 @@ script::NativeFunction makeSizeQuery(std::function<int(bool)> size) {
 
 }  // namespace
 
-std::string ScreenshotFileName(const std::string& folder, std::uint16_t counter) {
-  char name[32];
-  std::snprintf(name, sizeof name, "screenshot%4.4u.bmp", static_cast<unsigned>(counter));
-  return folder + name;
-}
-
 bool RegisterApplicationNatives(script::NativeRegistry& registry,
                                 const ApplicationTableServices& services) {
   using Args = std::span<const std::string>;
@@ -57,16 +51,11 @@ bool RegisterApplicationNatives(script::NativeRegistry& registry,
       return std::nullopt;
     });
   }
-  if (services.screenshotCounter && services.writeScreenshot) {
-    registry.RegisterNative(
-        "SaveScreenShot",
-        [counter = services.screenshotCounter, folder = services.screenshotFolder,
-         write = services.writeScreenshot](Args) -> Answer {
-          std::uint16_t& count = counter();
-          ++count;  // 16 bits: after 65535 the numbering starts again at 0
-          write(ScreenshotFileName(folder, count));
-          return std::nullopt;
-        });
+  if (services.saveScreenshot) {
+    registry.RegisterNative("SaveScreenShot", [save = services.saveScreenshot](Args) -> Answer {
+      save();
+      return std::nullopt;
+    });
   }
   if (services.screenSize)
     registry.RegisterNative("GetScreenParams", makeSizeQuery(services.screenSize));

@@ -24,7 +24,7 @@ TEST(NativeTables, TheListingIsWhatAStartedGameRegistersAndCoversEveryNative) {
   app::Application application(headless);
   ASSERT_EQ(application.StartUp(), 0);
 
-  const auto listed = app::Application::DescribeNativeTables();
+  const auto listed = app::Application::DescribeNativeTables(headless);
   const auto& started = application.nativeTables();
   ASSERT_EQ(listed.size(), 4u);
   ASSERT_EQ(started.size(), 4u);

@@ -24,11 +24,18 @@
 
 #include "app/application.h"
 #include "platform/file.h"
+#include "platform/headless/headless_platform.h"
 #include "qvtool/verbs.h"
 #include "util/result.h"
 
 namespace qvtool {
 namespace {
+
+// The tables as a game registers them; the headless platform stands in for a device.
+std::vector<app::NativeTable> describeNativeTables() {
+  platform::HeadlessPlatform headless(platform::HeadlessConfig{});
+  return app::Application::DescribeNativeTables(headless);
+}
 
 constexpr const char* kUsage = "usage: qvtool natives [--markdown SOURCE OUT]";
 
@@ -179,7 +186,7 @@ int writeReference(const std::string& sourcePath, const std::string& outPath) {
   const util::Result<DocSource> source = parseDocSource(sourcePath, *text);
   if (!source) return fail(source.error().message);
 
-  const std::vector<app::NativeTable> tables = app::Application::DescribeNativeTables();
+  const std::vector<app::NativeTable> tables = describeNativeTables();
   std::set<std::string> registered;
   for (const app::NativeTable& table : tables)
     registered.insert(table.names.begin(), table.names.end());
@@ -220,7 +227,7 @@ int runNatives(Args args) {
     std::fprintf(stderr, "qvtool natives: %s\n", kUsage);
     return 2;
   }
-  const auto tables = app::Application::DescribeNativeTables();
+  const auto tables = describeNativeTables();
   for (std::size_t t = 0; t < tables.size(); ++t) {
     std::printf("%s[%s]\n", t == 0 ? "" : "\n", tables[t].title.c_str());
     for (const auto& name : tables[t].names)
