@@ -4,7 +4,8 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz format clean screens install package soak test-sanitize
+.PHONY: all deps configure build run test bench fuzz format clean screens install package soak test-sanitize \
+  web-deps web web-run test-web
 
 all: build
 
@@ -96,6 +97,28 @@ SOAK_FRAMES ?= 100000
 soak: build
 	@python3 scripts/soak.py $(BUILD)/bin/qvtool $(BUILD)/bin/graphics.dat data/options.default \
 	  $(BUILD)/soak $(SOAK_FRAMES) $(SOAK_SEED)
+
+# The game in the browser: build-web/ holds index.html, quorvex.js, quorvex.wasm, graphics.dat
+# and options.dat. The tool chain and the libraries come from Debian (scripts/install-web-deps.sh);
+# graphics.dat comes from the native build. `make web-run` serves the page on 127.0.0.1:WEB_PORT,
+# `make test-web` loads it in headless Chromium and checks the start menu is drawn.
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8000
+export NODE_PATH := /usr/share/nodejs$(if $(NODE_PATH),:$(NODE_PATH))
+web-deps:
+	@scripts/install-web-deps.sh $(WEB_BUILD)/deps
+web: web-deps configure
+	@cmake --build $(BUILD) -j$(JOBS) --target graphics_dat -- --no-print-directory
+	@emcmake cmake -S . -B $(WEB_BUILD)/cmake -DCMAKE_BUILD_TYPE=Release \
+	  -DQV_WEB_DEPS_PREFIX=$(CURDIR)/$(WEB_BUILD)/deps/prefix -DQV_WEB_OUT=$(CURDIR)/$(WEB_BUILD) >/dev/null
+	@cmake --build $(WEB_BUILD)/cmake -j$(JOBS) --target quorvex -- --no-print-directory
+	@cp $(BUILD)/bin/graphics.dat $(WEB_BUILD)/graphics.dat
+	@ls -l $(WEB_BUILD)/index.html $(WEB_BUILD)/quorvex.js $(WEB_BUILD)/quorvex.wasm $(WEB_BUILD)/graphics.dat
+web-run: web
+	@echo "web-run: http://127.0.0.1:$(WEB_PORT)/"
+	@cd $(WEB_BUILD) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+test-web: web
+	@python3 tests/scripts/web_smoke.py $(WEB_BUILD)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

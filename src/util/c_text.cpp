@@ -2,8 +2,19 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <string>
 #include <system_error>
+
+// Standard libraries without floating-point <charconv> (the browser build's libc++) read and
+// write numbers with the C library instead; that build runs in the "C" locale only.
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+#define QV_FLOAT_CHARCONV 1
+#else
+#define QV_FLOAT_CHARCONV 0
+#endif
 
 namespace util {
 namespace {
@@ -55,10 +66,19 @@ bool parsePrefix(std::string_view text, Float& out) {
     number.remove_prefix(1);
   }
   Float value{};
+#if QV_FLOAT_CHARCONV
   const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
                                          std::chars_format::general);
   (void)end;
-  if (ec == std::errc::result_out_of_range) {
+  const bool outOfRange = ec == std::errc::result_out_of_range;
+#else
+  const std::string copy(number);
+  const double read = std::strtod(copy.c_str(), nullptr);
+  const bool outOfRange = std::isinf(read) || std::fabs(read) > std::numeric_limits<Float>::max() ||
+                          (read != 0 && std::fabs(read) < std::numeric_limits<Float>::min());
+  value = static_cast<Float>(read);
+#endif
+  if (outOfRange) {
     // from_chars leaves the value alone on range errors; strtod gives HUGE_VAL or a zero.
     bool tiny = false;
     const std::size_t e = number.find_first_of("eE");
@@ -111,10 +131,16 @@ std::string formatFixed(double value, int precision) {
   if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
   char buffer[400];  // the largest double in fixed notation has 309 digits
+#if QV_FLOAT_CHARCONV
   const auto [end, ec] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
   if (ec != std::errc{}) return "0";
   return std::string(buffer, end);
+#else
+  const int length = std::snprintf(buffer, sizeof buffer, "%.*f", precision, value);
+  if (length < 0 || length >= static_cast<int>(sizeof buffer)) return "0";
+  return std::string(buffer, static_cast<std::size_t>(length));
+#endif
 }
 
 }  // namespace util

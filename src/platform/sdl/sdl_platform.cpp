@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -316,6 +320,15 @@ std::optional<Event> SdlPlatform::getEvent() {
 }
 
 void SdlPlatform::waitForEvent(std::uint32_t deadlineMs) {
+#ifdef __EMSCRIPTEN__
+  // In a browser the canvas is shown and input delivered only while the game's code is paused
+  // (Asyncify unwinds to the browser in emscripten_sleep): every wait gives the page a turn,
+  // even when the next frame is already due, so a slow frame never freezes the page.
+  if (peekEvent() || deadlineMs <= tickMs()) {
+    emscripten_sleep(0);
+    return;
+  }
+#endif
   if (peekEvent()) return;
   const std::uint32_t now = tickMs();
   if (deadlineMs <= now) return;

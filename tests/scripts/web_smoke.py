@@ -1,0 +1,117 @@
+#!/usr/bin/env python3
+"""The web build in a real browser: serves WEB_BUILD on 127.0.0.1, opens it in headless Chromium
+and checks, pixel for pixel against the native game's own frames (qvtool run on the same
+graphics.dat), that the start menu is drawn and that a click opens the options screen.
+
+Usage: web_smoke.py WEB_BUILD [QVTOOL]   (QVTOOL defaults to build/bin/qvtool)
+Writes start.png and options.png (what the browser showed) into WEB_BUILD/smoke/."""
+
+import functools
+import http.server
+import os
+import subprocess
+import sys
+import tempfile
+import threading
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from web_cdp import Browser  # noqa: E402
+
+WIDTH, HEIGHT = 240, 320
+# (name, logical tap before the picture or None, the replay that gives the native frame)
+SCREENS = [
+    ("start", None, "wait 500\n"),
+    ("options", (120, 146), "wait 500\ntap 120 146\nwait 300\n"),
+]
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".js": "text/javascript"}
+
+    def log_message(self, *args):
+        pass
+
+
+def rgb(path, crop=None):
+    """The picture at path as 240 x 320 raw RGB bytes (a crop of it sampled down first)."""
+    args = ["convert", path]
+    if crop:
+        x, y, w, h = crop
+        args += ["-crop", f"{w}x{h}+{x}+{y}", "+repage", "-filter", "point",
+                 "-resize", f"{WIDTH}x{HEIGHT}!"]
+    out = subprocess.run(args + ["-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+    assert len(out) == WIDTH * HEIGHT * 3, (path, len(out))
+    return out
+
+
+def native_frame(qvtool, graphics, replay, folder):
+    install = os.path.join(folder, "install")
+    os.makedirs(install, exist_ok=True)
+    subprocess.run(["cp", graphics, os.path.join(install, "graphics.dat")], check=True)
+    subprocess.run(["cp", os.path.join(os.path.dirname(graphics), "options.dat"),
+                    os.path.join(install, "options.dat")], check=True)
+    shot = os.path.join(folder, "native.bmp")
+    with open(os.path.join(folder, "r.replay"), "w") as f:
+        f.write(replay + f"shot {shot}\nquit\n")
+    subprocess.run([qvtool, "run", "--dir", install, "--replay", f.name], check=True,
+                   capture_output=True)
+    return rgb(shot)
+
+
+def same_share(a, b):
+    same = sum(1 for i in range(0, len(a), 3) if a[i:i + 3] == b[i:i + 3])
+    return same / (len(a) // 3)
+
+
+def main():
+    web = os.path.abspath(sys.argv[1])
+    qvtool = sys.argv[2] if len(sys.argv) > 2 else "build/bin/qvtool"
+    out = os.path.join(web, "smoke")
+    os.makedirs(out, exist_ok=True)
+
+    server = http.server.ThreadingHTTPServer(
+        ("127.0.0.1", 0), functools.partial(QuietHandler, directory=web))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+
+    failures = 0
+    browser = Browser(url)
+    try:
+        started = browser.wait_for(
+            "document.getElementById('status').textContent == 'Running' && "
+            "document.getElementById('canvas').width > 0", 90)
+        if not started:
+            print("status:", browser.evaluate("document.getElementById('status').textContent"))
+            print("\n".join(browser.console[-20:]))
+            raise SystemExit("FAIL: the game did not start in the browser")
+        for name, tap, replay in SCREENS:
+            rect = browser.evaluate(
+                "(() => { const r = document.getElementById('canvas').getBoundingClientRect();"
+                " return [r.left, r.top, r.width, r.height]; })()")
+            if tap:
+                browser.click(rect[0] + (tap[0] + 0.5) * rect[2] / WIDTH,
+                              rect[1] + (tap[1] + 0.5) * rect[3] / HEIGHT)
+            browser.wait_for("new Promise(r => setTimeout(() => r(true), 1500))", 5)
+            png = os.path.join(out, f"{name}.png")
+            with open(png, "wb") as f:
+                f.write(browser.screenshot())
+            seen = rgb(png, [round(v) for v in rect])
+            with tempfile.TemporaryDirectory() as folder:
+                expected = native_frame(qvtool, os.path.join(web, "graphics.dat"), replay, folder)
+            share = same_share(seen, expected)
+            ok = share >= 0.97
+            failures += not ok
+            print(f"{'ok' if ok else 'FAIL'}: {name}: {share:.1%} of the pixels as the native "
+                  f"game draws them (canvas {rect[2]:.0f} x {rect[3]:.0f}); {png}")
+    finally:
+        if failures:
+            print("\n".join(browser.console[-20:]))
+        browser.close()
+        server.shutdown()
+    print(f"{len(SCREENS) - failures} passed, {failures} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
