@@ -13,6 +13,9 @@ target_link_options(quorvex PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
   -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -lidbfs.js
   -sEXPORTED_RUNTIME_METHODS=FS,ENV
-  -sMODULARIZE=0 -sEXIT_RUNTIME=1)
+  -sMODULARIZE=0 -sEXIT_RUNTIME=1
+  --js-library ${CMAKE_SOURCE_DIR}/web/sdl_helpers.js
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=[qv_sdl_helpers] --profiling-funcs)
+set_property(TARGET quorvex APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/sdl_helpers.js)
 configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${qv_web_out}/index.html COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/data/options.default ${qv_web_out}/options.dat COPYONLY)

@@ -71,6 +71,11 @@ fi
 
 fetch_sources() {
   (cd "$src" && apt-get source -qq libsdl2 libsdl2-mixer zlib libxmp 2>&1 | grep -v '^dpkg-source: info' || true)
+  # SDL 2.26 disconnects the Web Audio node of a closed device but leaves its handler: an
+  # event already queued then runs the mixer on the freed device (a "divide by zero" trap when
+  # the game closes and reopens audio). Silence the handler first, as later SDL releases do.
+  sed -i 's|^\( *\)\(SDL2.audio.scriptProcessorNode.disconnect();\)|\1SDL2.audio.scriptProcessorNode.onaudioprocess = function(e) {};\n\1\2|' \
+    "$(ls -d "$src"/libsdl2-2*/ | head -1)/src/audio/emscripten/SDL_emscriptenaudio.c"
   touch "$src/.fetched"
 }
 step "apt-get source" "$src/.fetched" fetch_sources

@@ -59,8 +59,11 @@ def native_frame(qvtool, graphics, replay, folder):
     return rgb(shot)
 
 
-def same_share(a, b):
-    same = sum(1 for i in range(0, len(a), 3) if a[i:i + 3] == b[i:i + 3])
+def same_share(a, b, tolerance=6):
+    """The share of pixels alike in a and b (the page's colour conversion may move a channel by
+    a few steps)."""
+    same = sum(1 for i in range(0, len(a), 3)
+               if all(abs(a[i + c] - b[i + c]) <= tolerance for c in range(3)))
     return same / (len(a) // 3)
 
 
@@ -100,7 +103,7 @@ def main():
             with tempfile.TemporaryDirectory() as folder:
                 expected = native_frame(qvtool, os.path.join(web, "graphics.dat"), replay, folder)
             share = same_share(seen, expected)
-            ok = share >= 0.97
+            ok = share >= 0.9  # the clouds and the tower on the menus move; another screen is ~0.6
             failures += not ok
             print(f"{'ok' if ok else 'FAIL'}: {name}: {share:.1%} of the pixels as the native "
                   f"game draws them (canvas {rect[2]:.0f} x {rect[3]:.0f}); {png}")
