@@ -127,7 +127,8 @@ class Browser:
                 return message["result"]
 
     def evaluate(self, expression):
-        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True)
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True,
+                           awaitPromise=True)
         if "exceptionDetails" in result:
             raise RuntimeError(f"{expression}: {result['exceptionDetails']}")
         return result["result"].get("value")
@@ -147,6 +148,9 @@ class Browser:
         return base64.b64decode(self.call("Page.captureScreenshot", format="png")["data"])
 
     def click(self, x, y):
+        # SDL's browser backend takes a button's position from the last mouse move, as a
+        # person's pointer always comes before their click.
+        self.call("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=y)
         for kind in ("mousePressed", "mouseReleased"):
             self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                       clickCount=1)

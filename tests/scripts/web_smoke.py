@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """The web build in a real browser: serves WEB_BUILD on 127.0.0.1, opens it in headless Chromium
 and checks, pixel for pixel against the native game's own frames (qvtool run on the same
-graphics.dat), that the start menu is drawn and that a click opens the options screen.
+graphics.dat), that the menus, the modal briefing and a running game are drawn as clicks lead.
 
 Usage: web_smoke.py WEB_BUILD [QVTOOL]   (QVTOOL defaults to build/bin/qvtool)
-Writes start.png and options.png (what the browser showed) into WEB_BUILD/smoke/."""
+Writes what the browser showed at each step as WEB_BUILD/smoke/NAME.png."""
 
 import functools
 import http.server
@@ -18,10 +18,18 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from web_cdp import Browser  # noqa: E402
 
 WIDTH, HEIGHT = 240, 320
-# (name, logical tap before the picture or None, the replay that gives the native frame)
-SCREENS = [
-    ("start", None, "wait 500\n"),
-    ("options", (120, 146), "wait 500\ntap 120 146\nwait 300\n"),
+# Steps played in order: (name, logical tap or None, milliseconds to wait). After each the
+# page's canvas is compared with the native frame after the same steps. The briefing is the
+# modal message screen, whose own frame loop must yield to the browser; the game screen after
+# it shows that the loop returned.
+STEPS = [
+    ("start", None, 500),
+    ("options", (120, 146), 300),
+    ("menu", (120, 254), 300),
+    ("choose", (120, 120), 300),
+    ("classic", (120, 108), 300),
+    ("briefing", (120, 208), 2500),
+    ("game", (120, 190), 1500),
 ]
 
 
@@ -88,14 +96,18 @@ def main():
             print("status:", browser.evaluate("document.getElementById('status').textContent"))
             print("\n".join(browser.console[-20:]))
             raise SystemExit("FAIL: the game did not start in the browser")
-        for name, tap, replay in SCREENS:
+        replay = ""
+        for name, tap, wait_ms in STEPS:
             rect = browser.evaluate(
                 "(() => { const r = document.getElementById('canvas').getBoundingClientRect();"
                 " return [r.left, r.top, r.width, r.height]; })()")
             if tap:
                 browser.click(rect[0] + (tap[0] + 0.5) * rect[2] / WIDTH,
                               rect[1] + (tap[1] + 0.5) * rect[3] / HEIGHT)
-            browser.wait_for("new Promise(r => setTimeout(() => r(true), 1500))", 5)
+                replay += f"tap {tap[0]} {tap[1]}\n"
+            replay += f"wait {wait_ms}\n"
+            # Real time in the page: a little longer than the native game's virtual wait.
+            browser.evaluate(f"new Promise(r => setTimeout(() => r(true), {wait_ms + 700}))")
             png = os.path.join(out, f"{name}.png")
             with open(png, "wb") as f:
                 f.write(browser.screenshot())
@@ -112,7 +124,7 @@ def main():
             print("\n".join(browser.console[-20:]))
         browser.close()
         server.shutdown()
-    print(f"{len(SCREENS) - failures} passed, {failures} failed")
+    print(f"{len(STEPS) - failures} passed, {failures} failed")
     return 1 if failures else 0
 
 
