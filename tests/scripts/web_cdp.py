@@ -138,7 +138,10 @@ class Browser:
         deadline = time.time() + seconds
         value = None
         while time.time() < deadline:
-            value = self.evaluate(expression)
+            try:
+                value = self.evaluate(expression)
+            except RuntimeError:  # the page is still loading
+                value = None
             if value:
                 return value
             time.sleep(0.25)

@@ -13,6 +13,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from web_cdp import Browser  # noqa: E402
@@ -119,12 +120,24 @@ def main():
             failures += not ok
             print(f"{'ok' if ok else 'FAIL'}: {name}: {share:.1%} of the pixels as the native "
                   f"game draws them (canvas {rect[2]:.0f} x {rect[3]:.0f}); {png}")
+        # The player's folder survives a reload: the page writes /save back to IndexedDB within
+        # a few seconds and loads it again before the game starts.
+        browser.evaluate("FS.writeFile('/save/kept.txt', 'kept'), true")
+        browser.evaluate("new Promise(r => setTimeout(() => r(true), 3000))")
+        browser.call("Page.reload")
+        time.sleep(1)
+        kept = browser.wait_for(
+            "document.getElementById('status').textContent == 'Running' && "
+            "FS.analyzePath('/save/kept.txt').exists && "
+            "new TextDecoder().decode(FS.readFile('/save/kept.txt')) == 'kept'", 60)
+        failures += not kept
+        print(f"{'ok' if kept else 'FAIL'}: a file of the player's folder is kept across a reload")
     finally:
         if failures:
             print("\n".join(browser.console[-20:]))
         browser.close()
         server.shutdown()
-    print(f"{len(STEPS) - failures} passed, {failures} failed")
+    print(f"{len(STEPS) + 1 - failures} passed, {failures} failed")
     return 1 if failures else 0
 
 

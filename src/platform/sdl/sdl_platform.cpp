@@ -144,6 +144,11 @@ std::string SdlPlatform::installFolder() {
 std::string SdlPlatform::saveFolder() {
   if (!saveFolder_.empty()) return saveFolder_;
   const std::string install = installFolder();
+#ifdef __EMSCRIPTEN__
+  // In a browser the page mounts the site's persistent storage (IndexedDB) here and loads it
+  // before main() starts; the page writes it back after the game saves.
+  if (PrepareSaveFolder(install, "/save/")) return saveFolder_ = "/save/";
+#endif
   saveFolder_ = ChooseSaveFolder(install, HostSaveFolderRules());
   if (saveFolder_.empty() || !PrepareSaveFolder(install, saveFolder_)) saveFolder_ = install;
   return saveFolder_;
