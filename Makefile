@@ -118,7 +118,7 @@ web-run: web
 	@echo "web-run: http://127.0.0.1:$(WEB_PORT)/"
 	@cd $(WEB_BUILD) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 test-web: web
-	@python3 tests/scripts/web_smoke.py $(WEB_BUILD)
+	@python3 tests/scripts/web_smoke.py $(WEB_BUILD) $(BUILD)/bin/qvtool
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
