@@ -2,7 +2,7 @@
 
 Browser(page_url) starts Debian's chromium with a fresh profile and no network beyond this
 machine, opens the page and gives evaluate() (a JavaScript expression's value), screenshot()
-(PNG bytes) and click()/key() (input events as a person's)."""
+(PNG bytes) and click()/touch()/key() (input events as a person's)."""
 
 import base64
 import json
@@ -157,6 +157,12 @@ class Browser:
         for kind in ("mousePressed", "mouseReleased"):
             self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                       clickCount=1)
+
+    def touch(self, x, y):
+        """A finger's tap (the page is told it runs on a touch screen first)."""
+        self.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=1)
+        self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
     def key(self, code, key, key_code):
         for kind in ("keyDown", "keyUp"):

@@ -25,7 +25,7 @@ MESSAGE = (20, 90, 200, 120)  # where the briefing stands: sky alone once it is 
 # After each the page's canvas is compared with the native frame after the same steps. The
 # briefing is the modal message screen, whose own frame loop must yield to the browser; the
 # game screen after it shows that the loop returned. The tower in play sways differently with
-# the page's timing, so there only the message's area counts.
+# the page's timing, so there only the message's area counts. Options is opened by a finger.
 STEPS = [
     ("start", None, 500, FULL),
     ("options", (120, 146), 300, FULL),
@@ -110,8 +110,9 @@ def main():
                 "(() => { const r = document.getElementById('canvas').getBoundingClientRect();"
                 " return [r.left, r.top, r.width, r.height]; })()")
             if tap:
-                browser.click(rect[0] + (tap[0] + 0.5) * rect[2] / WIDTH,
-                              rect[1] + (tap[1] + 0.5) * rect[3] / HEIGHT)
+                press = browser.touch if name == "options" else browser.click
+                press(rect[0] + (tap[0] + 0.5) * rect[2] / WIDTH,
+                      rect[1] + (tap[1] + 0.5) * rect[3] / HEIGHT)
                 replay += f"tap {tap[0]} {tap[1]}\n"
             replay += f"wait {wait_ms}\n"
             # Real time in the page: a little longer than the native game's virtual wait.
