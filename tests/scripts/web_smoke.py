@@ -95,7 +95,7 @@ def main():
     url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
 
     failures = 0
-    browser = Browser(url)
+    browser = Browser(url, width=1000, height=1250)  # room for the game three times over
     try:
         started = browser.wait_for(
             "document.getElementById('status').textContent == 'Running' && "
