@@ -128,6 +128,12 @@ def main():
             failures += not ok
             print(f"{'ok' if ok else 'FAIL'}: {name}: {share:.1%} of the pixels as the native "
                   f"game draws them (canvas {rect[2]:.0f} x {rect[3]:.0f}); {png}")
+        # SDL_mixer opened the browser's audio (a Web Audio node fed by the mixer, running).
+        sound = browser.evaluate(
+            "(() => { const s = Module.SDL2; return !!(s && s.audioContext && s.audio &&"
+            " s.audio.scriptProcessorNode && s.audioContext.state == 'running'); })()")
+        failures += not sound
+        print(f"{'ok' if sound else 'FAIL'}: the sound device runs")
         # The player's folder survives a reload: the page writes /save back to IndexedDB within
         # a few seconds and loads it again before the game starts.
         browser.evaluate("FS.writeFile('/save/kept.txt', 'kept'), true")
@@ -145,7 +151,7 @@ def main():
             print("\n".join(browser.console[-20:]))
         browser.close()
         server.shutdown()
-    print(f"{len(STEPS) + 1 - failures} passed, {failures} failed")
+    print(f"{len(STEPS) + 2 - failures} passed, {failures} failed")
     return 1 if failures else 0
 
 
