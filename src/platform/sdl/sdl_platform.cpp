@@ -108,6 +108,27 @@ void SdlPlatform::pushKey(int key, bool down) {
   queue_.push_back(Event{down ? EventType::KeyDown : EventType::KeyUp, key});
 }
 
+// Every key the game sees goes through the held keys, so a controller direction repeats and
+// nothing stays held once the window or the controller is gone.
+void SdlPlatform::heldKey(int key, bool down, HeldKeys::Source source) {
+  if (key < 0) return;
+  if (down) {
+    held_.Down(key, source, tickMs());
+    pushKey(key, true);
+  } else if (held_.Up(key, source)) {
+    pushKey(key, false);
+  }
+}
+
+void SdlPlatform::releaseHeld(std::optional<HeldKeys::Source> source) {
+  for (const int key : held_.ReleaseAll(source))
+    pushKey(key, false);
+  if (!source || *source == HeldKeys::Source::Pad) {
+    stick_ = StickKeys{};
+    stickX_ = stickY_ = 0;
+  }
+}
+
 void SdlPlatform::showWindow() {
   if (window_ != nullptr) SDL_RestoreWindow(window_);
 }
@@ -226,9 +247,8 @@ void SdlPlatform::translate(const SDL_Event& e) {
         if (e.type == SDL_KEYDOWN && e.key.repeat == 0) toggleFullscreen();
         break;
       }
-      const int vk = VirtualKeyFromSdl(e.key.keysym.sym);
-      if (vk < 0) break;
-      queue_.push_back(Event{e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp, vk});
+      heldKey(VirtualKeyFromSdl(e.key.keysym.sym), e.type == SDL_KEYDOWN,
+              HeldKeys::Source::Keyboard);
       break;
     }
     case SDL_MOUSEBUTTONDOWN:
@@ -258,14 +278,14 @@ void SdlPlatform::translate(const SDL_Event& e) {
       break;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
-      pushKey(KeyForPadButton(PadButtonFromSdl(e.cbutton.button)),
-              e.type == SDL_CONTROLLERBUTTONDOWN);
+      heldKey(KeyForPadButton(PadButtonFromSdl(e.cbutton.button)),
+              e.type == SDL_CONTROLLERBUTTONDOWN, HeldKeys::Source::Pad);
       break;
     case SDL_CONTROLLERAXISMOTION:
       if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) stickX_ = e.caxis.value;
       if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) stickY_ = e.caxis.value;
       for (const KeyChange& change : stick_.Move(stickX_, stickY_))
-        pushKey(change.key, change.down);
+        heldKey(change.key, change.down, HeldKeys::Source::Pad);
       break;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
@@ -301,6 +321,8 @@ void SdlPlatform::pump() {
   SDL_Event e;
   while (SDL_PollEvent(&e))
     translate(e);
+  // Checked whenever the game looks for events, which it does at least once a game frame.
+  if (const std::optional<int> again = held_.Repeat(tickMs())) pushKey(*again, true);
 }
 
 bool SdlPlatform::peekEvent() {

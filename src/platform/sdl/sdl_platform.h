@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/gamepad_keys.h"
+#include "platform/held_keys.h"
 #include "platform/platform.h"
 
 struct _SDL_GameController;
@@ -60,6 +61,8 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   void translate(const SDL_Event& event);
   void pushStylus(EventType type, int windowX, int windowY);
   void pushKey(int key, bool down);
+  void heldKey(int key, bool down, HeldKeys::Source source);
+  void releaseHeld(std::optional<HeldKeys::Source> source);
   void toggleFullscreen();
 
   bool initialised_ = false;
@@ -75,6 +78,7 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   bool focusLost_ = false;  // a deactivation by focus keeps the window where it is
   std::vector<_SDL_GameController*> controllers_;
   StickKeys stick_;
+  HeldKeys held_;
   int stickX_ = 0;
   int stickY_ = 0;
   std::string installFolder_;
