@@ -10,6 +10,7 @@
 #include "app/archive_fixture.h"
 #include "app/run.h"
 #include "platform/file.h"
+#include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace {
@@ -84,6 +85,16 @@ TEST_F(SdlDummy, KeysBecomeVirtualKeyCodesAndUnusedKeysAreDropped) {
   ASSERT_TRUE(e);
   EXPECT_EQ(e->key, 27);
   EXPECT_FALSE(sdl.getEvent());
+}
+
+// The desktop keypad's cross moves the way it points; the main row keeps the game's digits.
+TEST(SdlKeys, KeypadCrossIsTheArrowsAndActionKey) {
+  const std::pair<SDL_Keycode, int> kTable[] = {
+      {SDLK_KP_8, 38}, {SDLK_KP_2, 40}, {SDLK_KP_4, 37}, {SDLK_KP_6, 39}, {SDLK_KP_5, 13},
+      {SDLK_KP_1, 49}, {SDLK_KP_3, 51}, {SDLK_KP_0, 48}, {SDLK_KP_9, 57}, {SDLK_8, 56},
+      {SDLK_2, 50},    {SDLK_UP, 38},   {SDLK_a, 'A'},   {SDLK_F1, 112},  {SDLK_F13, -1}};
+  for (const auto& [sdl, vk] : kTable)
+    EXPECT_EQ(platform::VirtualKeyFromSdl(sdl), vk) << SDL_GetKeyName(sdl);
 }
 
 TEST_F(SdlDummy, WindowKeysStayWithTheWindowAndControllersSendTheGamesKeys) {
