@@ -64,6 +64,11 @@ void OptionsForm::Release() {
   Form::Release();
 }
 
+void OptionsForm::Deactivate() {
+  Form::Deactivate();
+  Save();
+}
+
 void OptionsForm::Changed() {
   if (hooks_.lookChanged) hooks_.lookChanged(options_);
 }
