@@ -72,7 +72,9 @@ bool SdlPlatform::createWindow(int width, int height) {
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   SDL_RenderSetLogicalSize(renderer_, width_, height_);  // also maps mouse positions back
-  SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
+  // Smaller than the screen itself the picture would lose pixels; a window manager keeps it.
+  SDL_SetWindowMinimumSize(window_, width_, height_);
+  fitPicture(width_ * scale, height_ * scale);
   // A 32-bit texture in the window's own format: software renderers then scale it with a plain
   // stretch instead of converting every scaled pixel (a quarter of the CPU time at the menu).
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
@@ -101,6 +103,14 @@ void SdlPlatform::toggleFullscreen() {
   const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
   SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
   queue_.push_back(Event{EventType::Paint});
+}
+
+// The logical size keeps the picture's aspect with black bars; whole scales keep its pixels
+// sharp while the window holds one, and a smaller window gets the largest true fit.
+void SdlPlatform::fitPicture(int windowWidth, int windowHeight) {
+  if (renderer_ == nullptr) return;
+  const FitRect fit = PictureFit(FitSize{windowWidth, windowHeight}, FitSize{width_, height_});
+  SDL_RenderSetIntegerScale(renderer_, fit.wholeScale ? SDL_TRUE : SDL_FALSE);
 }
 
 void SdlPlatform::pushKey(int key, bool down) {
@@ -298,11 +308,7 @@ void SdlPlatform::translate(const SDL_Event& e) {
           queue_.push_back(Event{EventType::Deactivate});
           break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-          // Whole scales while the window holds at least one; smaller, the largest fit.
-          if (renderer_ != nullptr) {
-            const bool fits = e.window.data1 >= width_ && e.window.data2 >= height_;
-            SDL_RenderSetIntegerScale(renderer_, fits ? SDL_TRUE : SDL_FALSE);
-          }
+          fitPicture(e.window.data1, e.window.data2);
           queue_.push_back(Event{EventType::Paint});
           break;
         case SDL_WINDOWEVENT_EXPOSED:

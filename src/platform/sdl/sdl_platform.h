@@ -64,6 +64,7 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   void heldKey(int key, bool down, HeldKeys::Source source);
   void releaseHeld(std::optional<HeldKeys::Source> source);
   void toggleFullscreen();
+  void fitPicture(int windowWidth, int windowHeight);
 
   bool initialised_ = false;
   SDL_Window* window_ = nullptr;

@@ -128,6 +128,14 @@ TEST_F(SdlDummy, WindowKeysStayWithTheWindowAndControllersSendTheGamesKeys) {
                                                               {platform::EventType::KeyDown, 40}}));
 }
 
+TEST_F(SdlDummy, TheWindowCanNotShrinkBelowTheScreen) {
+  platform::SdlPlatform sdl(folder());
+  ASSERT_TRUE(sdl.createWindow(240, 320));
+  int w = 0, h = 0;
+  SDL_GetWindowMinimumSize(SDL_GetWindowFromID(windowId()), &w, &h);
+  EXPECT_EQ(std::make_pair(w, h), std::make_pair(240, 320));
+}
+
 TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesOnlyWhilePressed) {
   platform::SdlPlatform sdl(folder());
   ASSERT_TRUE(sdl.createWindow(240, 320));
