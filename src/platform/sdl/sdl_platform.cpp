@@ -280,6 +280,7 @@ void SdlPlatform::translate(const SDL_Event& e) {
         controllers_.push_back(controller);
       break;
     case SDL_CONTROLLERDEVICEREMOVED:
+      releaseHeld(HeldKeys::Source::Pad);  // an unplugged controller holds nothing down
       if (SDL_GameController* gone = SDL_GameControllerFromInstanceID(e.cdevice.which)) {
         controllers_.erase(std::remove(controllers_.begin(), controllers_.end(), gone),
                            controllers_.end());
@@ -304,6 +305,8 @@ void SdlPlatform::translate(const SDL_Event& e) {
           queue_.push_back(Event{EventType::Activate});
           break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+          // Keys and directions let go in another window never reach this one.
+          releaseHeld(std::nullopt);
           focusLost_ = true;
           queue_.push_back(Event{EventType::Deactivate});
           break;

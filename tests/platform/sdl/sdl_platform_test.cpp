@@ -128,6 +128,35 @@ TEST_F(SdlDummy, WindowKeysStayWithTheWindowAndControllersSendTheGamesKeys) {
                                                               {platform::EventType::KeyDown, 40}}));
 }
 
+TEST_F(SdlDummy, FocusLossAndUnpluggingLetGoOfHeldKeys) {
+  platform::SdlPlatform sdl(folder());
+  ASSERT_TRUE(sdl.createWindow(240, 320));
+  drain(sdl);
+  SDL_Event pad{};
+  pad.type = SDL_CONTROLLERBUTTONDOWN;
+  pad.cbutton.button = SDL_CONTROLLER_BUTTON_DPAD_UP;
+  SDL_Event window{};
+  window.type = SDL_WINDOWEVENT;
+  window.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  SDL_Event unplugged{};
+  unplugged.type = SDL_CONTROLLERDEVICEREMOVED;
+  for (const SDL_Event& e :
+       {pad, key(SDL_KEYDOWN, SDLK_RETURN), window, key(SDL_KEYUP, SDLK_RETURN), pad, unplugged})
+    push(e);
+  using T = platform::EventType;
+  std::vector<std::pair<T, int>> seen;
+  while (auto e = sdl.getEvent())
+    if (e->type != T::Paint) seen.emplace_back(e->type, e->key);
+  EXPECT_EQ(seen, (std::vector<std::pair<T, int>>{{T::KeyDown, 38},
+                                                  {T::KeyDown, 13},
+                                                  {T::KeyUp, 38},
+                                                  {T::KeyUp, 13},
+                                                  {T::Deactivate, 0},
+                                                  {T::KeyDown, 38},
+                                                  {T::KeyUp, 38}}))
+      << "the late release of Enter is not sent twice";
+}
+
 TEST_F(SdlDummy, TheWindowCanNotShrinkBelowTheScreen) {
   platform::SdlPlatform sdl(folder());
   ASSERT_TRUE(sdl.createWindow(240, 320));
