@@ -1,10 +1,11 @@
 // SdlPlatform: the Platform on a desktop through SDL2. The logical screen is shown in a
-// resizable window, scaled up by the largest whole factor that fits (letterboxed, pixels kept
-// sharp) through an RGB565 streaming texture; F11 or Alt+Enter toggles fullscreen. The mouse
-// stands in for the stylus, keys are translated to the virtual-key codes the game uses, game
-// controllers send the arrow and action keys, and focus changes become activation and
-// deactivation (losing focus pauses the game without minimising the window). The main loop
-// sleeps in SDL_WaitEventTimeout between frames.
+// resizable window (never smaller than the screen), scaled up by the largest whole factor that
+// fits, else the largest aspect-true fit, with black bars (window_fit.h), through an RGB565
+// streaming texture; F11 or Alt+Enter toggles fullscreen. The mouse stands in for the stylus,
+// keys are translated to the virtual-key codes the game uses, game controllers send the arrow
+// and action keys (a held direction repeating like a held key), and focus changes become
+// activation and deactivation (losing focus pauses the game without minimising the window, and
+// lets go of every held key). The main loop sleeps in SDL_WaitEventTimeout between frames.
 #pragma once
 
 #include <deque>
