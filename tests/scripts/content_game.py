@@ -119,6 +119,22 @@ def check_options():
     expect_shown(variables, "OptionsForm", "options after a restart")
     if read_options(folder).get("MusicVolume") != "80":
         fail("the saved music volume did not survive a restart: %s" % read_options(folder))
+    # Every box steps the same with the keys as with the mouse: the choice takes effect and is
+    # the one written (the default options leave room to step each box one way or both).
+    boxes = [("ConnectType", 72), ("BackgroundType", 100), ("ColorSpectrum", 128),
+             ("CloudsOn", 156), ("SoundVolume", 184), ("MusicVolume", 212)]
+    defaults = read_options(fresh_folder("options-default"))
+    for index, (key, y) in enumerate(boxes):
+        for code, arrow in ((37, (97, y)), (39, (213, y))):
+            by_keys, by_mouse = fresh_folder("options-keys"), fresh_folder("options-mouse")
+            run(by_keys, tap(START_BUTTONS["OptionsForm"][0]) + ["key 40", "wait 100"] *
+                (index + 1) + ["key %d" % code, "wait 300", "quit"])
+            run(by_mouse, tap(START_BUTTONS["OptionsForm"][0]) + tap(arrow) + ["quit"])
+            keys, mouse = read_options(by_keys), read_options(by_mouse)
+            if keys != mouse:
+                fail("key %d on %s wrote %s, the mouse %s" % (code, key, keys, mouse))
+            if mouse == defaults and arrow[0] == 213 and key != "CloudsOn":
+                fail("the right arrow of %s changed nothing: %s" % (key, mouse))
 
 
 def check_screenshot():

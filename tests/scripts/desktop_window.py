@@ -224,6 +224,21 @@ def main():
         if proc.poll() is not None:
             fail("the game ended during play with status %d" % proc.returncode)
         print("desktop window: a %dx window, a classic game started and a goo placed" % scale)
+        # Resized, the picture keeps its aspect: whole scales where the window holds one, the
+        # largest true fit in a smaller one, black bars around.
+        window_id = x(env, "xdotool", "search", "--onlyvisible", "--name", "^Quorvex$").stdout.split()[0]
+        for size, expected in (((200, 200), "150x200+25+0"), ((700, 700), "480x640+110+30")):
+            x(env, "xdotool", "windowsize", window_id, str(size[0]), str(size[1]))
+            time.sleep(1.0)
+            wx, wy, ww, wh = window_geometry(env)
+            path = os.path.join(work, "6-resized-%dx%d.png" % size)
+            x(env, "import", "-window", "root", path)
+            trimmed = x(env, "convert", path, "-crop", "%dx%d+%d+%d" % (ww, wh, wx, wy),
+                        "+repage", "-fuzz", "2%", "-trim", "-format", "%wx%h%O", "info:")
+            picture = trimmed.stdout.strip().replace("+-", "-")
+            if (ww, wh) != size or picture != expected:
+                fail("a %dx%d window shows the picture as %s, not %s" %
+                     (ww, wh, picture, expected))
         # Asked to quit the way a desktop asks, the game closes cleanly (a sanitizer report at
         # exit ends it with another status).
         proc.terminate()

@@ -72,7 +72,9 @@ bool SdlPlatform::createWindow(int width, int height) {
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   SDL_RenderSetLogicalSize(renderer_, width_, height_);  // also maps mouse positions back
-  SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
+  // Smaller than the screen itself the picture would lose pixels; a window manager keeps it.
+  SDL_SetWindowMinimumSize(window_, width_, height_);
+  fitPicture(width_ * scale, height_ * scale);
   // A 32-bit texture in the window's own format: software renderers then scale it with a plain
   // stretch instead of converting every scaled pixel (a quarter of the CPU time at the menu).
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
@@ -103,9 +105,38 @@ void SdlPlatform::toggleFullscreen() {
   queue_.push_back(Event{EventType::Paint});
 }
 
+// The logical size keeps the picture's aspect with black bars; whole scales keep its pixels
+// sharp while the window holds one, and a smaller window gets the largest true fit.
+void SdlPlatform::fitPicture(int windowWidth, int windowHeight) {
+  if (renderer_ == nullptr) return;
+  const FitRect fit = PictureFit(FitSize{windowWidth, windowHeight}, FitSize{width_, height_});
+  SDL_RenderSetIntegerScale(renderer_, fit.wholeScale ? SDL_TRUE : SDL_FALSE);
+}
+
 void SdlPlatform::pushKey(int key, bool down) {
   if (key < 0) return;
   queue_.push_back(Event{down ? EventType::KeyDown : EventType::KeyUp, key});
+}
+
+// Every key the game sees goes through the held keys, so a controller direction repeats and
+// nothing stays held once the window or the controller is gone.
+void SdlPlatform::heldKey(int key, bool down, HeldKeys::Source source) {
+  if (key < 0) return;
+  if (down) {
+    held_.Down(key, source, tickMs());
+    pushKey(key, true);
+  } else if (held_.Up(key, source)) {
+    pushKey(key, false);
+  }
+}
+
+void SdlPlatform::releaseHeld(std::optional<HeldKeys::Source> source) {
+  for (const int key : held_.ReleaseAll(source))
+    pushKey(key, false);
+  if (!source || *source == HeldKeys::Source::Pad) {
+    stick_ = StickKeys{};
+    stickX_ = stickY_ = 0;
+  }
 }
 
 void SdlPlatform::showWindow() {
@@ -226,9 +257,8 @@ void SdlPlatform::translate(const SDL_Event& e) {
         if (e.type == SDL_KEYDOWN && e.key.repeat == 0) toggleFullscreen();
         break;
       }
-      const int vk = VirtualKeyFromSdl(e.key.keysym.sym);
-      if (vk < 0) break;
-      queue_.push_back(Event{e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp, vk});
+      heldKey(VirtualKeyFromSdl(e.key.keysym.sym), e.type == SDL_KEYDOWN,
+              HeldKeys::Source::Keyboard);
       break;
     }
     case SDL_MOUSEBUTTONDOWN:
@@ -250,6 +280,7 @@ void SdlPlatform::translate(const SDL_Event& e) {
         controllers_.push_back(controller);
       break;
     case SDL_CONTROLLERDEVICEREMOVED:
+      releaseHeld(HeldKeys::Source::Pad);  // an unplugged controller holds nothing down
       if (SDL_GameController* gone = SDL_GameControllerFromInstanceID(e.cdevice.which)) {
         controllers_.erase(std::remove(controllers_.begin(), controllers_.end(), gone),
                            controllers_.end());
@@ -258,14 +289,14 @@ void SdlPlatform::translate(const SDL_Event& e) {
       break;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
-      pushKey(KeyForPadButton(PadButtonFromSdl(e.cbutton.button)),
-              e.type == SDL_CONTROLLERBUTTONDOWN);
+      heldKey(KeyForPadButton(PadButtonFromSdl(e.cbutton.button)),
+              e.type == SDL_CONTROLLERBUTTONDOWN, HeldKeys::Source::Pad);
       break;
     case SDL_CONTROLLERAXISMOTION:
       if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) stickX_ = e.caxis.value;
       if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) stickY_ = e.caxis.value;
       for (const KeyChange& change : stick_.Move(stickX_, stickY_))
-        pushKey(change.key, change.down);
+        heldKey(change.key, change.down, HeldKeys::Source::Pad);
       break;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
@@ -274,15 +305,13 @@ void SdlPlatform::translate(const SDL_Event& e) {
           queue_.push_back(Event{EventType::Activate});
           break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+          // Keys and directions let go in another window never reach this one.
+          releaseHeld(std::nullopt);
           focusLost_ = true;
           queue_.push_back(Event{EventType::Deactivate});
           break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-          // Whole scales while the window holds at least one; smaller, the largest fit.
-          if (renderer_ != nullptr) {
-            const bool fits = e.window.data1 >= width_ && e.window.data2 >= height_;
-            SDL_RenderSetIntegerScale(renderer_, fits ? SDL_TRUE : SDL_FALSE);
-          }
+          fitPicture(e.window.data1, e.window.data2);
           queue_.push_back(Event{EventType::Paint});
           break;
         case SDL_WINDOWEVENT_EXPOSED:
@@ -301,6 +330,8 @@ void SdlPlatform::pump() {
   SDL_Event e;
   while (SDL_PollEvent(&e))
     translate(e);
+  // Checked whenever the game looks for events, which it does at least once a game frame.
+  if (const std::optional<int> again = held_.Repeat(tickMs())) pushKey(*again, true);
 }
 
 bool SdlPlatform::peekEvent() {

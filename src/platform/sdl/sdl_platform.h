@@ -1,10 +1,11 @@
 // SdlPlatform: the Platform on a desktop through SDL2. The logical screen is shown in a
-// resizable window, scaled up by the largest whole factor that fits (letterboxed, pixels kept
-// sharp) through an RGB565 streaming texture; F11 or Alt+Enter toggles fullscreen. The mouse
-// stands in for the stylus, keys are translated to the virtual-key codes the game uses, game
-// controllers send the arrow and action keys, and focus changes become activation and
-// deactivation (losing focus pauses the game without minimising the window). The main loop
-// sleeps in SDL_WaitEventTimeout between frames.
+// resizable window (never smaller than the screen), scaled up by the largest whole factor that
+// fits, else the largest aspect-true fit, with black bars (window_fit.h), through an RGB565
+// streaming texture; F11 or Alt+Enter toggles fullscreen. The mouse stands in for the stylus,
+// keys are translated to the virtual-key codes the game uses, game controllers send the arrow
+// and action keys (a held direction repeating like a held key), and focus changes become
+// activation and deactivation (losing focus pauses the game without minimising the window, and
+// lets go of every held key). The main loop sleeps in SDL_WaitEventTimeout between frames.
 #pragma once
 
 #include <deque>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "platform/gamepad_keys.h"
+#include "platform/held_keys.h"
 #include "platform/platform.h"
 
 struct _SDL_GameController;
@@ -60,7 +62,10 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   void translate(const SDL_Event& event);
   void pushStylus(EventType type, int windowX, int windowY);
   void pushKey(int key, bool down);
+  void heldKey(int key, bool down, HeldKeys::Source source);
+  void releaseHeld(std::optional<HeldKeys::Source> source);
   void toggleFullscreen();
+  void fitPicture(int windowWidth, int windowHeight);
 
   bool initialised_ = false;
   SDL_Window* window_ = nullptr;
@@ -75,6 +80,7 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   bool focusLost_ = false;  // a deactivation by focus keeps the window where it is
   std::vector<_SDL_GameController*> controllers_;
   StickKeys stick_;
+  HeldKeys held_;
   int stickX_ = 0;
   int stickY_ = 0;
   std::string installFolder_;
