@@ -17,6 +17,7 @@ the file back. A mutant that does not compile counts as neither killed nor survi
 """
 
 import argparse
+import hashlib
 import json
 import os
 import re
@@ -269,11 +270,13 @@ def sync_tree(root, tree):
         with open(manifest, encoding="utf-8") as f:
             old = set(f.read().split("\0")) - {""}
     written = 0
+    stamp = hashlib.sha1()
     for path in files:
         source = os.path.join(root, path)
         target = os.path.join(tree, path)
         with open(source, "rb") as f:
             data = f.read()
+        stamp.update(path.encode() + b"\0" + hashlib.sha1(data).digest())
         try:
             with open(target, "rb") as f:
                 if f.read() == data:
@@ -292,7 +295,7 @@ def sync_tree(root, tree):
             pass
     with open(manifest, "w", encoding="utf-8") as f:
         f.write("\0".join(files))
-    return written
+    return written, stamp.hexdigest()
 
 
 class Runner:
@@ -336,7 +339,7 @@ class Runner:
             log(f"removing {self.args.scratch}")
             shutil.rmtree(self.args.scratch)
         os.makedirs(self.tree, exist_ok=True)
-        written = sync_tree(repo_root(), self.tree)
+        written, self.stamp = sync_tree(repo_root(), self.tree)
         log(f"scratch tree {self.tree}: {written} files updated")
         if not os.path.exists(os.path.join(self.build, "CMakeCache.txt")):
             command = ["cmake", "-S", self.tree, "-B", self.build,
@@ -387,7 +390,20 @@ class Runner:
         return [("fast", ["-E", SLOW_TESTS]), ("slow", ["-R", SLOW_TESTS])]
 
     def baseline(self):
-        """The unmutated tree's tests: they must pass, and their times bound each mutant's run."""
+        """The unmutated tree's tests: they must pass, and their times bound each mutant's run.
+
+        A passing baseline is remembered in the scratch folder with a digest of the tree's files,
+        so a second run over an unchanged tree does not run it again."""
+        record = os.path.join(self.args.scratch, "baseline.json")
+        tiers = [tier for tier, _ in self.tiers()]
+        try:
+            with open(record, encoding="utf-8") as f:
+                known = json.load(f)
+            if known.get("stamp") == self.stamp and all(t in known["limits"] for t in tiers):
+                log("baseline: the tree is unchanged since its tests last passed")
+                return {t: known["limits"][t] for t in tiers}
+        except (OSError, ValueError, KeyError):
+            pass
         limits = {}
         for tier, selection in self.tiers():
             log(f"baseline: {tier} tests")
@@ -397,7 +413,18 @@ class Runner:
                 log("baseline failures: " + ", ".join(failed))
                 sys.exit("mutants: the unmutated tree fails tests; fix them first "
                          "(or pass --no-baseline)")
-            limits[tier] = 3 * seconds + 120
+            limits[tier] = round(3 * seconds + 120)
+        known = {}
+        try:
+            with open(record, encoding="utf-8") as f:
+                old = json.load(f)
+            if old.get("stamp") == self.stamp:
+                known = old["limits"]
+        except (OSError, ValueError, KeyError):
+            pass
+        known.update(limits)
+        with open(record, "w", encoding="utf-8") as f:
+            json.dump({"stamp": self.stamp, "limits": known}, f)
         return limits
 
     def mutate(self, number, limits):
@@ -428,9 +455,14 @@ class Runner:
                         result["killers"] = failed
                         break
         finally:
-            # A fresh modification time: the next build compiles the original again.
-            with open(full, "w", encoding="utf-8") as f:
-                f.write(text)
+            # Put back with a fresh modification time, so the next build compiles the original
+            # again; a second Ctrl-C cannot cut the write short.
+            previous = signal.signal(signal.SIGINT, signal.SIG_IGN)
+            try:
+                with open(full, "w", encoding="utf-8") as f:
+                    f.write(text)
+            finally:
+                signal.signal(signal.SIGINT, previous)
         result["seconds"] = round(time.time() - start)
         return result
 
@@ -467,6 +499,10 @@ def head_commit():
         return None
 
 
+def interrupted(*_):
+    raise KeyboardInterrupt
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--list", action="store_true", help="print the mutants and stop")
@@ -498,7 +534,7 @@ def main():
         return 0 if check_mutants(repo_root(), numbers) else 1
 
     # SIGTERM is handled as Ctrl-C is, so the mutated file is put back either way.
-    signal.signal(signal.SIGTERM, lambda *_: (_ for _ in ()).throw(KeyboardInterrupt()))
+    signal.signal(signal.SIGTERM, interrupted)
     runner = Runner(args)
     results = []
     started = time.time()
@@ -534,4 +570,7 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    except BrokenPipeError:  # the list piped into head
+        sys.exit(0)
