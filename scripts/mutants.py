@@ -21,7 +21,6 @@ import argparse
 import hashlib
 import json
 import os
-import re
 import shutil
 import signal
 import subprocess
@@ -305,7 +304,7 @@ class Runner:
         self.tree = os.path.join(os.path.abspath(args.scratch), "tree")
         self.build = os.path.join(self.tree, "build")
 
-    def run(self, command, cwd, limit=None, quiet=True):
+    def run(self, command, cwd, limit=None):
         """Runs command in its own process group; on Ctrl-C or after limit seconds the whole
         group is stopped. Returns (exit code or None when stopped for time, output)."""
         process = subprocess.Popen(command, cwd=cwd, stdout=subprocess.PIPE,
@@ -318,10 +317,7 @@ class Runner:
         except BaseException:
             self.stop(process)
             raise
-        text = out.decode(errors="replace")
-        if not quiet:
-            sys.stdout.write(text)
-        return process.returncode, text
+        return process.returncode, out.decode(errors="replace")
 
     @staticmethod
     def stop(process):
@@ -435,6 +431,7 @@ class Runner:
         if reason:
             result["status"] = "not applicable"
             result["reason"] = reason
+            result["seconds"] = 0
             return result
         full = os.path.join(self.tree, path)
         with open(full, encoding="utf-8") as f:
@@ -516,9 +513,15 @@ def compare(before_path, after_path):
 
 
 def head_commit():
+    """The checkout's commit, with "+changes" when tracked files differ from it (the run tests the
+    files as they are on disk)."""
     try:
-        return subprocess.run(["git", "rev-parse", "HEAD"], cwd=repo_root(), check=True,
-                              capture_output=True, text=True).stdout.strip()
+        commit = subprocess.run(["git", "rev-parse", "HEAD"], cwd=repo_root(), check=True,
+                                capture_output=True, text=True).stdout.strip()
+        changed = subprocess.run(["git", "status", "--porcelain", "--untracked-files=no"],
+                                 cwd=repo_root(), check=True, capture_output=True,
+                                 text=True).stdout.strip()
+        return commit + ("+changes" if changed else "")
     except (OSError, subprocess.CalledProcessError):
         return None
 
