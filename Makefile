@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz format clean screens install package soak test-sanitize
+.PHONY: all deps configure build run test bench fuzz format clean screens install package soak test-sanitize mutants
 
 all: build
 
@@ -96,6 +96,13 @@ SOAK_FRAMES ?= 100000
 soak: build
 	@python3 scripts/soak.py $(BUILD)/bin/qvtool $(BUILD)/bin/graphics.dat data/options.default \
 	  $(BUILD)/soak $(SOAK_FRAMES) $(SOAK_SEED)
+
+# Mutation testing (not in CI): small deliberate faults, one at a time, in a copy of the tree in
+# build-mutants/ (kept, so the next run builds incrementally). MUTANTS_ARGS passes options, e.g.
+# MUTANTS_ARGS="--only 3,7 --json mutants.json"; scripts/mutants.py --help lists them.
+MUTANTS_ARGS ?=
+mutants: deps
+	@python3 scripts/mutants.py --jobs $(JOBS) $(MUTANTS_ARGS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
