@@ -10,14 +10,14 @@
 #include "gui/archive_source.h"
 #include "gui/form.h"
 #include "gui/script_form_driver.h"
-#include "platform/file.h"
-#include "platform/headless/headless_platform.h"
-#include "resources/archive_format.h"
-#include "resources/resource_archive.h"
 #include "natives/application_table.h"
 #include "natives/game_table.h"
 #include "natives/gui_table.h"
 #include "natives/sound_table.h"
+#include "platform/file.h"
+#include "platform/headless/headless_platform.h"
+#include "resources/archive_format.h"
+#include "resources/resource_archive.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"
 #include "script/variable_table.h"
@@ -302,6 +302,12 @@ void Application::KeyDown(int key) {
     Deactivate();
     return;
   }
+  // Over a message Escape answers it (RunMessageForm ends it as on its time-out); the
+  // screens underneath never hear of it.
+  if (key == platform::key::kEscape && messageDepth_ > 0) {
+    messageEscaped_ = true;
+    return;
+  }
   keyPointer_->KeyDown(key);
 }
 
@@ -402,6 +408,10 @@ gui::Form* Application::FindForm(std::string_view name) const {
 void Application::SwitchForm(std::string_view name) {
   gui::Form* next = FindForm(name);
   if (next == nullptr) return;
+  if (scene_ != nullptr && currentForm_ != nullptr && currentForm_ == scene_->form() &&
+      next != currentForm_) {
+    scene_->EndCarry();
+  }
   if (currentForm_ != nullptr) {
     currentForm_->Deactivate();
     currentForm_->visible = false;
@@ -413,20 +423,27 @@ void Application::SwitchForm(std::string_view name) {
       demoScene_->visible = false;
       demoScene_->updating = false;
     }
-    keyPointer_->Attach(next, 0, KeyPointer::Mode::FreePointer);
-  } else {
-    if (demoScene_ != nullptr) {
-      demoScene_->visible = true;
-      demoScene_->invalid = true;
-      demoScene_->Refresh();
-      demoScene_->updating = true;
-    }
-    const bool options = next->name().find("OptionsForm") != std::string::npos;
-    keyPointer_->Attach(next, options ? 1 : 0, KeyPointer::Mode::FocusNavigation);
+  } else if (demoScene_ != nullptr) {
+    demoScene_->visible = true;
+    demoScene_->invalid = true;
+    demoScene_->Refresh();
+    demoScene_->updating = true;
   }
+  AttachKeyPointerTo(next);
   next->visible = true;
   next->invalid = true;
   next->Refresh();
+}
+
+// The game screen takes the free pointer, every other screen focus navigation (the options
+// screen's up key moves the focus back).
+void Application::AttachKeyPointerTo(gui::Form* form) {
+  if (form != nullptr && form->name().find("GameForm") != std::string::npos) {
+    keyPointer_->Attach(form, 0, KeyPointer::Mode::FreePointer);
+    return;
+  }
+  const bool options = form != nullptr && form->name().find("OptionsForm") != std::string::npos;
+  keyPointer_->Attach(form, options ? 1 : 0, KeyPointer::Mode::FocusNavigation);
 }
 
 // A script deleted a control: the pointers kept outside the control tree must not dangle.

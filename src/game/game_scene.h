@@ -89,6 +89,7 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
   float zoom() const override { return world_ ? world_->camera.zoom : 1.0f; }
   int cellRadius() const override { return world_ ? world_->constants().cellRadius : 0; }
   bool carriesGoo() const override;
+  void EndCarry() override;
   void PointerMoved(bool visible, int px, int py) override;
 
   // WorldEvents

@@ -19,6 +19,10 @@ using testing_support::writeArchive;
 constexpr const char* kAnswering =
     "function Init(h)\n{\n  global me;\n  me = h;\n}\n"
     "function Update()\n{\n  SetGlobalVar(\"Answer\"$+me, \"3\");\n}\n";
+// Answers with an empty text.
+constexpr const char* kEmpty =
+    "function Init(h)\n{\n  global me;\n  me = h;\n}\n"
+    "function Update()\n{\n  SetGlobalVar(\"Answer\"$+me, \"\");\n}\n";
 constexpr const char* kSilent = "function Init(h)\n{\n}\n";
 constexpr const char* kBroken = "function Init(h)\n{\n";
 
@@ -33,6 +37,7 @@ class MessageForm : public ::testing::Test {
                  {{"init.scr", initScript({{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}})},
                   {"answer.scr", kAnswering},
                   {"silent.scr", kSilent},
+                  {"empty.scr", kEmpty},
                   {"broken.scr", kBroken}});
   }
   platform::HeadlessConfig config() const {
@@ -82,6 +87,29 @@ TEST_F(MessageForm, AScriptThatIsMissingOrDoesNotLoadGivesMinusOne) {
   EXPECT_EQ(a.RunMessageForm("ask", "broken.scr", 0), -1);
   EXPECT_EQ(a.rootForm().children().size(), children);
   EXPECT_EQ(headless.tickMs(), 0u);
+}
+
+// Escape (a controller's B) and an empty answer end the message with 0 as its time-out would,
+// and the screen underneath stays current and gets the keys back.
+TEST_F(MessageForm, EscapeAndAnEmptyAnswerEndItWithZeroOverTheSameScreen) {
+  struct Case {
+    const char* script;
+    const char* replay;
+  };
+  for (const Case& c : {Case{"silent.scr", "wait 500\nkey 27\n"}, Case{"empty.scr", ""}}) {
+    SCOPED_TRACE(c.script);
+    platform::HeadlessConfig config = this->config();
+    config.replay = *platform::parseReplay(c.replay);
+    platform::HeadlessPlatform headless(config);
+    app::Application a(headless);
+    ASSERT_EQ(a.StartUp(), 0);
+    auto* screen = new gui::Form("Underneath", &a.rootForm());
+    a.SwitchForm("Underneath");
+    EXPECT_EQ(a.RunMessageForm("ask", c.script, 10000), 0);
+    EXPECT_LT(headless.tickMs(), 1000u);
+    EXPECT_EQ(a.currentForm(), screen);
+    EXPECT_EQ(a.keyPointer().form(), screen);
+  }
 }
 
 TEST_F(MessageForm, QuittingEndsTheMessageAtOnce) {

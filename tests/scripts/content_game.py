@@ -303,7 +303,36 @@ def check_small_display():
              (result.returncode, boxes))
 
 
-{"screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
+def check_keys():
+    """Escape over every kind of message ends it as its time-out would and switches nothing;
+    the game goes on and the menus answer keys afterwards. Escape on the options opened from a
+    game returns to the game."""
+    folder = fresh_folder("keys")
+    escape = ["key 27", "wait 300"]
+    messages = {
+        "clbrief": start_mode("AuxClassicForm") + ["wait 2500"],
+        "ESWin": start_mode("AuxEstafetForm") + ["wait 2500"],
+        "expwin": start_mode("AuxUnlimitedForm") + ["wait 1000"] + tap((225, 12)),
+    }
+    for shown, lines in messages.items():
+        expect_shown(run(folder, lines), shown, "the message " + shown)
+        after = run(folder, lines + escape)
+        if after.get("Shown") != shown:
+            fail("Escape over %s switched to %s" % (shown, after.get("Shown")))
+        # The keys went back to the game: F1 opens its options, Escape returns to it.
+        expect_shown(run(folder, lines + escape + ["key 112", "wait 300"]), "OptionsForm",
+                     "F1 after Escape over " + shown)
+        expect_shown(run(folder, lines + escape + ["key 112", "wait 300"] + escape), "GameForm",
+                     "Escape on the options over a game, after " + shown)
+    # Leaving a classic game by F2, the choice of game answers keys: Enter on its first
+    # button and on the mode screen's start button plays a new game, briefing and all.
+    lines = messages["clbrief"] + escape + ["key 113", "wait 300"]
+    expect_shown(run(folder, lines), "ChooseForm", "F2 after the briefing")
+    lines += ["key 13", "wait 300"]
+    expect_shown(run(folder, lines), "AuxClassicForm", "Enter on the choice of game")
+
+
+{"keys": check_keys, "screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
  "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
  "shop": check_shop}[CHECK]()
 print("ok: " + CHECK)
