@@ -330,9 +330,92 @@ def check_keys():
     expect_shown(run(folder, lines), "ChooseForm", "F2 after the briefing")
     lines += ["key 13", "wait 300"]
     expect_shown(run(folder, lines), "AuxClassicForm", "Enter on the choice of game")
+    # Leaving an unlimited game names its record: Escape does not skip the naming, and the
+    # real keyboard types the name (letters, Backspace, Enter).
+    folder = fresh_folder("keys-name")
+    lines = start_mode("AuxUnlimitedForm") + ["wait 3000"] + tap((67, 12)) + escape
+    expect_shown(run(folder, lines), "RecordBook", "Escape while naming a record")
+    run(folder, lines + ["key 66", "key 79", "key 88", "key 8", "key 84", "key 13", "wait 300"])
+    names = [r[2] for r in parse_scores(read_scores(folder))]
+    if names != ["bot"]:
+        fail("the name typed on the real keyboard was not recorded: %s" % names)
 
 
-{"keys": check_keys, "screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
+def cross_hair(shot):
+    """The key pointer's centre and whether it is green (over or carrying a goo), or None."""
+    width, height, rows = content_bot.read_bmp(shot)
+    for colour, green in ((content_bot.to555(0x0000F8), False), (content_bot.to555(0x00F800), True)):
+        points = [(x, y) for y in range(height) for x in range(width) if rows[y][x] == colour]
+        if len(points) > 6:
+            xs = sorted(p[0] for p in points)
+            ys = sorted(p[1] for p in points)
+            return xs[len(xs) // 2], ys[len(ys) // 2], green
+    return None
+
+
+def goos(shot):
+    width, height, rows = content_bot.read_bmp(shot)
+    return [c for c in content_bot.components(rows, width, height,
+                                              content_bot.to555(content_bot.GOO),
+                                              content_bot.TOOLBAR * SCALE) if c[0] >= 6]
+
+
+def steer_to_goo(folder, lines):
+    """Arrow keys that bring the cross-hair over the goo resting lowest; the lines so far."""
+    shot = os.path.join(folder, "steer.bmp")
+    for attempt in range(10):
+        run(folder, lines, shot)
+        pointer = cross_hair(shot)
+        if pointer is None and attempt == 0:
+            lines = lines + ["key 40", "wait 100"]  # the menus were tapped: a key shows it
+            continue
+        if pointer is None:
+            fail("no cross-hair on the game screen after a key")
+        if pointer[2]:
+            return lines, pointer
+        _, gx, gy = max(goos(shot), key=lambda c: c[2])
+        dx, dy = gx - pointer[0], gy - pointer[1]
+        keys = ["key %d" % (39 if dx > 0 else 37)] * max(1, abs(dx) // 4) if abs(dx) > 2 else []
+        keys += ["key %d" % (40 if dy > 0 else 38)] * max(1, abs(dy) // 4) if abs(dy) > 2 else []
+        lines = lines + keys + ["wait 100"]
+    fail("the cross-hair never came over a goo")
+
+
+def check_carry():
+    """A goo picked up with Enter and then pressed on with the mouse is let go there, and the
+    next Enter picks it up again: it follows the arrow keys into the sky. After the mouse the
+    cross-hair hides, and the next pointer key shows it again."""
+    folder = fresh_folder("carry")
+    lines = start_mode("AuxClassicForm") + ["wait 2500", "key 27", "wait 6000"]
+    lines, (px, py, _) = steer_to_goo(folder, lines)
+    shot = os.path.join(folder, "carry.bmp")
+    lines += ["key 13", "wait 200", "tap %d %d" % (px, py), "wait 200"]
+    run(folder, lines, shot)
+    if cross_hair(shot) is not None:
+        fail("the cross-hair is still drawn after a mouse press")
+    # Lifted into the empty sky with the arrow keys, the goo in the hand is seen there alone.
+    lines += ["key 13", "wait 200"] + ["key 38"] * 12 + ["wait 200"]
+    run(folder, lines, shot)
+    pointer = cross_hair(shot)
+    if pointer is None or not pointer[2]:
+        fail("the arrow key after the mouse did not bring back a carrying cross-hair: %s" % (pointer,))
+    if py - pointer[1] < 40 or red_pixels(shot, pointer[0], pointer[1], 8) < 40:
+        fail("the goo was not carried up to the cross-hair at %s" % (pointer,))
+
+
+def red_pixels(shot, cx, cy, reach):
+    """Pixels around (cx, cy) of a goo's red (red well above green and blue)."""
+    width, height, rows = content_bot.read_bmp(shot)
+    count = 0
+    for y in range(max(0, cy - reach), min(height, cy + reach + 1)):
+        for x in range(max(0, cx - reach), min(width, cx + reach + 1)):
+            v = rows[y][x]
+            r, g, b = (v >> 10) & 31, (v >> 5) & 31, v & 31
+            count += r > g + 6 and r > b + 6
+    return count
+
+
+{"keys": check_keys, "carry": check_carry, "screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
  "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
  "shop": check_shop}[CHECK]()
 print("ok: " + CHECK)
