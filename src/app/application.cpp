@@ -334,6 +334,11 @@ void Application::StylusMove(int x, int y) {
 
 void Application::Deactivate() {
   active_ = false;
+  // The window that takes the focus gets the releases: keys held now are let go here, so a
+  // held arrow does not go on accelerating and a drop asked for with the keys is made.
+  for (int key = 0; key < 255; ++key) {
+    if (keyStates_[key] != 0) KeyUp(key);
+  }
   if (sound_) sound_->StopSong();
   platform_.minimiseWindow();
 }

@@ -54,10 +54,20 @@ int Application::RunMessageForm(std::string_view formName, std::string_view scri
     return answer && (answer->empty() || (*answer)[0] != '0');
   };
 
-  const std::uint32_t start = platform_.tickMs();
+  std::uint32_t start = platform_.tickMs();
   bool timedOut = false;
   while (!quit_ && !messageEscaped_ && !answered()) {
     const std::uint32_t now = platform_.tickMs();
+    if (!active_) {
+      // Minimised: no frames, and the time-out waits until the player is back.
+      if (windowCreated_ && platform_.peekEvent()) {
+        if (const std::optional<platform::Event> event = platform_.getEvent()) HandleEvent(*event);
+      } else {
+        platform_.waitForEvent(now + 1000);
+      }
+      start += platform_.tickMs() - now;
+      continue;
+    }
     if (timeoutMs != 0 && now - start >= timeoutMs) {
       timedOut = true;
       break;
