@@ -268,6 +268,7 @@ bool GameScene::InToolbar(int py) const {
 
 void GameScene::StylusDown(int px, int py) {
   if (isDemo_ || !world_ || InToolbar(py)) return;
+  stylusDown_ = true;
   const auto sx = static_cast<std::int16_t>(px - x), sy = static_cast<std::int16_t>(py - y);
   if (world_->holding) {
     // A goo carried with the keys passes to the stylus: it follows the press from here on.
@@ -280,7 +281,8 @@ void GameScene::StylusDown(int px, int py) {
 }
 
 void GameScene::StylusMove(int px, int py) {
-  if (isDemo_ || !world_ || InToolbar(py)) return;
+  // A mouse moving with no button down (hover) neither drags nor scrolls.
+  if (isDemo_ || !world_ || !stylusDown_ || InToolbar(py)) return;
   stylusX_ = px - x;
   stylusY_ = py - y;
   stylusHeld_ = true;
@@ -291,13 +293,16 @@ void GameScene::StylusMove(int px, int py) {
 }
 
 void GameScene::StylusUp(int /*px*/, int py) {
-  if (isDemo_ || !world_ || InToolbar(py)) return;
+  if (isDemo_ || !world_) return;
+  stylusDown_ = false;
+  if (InToolbar(py)) return;
   stylusHeld_ = false;
   world_->DropGoo();
 }
 
 void GameScene::EndCarry() {
   stylusHeld_ = false;
+  stylusDown_ = false;
   if (!world_ || !world_->holding) return;
   // The goo goes back among the free ones where it is, neither built in nor lost.
   std::lock_guard<std::recursive_mutex> guard(world_->lock());

@@ -162,6 +162,9 @@ TEST_F(Scene, AStylusPressTakesTheGooFromTheKeysAndEndsTheCarry) {
   s.KeyDown(13, gx, gy);  // the next Enter picks up again
   EXPECT_EQ(s.world().holding, 1);
   EXPECT_EQ(s.world().keyDrag, 1);
+  const float x = s.world().dropX;
+  s.StylusMove(200, 150);  // the mouse hovering with no button down moves nothing
+  EXPECT_FLOAT_EQ(s.world().dropX, x);
   s.EndCarry();  // a message comes up: the goo goes back among the free ones
   EXPECT_EQ(s.world().holding, 0);
   EXPECT_EQ(s.world().keyDrag, 0);

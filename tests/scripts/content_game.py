@@ -309,6 +309,13 @@ def check_keys():
     game returns to the game."""
     folder = fresh_folder("keys")
     escape = ["key 27", "wait 300"]
+    # The mouse over a menu button with no button down lights it, as the focus does.
+    plain, hover = os.path.join(folder, "plain.bmp"), os.path.join(folder, "hover.bmp")
+    run(folder, [], plain)
+    run(folder, ["move %d %d" % (120 * SCALE, 146 * SCALE)], hover)
+    band = lambda shot: content_bot.read_bmp(shot)[2][138 * SCALE:154 * SCALE]
+    if band(plain) == band(hover):
+        fail("the button under the mouse is not lit")
     messages = {
         "clbrief": start_mode("AuxClassicForm") + ["wait 2500"],
         "ESWin": start_mode("AuxEstafetForm") + ["wait 2500"],
