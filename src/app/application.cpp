@@ -339,6 +339,8 @@ void Application::Deactivate() {
   for (int key = 0; key < 255; ++key) {
     if (keyStates_[key] != 0) KeyUp(key);
   }
+  // So does the mouse button: a drag in progress ends, its goo back among the free ones.
+  if (scene_ != nullptr) scene_->EndCarry();
   if (sound_) sound_->StopSong();
   platform_.minimiseWindow();
 }
