@@ -242,6 +242,11 @@ def check_classic():
     lines, placed = build(folder, lines, 80)
     if placed < 30:
         fail("only %d drags could be made for the thirty goos" % placed)
+    # Escape over the result closes it as its button does: the record book asks for a name.
+    escaped = fresh_folder("classic-escape")
+    write_scores(escaped, [(1, (2000 + 200 * i) * SCALE, "seed%d" % i) for i in range(4)])
+    expect_shown(run(escaped, lines + ["wait 12000", "key 27", "wait 300"]), "RecordBook",
+                 "Escape over the classic result")
     # Ten seconds of control time, the result, then the record book asks for a name.
     lines += ["wait 12000"] + tap((120, 190))
     variables = run(folder, lines)
