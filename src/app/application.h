@@ -171,6 +171,7 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   int ReadIntVariable(std::string_view name) const;
   void WriteReplayScreenshot(const std::string& path);
   void ForgetControl(const gui::Control& control);
+  void AttachKeyPointerTo(gui::Form* form);
 
   platform::Platform& platform_;
   gui::Form* currentForm_ = nullptr;
@@ -196,6 +197,8 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   game::PlayerScene* scene_ = nullptr;
   gui::Control* demoScene_ = nullptr;
   bool quit_ = false;
+  int messageDepth_ = 0;         // message forms running (RunMessageForm)
+  bool messageEscaped_ = false;  // Escape ended the innermost one
   bool active_ = true;
   bool hiRes_ = false;
   bool windowCreated_ = false;

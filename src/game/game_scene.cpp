@@ -180,8 +180,9 @@ void GameScene::StartGame(int mode, int gooLimit, int levelTime0, int target) {
   ResetView();
   if (w.mode == 2) w.gooLimit = 0;  // goos come once the first level is announced
   if (!isDemo_ && sound_ != nullptr) {
-    sound_->PlaySample("start.wav");
+    // The song first: starting a song restarts the mixer, which would cut the sample off.
     sound_->PlaySong(SongOfMode(w.mode));
+    sound_->PlaySample("start.wav");
   }
   if (auto* eiffel = GameControl<gui::CulminateMessage>("EiffelText")) eiffel->Reset();
 }
@@ -267,12 +268,21 @@ bool GameScene::InToolbar(int py) const {
 
 void GameScene::StylusDown(int px, int py) {
   if (isDemo_ || !world_ || InToolbar(py)) return;
+  stylusDown_ = true;
+  const auto sx = static_cast<std::int16_t>(px - x), sy = static_cast<std::int16_t>(py - y);
+  if (world_->holding) {
+    // A goo carried with the keys passes to the stylus: it follows the press from here on.
+    world_->keyDrag = 0;
+    world_->TestPlacement(sx, sy);
+    return;
+  }
   world_->camera.savedZoom = world_->camera.zoom;
-  world_->PickGoo(static_cast<std::int16_t>(px - x), static_cast<std::int16_t>(py - y));
+  world_->PickGoo(sx, sy);
 }
 
 void GameScene::StylusMove(int px, int py) {
-  if (isDemo_ || !world_ || InToolbar(py)) return;
+  // A mouse moving with no button down (hover) neither drags nor scrolls.
+  if (isDemo_ || !world_ || !stylusDown_ || InToolbar(py)) return;
   stylusX_ = px - x;
   stylusY_ = py - y;
   stylusHeld_ = true;
@@ -283,9 +293,21 @@ void GameScene::StylusMove(int px, int py) {
 }
 
 void GameScene::StylusUp(int /*px*/, int py) {
-  if (isDemo_ || !world_ || InToolbar(py)) return;
+  if (isDemo_ || !world_) return;
+  stylusDown_ = false;
+  if (InToolbar(py)) return;
   stylusHeld_ = false;
   world_->DropGoo();
+}
+
+void GameScene::EndCarry() {
+  stylusHeld_ = false;
+  stylusDown_ = false;
+  if (!world_ || !world_->holding) return;
+  // The goo goes back among the free ones where it is, neither built in nor lost.
+  std::lock_guard<std::recursive_mutex> guard(world_->lock());
+  world_->placement = 0;
+  world_->DropGoo(true);
 }
 
 void GameScene::KeyDown(int k, int px, int py) {
@@ -449,8 +471,8 @@ void GameScene::RebuildForNextLevel() {
   w.earth.GenerateGameEarth(static_cast<std::int16_t>(mountsHeight_), size_.width, w.random());
   ResetView();
   if (sound_ != nullptr) {
+    sound_->PlaySong(SongOfMode(w.mode));  // before the sample, as at the start of a game
     sound_->PlaySample("start.wav");
-    sound_->PlaySong(SongOfMode(w.mode));
   }
   if (auto* eiffel = GameControl<gui::CulminateMessage>("EiffelText")) eiffel->Reset();
   if (gui::Control* icon = GameControl<gui::Control>("ExpIcon")) icon->enabled = true;

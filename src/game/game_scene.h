@@ -89,6 +89,7 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
   float zoom() const override { return world_ ? world_->camera.zoom : 1.0f; }
   int cellRadius() const override { return world_ ? world_->constants().cellRadius : 0; }
   bool carriesGoo() const override;
+  void EndCarry() override;
   void PointerMoved(bool visible, int px, int py) override;
 
   // WorldEvents
@@ -152,6 +153,7 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
   std::vector<RelayLevel> levels_;
   bool isDemo_ = false;
   bool stylusHeld_ = false;
+  bool stylusDown_ = false;  // a press began on the scene: moves without one are only hover
   int stylusX_ = 0;
   int stylusY_ = 0;
   bool finePointer_ = false;

@@ -65,6 +65,11 @@ class OptionsForm final : public gui::Form {
   void MusicVolumeChanged(int index);
   void SoundVolumeChanged(int index);
   void Back();
+  /// Escape leaves as the Back button does: into the game when the options came from one.
+  bool Escape() override {
+    Back();
+    return true;
+  }
 
  private:
   void SetUpControls();

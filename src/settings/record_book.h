@@ -44,6 +44,8 @@ class RecordBook final : public gui::Form {
   /// Update from here.
   void Update() override;
   void Release() override;
+  /// While a new record is being named, Escape does nothing: the name is asked for once.
+  bool Escape() override { return naming(); }
 
   const ScoreTable& table() const { return table_; }
   const gfx::Font* font() const { return font_; }

@@ -13,6 +13,8 @@ if(Python3_Interpreter_FOUND)
     set(checks screens options screenshot classic relay unlimited shop)
     if(scale EQUAL 2)
       list(APPEND checks small_display)
+    else()
+      list(APPEND checks keys carry)  # keys and the goo in the hand, on the standard screen
     endif()
     foreach(check IN LISTS checks)
       add_test(NAME ${prefix}.${check}

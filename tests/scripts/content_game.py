@@ -258,6 +258,11 @@ def check_classic():
     lines, placed = build(folder, lines, 80)
     if placed < 30:
         fail("only %d drags could be made for the thirty goos" % placed)
+    # Escape over the result closes it as its button does: the record book asks for a name.
+    escaped = fresh_folder("classic-escape")
+    write_scores(escaped, [(1, (2000 + 200 * i) * SCALE, "seed%d" % i) for i in range(4)])
+    expect_shown(run(escaped, lines + ["wait 12000", "key 27", "wait 300"]), "RecordBook",
+                 "Escape over the classic result")
     # Ten seconds of control time, the result, then the record book asks for a name.
     lines += ["wait 12000"] + tap((120, 190))
     variables = run(folder, lines)
@@ -319,7 +324,126 @@ def check_small_display():
              (result.returncode, boxes))
 
 
-{"screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
+def check_keys():
+    """Escape over every kind of message ends it as its time-out would and switches nothing;
+    the game goes on and the menus answer keys afterwards. Escape on the options opened from a
+    game returns to the game."""
+    folder = fresh_folder("keys")
+    escape = ["key 27", "wait 300"]
+    # The mouse over a menu button with no button down lights it, as the focus does.
+    plain, hover = os.path.join(folder, "plain.bmp"), os.path.join(folder, "hover.bmp")
+    run(folder, [], plain)
+    run(folder, ["move %d %d" % (120 * SCALE, 146 * SCALE)], hover)
+    band = lambda shot: content_bot.read_bmp(shot)[2][138 * SCALE:154 * SCALE]
+    if band(plain) == band(hover):
+        fail("the button under the mouse is not lit")
+    messages = {
+        "clbrief": start_mode("AuxClassicForm") + ["wait 2500"],
+        "ESWin": start_mode("AuxEstafetForm") + ["wait 2500"],
+        "expwin": start_mode("AuxUnlimitedForm") + ["wait 1000"] + tap((225, 12)),
+    }
+    for shown, lines in messages.items():
+        expect_shown(run(folder, lines), shown, "the message " + shown)
+        after = run(folder, lines + escape)
+        if after.get("Shown") != shown:
+            fail("Escape over %s switched to %s" % (shown, after.get("Shown")))
+        # The keys went back to the game: F1 opens its options, Escape returns to it.
+        expect_shown(run(folder, lines + escape + ["key 112", "wait 300"]), "OptionsForm",
+                     "F1 after Escape over " + shown)
+        expect_shown(run(folder, lines + escape + ["key 112", "wait 300"] + escape), "GameForm",
+                     "Escape on the options over a game, after " + shown)
+    # Leaving a classic game by F2, the choice of game answers keys: Enter on its first
+    # button and on the mode screen's start button plays a new game, briefing and all.
+    lines = messages["clbrief"] + escape + ["key 113", "wait 300"]
+    expect_shown(run(folder, lines), "ChooseForm", "F2 after the briefing")
+    lines += ["key 13", "wait 300"]
+    expect_shown(run(folder, lines), "AuxClassicForm", "Enter on the choice of game")
+    # Leaving an unlimited game names its record: Escape does not skip the naming, and the
+    # real keyboard types the name (letters, Backspace, Enter).
+    folder = fresh_folder("keys-name")
+    lines = start_mode("AuxUnlimitedForm") + ["wait 3000"] + tap((67, 12)) + escape
+    expect_shown(run(folder, lines), "RecordBook", "Escape while naming a record")
+    run(folder, lines + ["key 66", "key 79", "key 88", "key 8", "key 84", "key 13", "wait 300"])
+    names = [r[2] for r in parse_scores(read_scores(folder))]
+    if names != ["bot"]:
+        fail("the name typed on the real keyboard was not recorded: %s" % names)
+
+
+def cross_hair(shot):
+    """The key pointer's centre and whether it is green (over or carrying a goo), or None."""
+    width, height, rows = content_bot.read_bmp(shot)
+    for colour, green in ((content_bot.to555(0x0000F8), False), (content_bot.to555(0x00F800), True)):
+        points = [(x, y) for y in range(height) for x in range(width) if rows[y][x] == colour]
+        if len(points) > 6:
+            xs = sorted(p[0] for p in points)
+            ys = sorted(p[1] for p in points)
+            return xs[len(xs) // 2], ys[len(ys) // 2], green
+    return None
+
+
+def goos(shot):
+    width, height, rows = content_bot.read_bmp(shot)
+    return [c for c in content_bot.components(rows, width, height,
+                                              content_bot.to555(content_bot.GOO),
+                                              content_bot.TOOLBAR * SCALE) if c[0] >= 6]
+
+
+def steer_to_goo(folder, lines):
+    """Arrow keys that bring the cross-hair over the goo resting lowest; the lines so far."""
+    shot = os.path.join(folder, "steer.bmp")
+    for attempt in range(10):
+        run(folder, lines, shot)
+        pointer = cross_hair(shot)
+        if pointer is None and attempt == 0:
+            lines = lines + ["key 40", "wait 100"]  # the menus were tapped: a key shows it
+            continue
+        if pointer is None:
+            fail("no cross-hair on the game screen after a key")
+        if pointer[2]:
+            return lines, pointer
+        _, gx, gy = max(goos(shot), key=lambda c: c[2])
+        dx, dy = gx - pointer[0], gy - pointer[1]
+        keys = ["key %d" % (39 if dx > 0 else 37)] * max(1, abs(dx) // 4) if abs(dx) > 2 else []
+        keys += ["key %d" % (40 if dy > 0 else 38)] * max(1, abs(dy) // 4) if abs(dy) > 2 else []
+        lines = lines + keys + ["wait 100"]
+    fail("the cross-hair never came over a goo")
+
+
+def check_carry():
+    """A goo picked up with Enter and then pressed on with the mouse is let go there, and the
+    next Enter picks it up again: it follows the arrow keys into the sky. After the mouse the
+    cross-hair hides, and the next pointer key shows it again."""
+    folder = fresh_folder("carry")
+    lines = start_mode("AuxClassicForm") + ["wait 2500", "key 27", "wait 6000"]
+    lines, (px, py, _) = steer_to_goo(folder, lines)
+    shot = os.path.join(folder, "carry.bmp")
+    lines += ["key 13", "wait 200", "tap %d %d" % (px, py), "wait 200"]
+    run(folder, lines, shot)
+    if cross_hair(shot) is not None:
+        fail("the cross-hair is still drawn after a mouse press")
+    # Lifted into the empty sky with the arrow keys, the goo in the hand is seen there alone.
+    lines += ["key 13", "wait 200"] + ["key 38"] * 12 + ["wait 200"]
+    run(folder, lines, shot)
+    pointer = cross_hair(shot)
+    if pointer is None or not pointer[2]:
+        fail("the arrow key after the mouse did not bring back a carrying cross-hair: %s" % (pointer,))
+    if py - pointer[1] < 40 or red_pixels(shot, pointer[0], pointer[1], 8) < 40:
+        fail("the goo was not carried up to the cross-hair at %s" % (pointer,))
+
+
+def red_pixels(shot, cx, cy, reach):
+    """Pixels around (cx, cy) of a goo's red (red well above green and blue)."""
+    width, height, rows = content_bot.read_bmp(shot)
+    count = 0
+    for y in range(max(0, cy - reach), min(height, cy + reach + 1)):
+        for x in range(max(0, cx - reach), min(width, cx + reach + 1)):
+            v = rows[y][x]
+            r, g, b = (v >> 10) & 31, (v >> 5) & 31, v & 31
+            count += r > g + 6 and r > b + 6
+    return count
+
+
+{"keys": check_keys, "carry": check_carry, "screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
  "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
  "shop": check_shop}[CHECK]()
 print("ok: " + CHECK)
