@@ -9,7 +9,6 @@
 #include <string>
 #include <utility>
 
-#include "platform/rgb565_expand.h"
 #include "platform/save_folder.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/window_fit.h"
@@ -65,23 +64,7 @@ bool SdlPlatform::createWindow(int width, int height) {
     std::fprintf(stderr, "SDL_CreateWindow: %s\n", SDL_GetError());
     return false;
   }
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (renderer_ == nullptr) {
-    std::fprintf(stderr, "SDL_CreateRenderer: %s\n", SDL_GetError());
-    return false;
-  }
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-  SDL_RenderSetLogicalSize(renderer_, width_, height_);  // also maps mouse positions back
-  SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
-  // A 32-bit texture in the window's own format: software renderers then scale it with a plain
-  // stretch instead of converting every scaled pixel (a quarter of the CPU time at the menu).
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                               width_, height_);
-  if (texture_ == nullptr) {
-    std::fprintf(stderr, "SDL_CreateTexture: %s\n", SDL_GetError());
-    return false;
-  }
-  return true;
+  return createPresenter();
 }
 
 bool SdlPlatform::isForeground() {
@@ -162,18 +145,6 @@ std::optional<RawFrameBuffer> SdlPlatform::rawFrameBuffer() {
   // The row-major raw path serves the 480-wide screen only once a window of that size exists.
   if (width_ != 480) return std::nullopt;
   return RawFrameBuffer{pixels_.data(), 2, width_ * 2, width_, height_};
-}
-
-void SdlPlatform::endDraw() {
-  if (renderer_ == nullptr || texture_ == nullptr) return;
-  const std::size_t count = static_cast<std::size_t>(width_) * height_;
-  frame32_.resize(count);
-  ExpandRgb565Pixels(pixels_.data(), frame32_.data(), count);
-  SDL_UpdateTexture(texture_, nullptr, frame32_.data(), width_ * 4);
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-  SDL_RenderPresent(renderer_);
 }
 
 void SdlPlatform::pushStylus(EventType type, int logicalX, int logicalY) {
@@ -316,6 +287,8 @@ std::optional<Event> SdlPlatform::getEvent() {
 }
 
 void SdlPlatform::waitForEvent(std::uint32_t deadlineMs) {
+  // A picture kept by endDraw (a modal loop's frame) reaches the display before the sleep.
+  if (unshown_) showFrame();
   if (peekEvent()) return;
   const std::uint32_t now = tickMs();
   if (deadlineMs <= now) return;

@@ -14,6 +14,7 @@
 
 #include "platform/gamepad_keys.h"
 #include "platform/platform.h"
+#include "platform/present_pacer.h"
 
 struct _SDL_GameController;
 struct SDL_Window;
@@ -34,6 +35,8 @@ class SdlPlatform final : public Platform, public FrameBuffer {
 
   /// False when SDL's video could not be initialised (the reason is on stderr).
   bool initialised() const { return initialised_; }
+  /// Shows the game frames only, 25 a second, as the pocket computer did (before createWindow).
+  void setClassicFrames(bool classic) { classicFrames_ = classic; }
 
   std::uint32_t tickMs() override;
   bool peekEvent() override;
@@ -54,6 +57,10 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   std::optional<RawFrameBuffer> rawFrameBuffer() override;
   std::uint16_t* beginDraw() override { return pixels_.data(); }
   void endDraw() override;
+  // Pictures between game frames (sdl_present.cpp).
+  int displayRate() override;
+  void showFrame() override;
+  std::uint32_t nextShowMs() override;
 
  private:
   void pump();
@@ -61,6 +68,7 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   void pushStylus(EventType type, int windowX, int windowY);
   void pushKey(int key, bool down);
   void toggleFullscreen();
+  bool createPresenter();
 
   bool initialised_ = false;
   SDL_Window* window_ = nullptr;
@@ -69,7 +77,9 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   int width_ = 240;
   int height_ = 320;
   std::vector<std::uint16_t> pixels_;
-  std::vector<std::uint32_t> frame32_;  // pixels_ expanded for the texture
+  bool classicFrames_ = false;
+  bool unshown_ = false;  // endDraw kept a picture that no show has put on the display yet
+  std::unique_ptr<PresentPacer> pacer_;  // null with classic frames
   std::deque<Event> queue_;
   bool buttonDown_ = false;
   bool focusLost_ = false;  // a deactivation by focus keeps the window where it is
