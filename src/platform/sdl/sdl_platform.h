@@ -37,6 +37,8 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   bool initialised() const { return initialised_; }
   /// Shows the game frames only, 25 a second, as the pocket computer did (before createWindow).
   void setClassicFrames(bool classic) { classicFrames_ = classic; }
+  /// Prints every two seconds how many pictures reached the window ("N pictures in 2.0 s").
+  void setCountPictures(bool count) { countPictures_ = count; }
 
   std::uint32_t tickMs() override;
   bool peekEvent() override;
@@ -78,6 +80,10 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   int height_ = 320;
   std::vector<std::uint16_t> pixels_;
   bool classicFrames_ = false;
+  bool countPictures_ = false;
+  bool vsync_ = false;  // the renderer says it waits for the display
+  int picturesCounted_ = 0;
+  std::uint32_t countSince_ = 0;
   bool unshown_ = false;  // endDraw kept a picture that no show has put on the display yet
   std::unique_ptr<PresentPacer> pacer_;  // null with classic frames
   std::deque<Event> queue_;

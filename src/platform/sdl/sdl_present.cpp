@@ -44,11 +44,12 @@ bool SdlPlatform::createPresenter() {
   if (!classicFrames_) {
     SDL_RendererInfo info{};
     SDL_GetRendererInfo(renderer_, &info);
+    vsync_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
     SDL_DisplayMode mode{};
     const int display = SDL_GetWindowDisplayIndex(window_);
     const int rate =
         SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &mode) == 0 ? mode.refresh_rate : 0;
-    pacer_ = std::make_unique<PresentPacer>(rate, (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0);
+    pacer_ = std::make_unique<PresentPacer>(rate);
   }
   return true;
 }
@@ -67,13 +68,27 @@ void SdlPlatform::endDraw() {
 void SdlPlatform::showFrame() {
   unshown_ = false;
   if (renderer_ == nullptr || texture_ == nullptr) return;
-  const std::uint64_t start = pacer_ ? nowUs() : 0;
   SDL_UpdateTexture(texture_, nullptr, pixels_.data(), width_ * 2);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
   SDL_RenderPresent(renderer_);
-  if (pacer_) pacer_->Shown(start, nowUs());
+  if (pacer_) pacer_->Shown(nowUs());
+  if (countPictures_) {
+    ++picturesCounted_;
+    const std::uint32_t now = tickMs();
+    if (countSince_ == 0) countSince_ = now;
+    if (now - countSince_ >= 2000) {
+      std::printf("quorvex: %d pictures in %.1f s (display %d Hz, %s)\n", picturesCounted_,
+                  static_cast<double>(now - countSince_) / 1000.0, displayRate(),
+                  !pacer_  ? "game frames only"
+                  : vsync_ ? "vertical sync"
+                           : "no vertical sync");
+      std::fflush(stdout);
+      picturesCounted_ = 0;
+      countSince_ = now;
+    }
+  }
 }
 
 std::uint32_t SdlPlatform::nextShowMs() {
