@@ -288,7 +288,7 @@ std::optional<Event> SdlPlatform::getEvent() {
 
 void SdlPlatform::waitForEvent(std::uint32_t deadlineMs) {
   // A picture kept by endDraw (a modal loop's frame) reaches the display before the sleep.
-  if (unshown_) showFrame();
+  showKeptFrame();
   if (peekEvent()) return;
   const std::uint32_t now = tickMs();
   if (deadlineMs <= now) return;

@@ -71,6 +71,8 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   void pushKey(int key, bool down);
   void toggleFullscreen();
   bool createPresenter();
+  void present();
+  void showKeptFrame();
 
   bool initialised_ = false;
   SDL_Window* window_ = nullptr;
@@ -84,7 +86,8 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   bool vsync_ = false;  // the renderer says it waits for the display
   int picturesCounted_ = 0;
   std::uint32_t countSince_ = 0;
-  bool unshown_ = false;  // endDraw kept a picture that no show has put on the display yet
+  bool unshown_ = false;          // endDraw kept a picture that no show has put on the display yet
+  std::uint32_t loopShowMs_ = 0;  // the main loop's last showFrame
   std::unique_ptr<PresentPacer> pacer_;  // null with classic frames
   std::deque<Event> queue_;
   bool buttonDown_ = false;

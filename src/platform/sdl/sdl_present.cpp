@@ -62,10 +62,22 @@ int SdlPlatform::displayRate() {
 void SdlPlatform::endDraw() {
   if (renderer_ == nullptr || texture_ == nullptr) return;
   unshown_ = true;
-  if (!pacer_) showFrame();
+  if (!pacer_) present();
 }
 
 void SdlPlatform::showFrame() {
+  loopShowMs_ = tickMs();
+  present();
+}
+
+void SdlPlatform::showKeptFrame() {
+  // While the main loop shows pictures (the last one less than 100 ms ago) a game frame kept by
+  // endDraw waits for the loop's next picture; a modal loop, which shows none, gets each of its
+  // frames shown here.
+  if (unshown_ && tickMs() - loopShowMs_ > 100) present();
+}
+
+void SdlPlatform::present() {
   unshown_ = false;
   if (renderer_ == nullptr || texture_ == nullptr) return;
   SDL_UpdateTexture(texture_, nullptr, pixels_.data(), width_ * 2);
