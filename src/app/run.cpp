@@ -19,12 +19,14 @@ void RunPresentingLoop(Application& application, platform::Platform& platform,
   BetweenFramePainter painter;
   const long frameLimit = maxFrames.value_or(-1);
   while (!application.quitRequested()) {
+    // Events as the game loop takes them: all that wait, but a paint request goes on to the
+    // frame at once.
     bool paintEvent = false;
-    while (!application.quitRequested() && platform.peekEvent()) {
+    while (!paintEvent && !application.quitRequested() && platform.peekEvent()) {
       const std::optional<platform::Event> event = platform.getEvent();
       if (!event) break;
       application.HandleEvent(*event);
-      paintEvent = paintEvent || event->type == platform::EventType::Paint;
+      paintEvent = event->type == platform::EventType::Paint;
     }
     if (application.quitRequested()) break;
     const bool running = application.active() && platform.isForeground();

@@ -3,8 +3,9 @@
 // sharp) through an RGB565 streaming texture; F11 or Alt+Enter toggles fullscreen. The mouse
 // stands in for the stylus, keys are translated to the virtual-key codes the game uses, game
 // controllers send the arrow and action keys, and focus changes become activation and
-// deactivation (losing focus pauses the game without minimising the window). The main loop
-// sleeps in SDL_WaitEventTimeout between frames.
+// deactivation (losing focus pauses the game without minimising the window). Unless classic
+// frames are asked for, the window shows pictures between game frames at the display's refresh
+// rate (sdl_present.cpp). The main loop sleeps in SDL_WaitEventTimeout between pictures.
 #pragma once
 
 #include <deque>
