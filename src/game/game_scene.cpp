@@ -381,6 +381,19 @@ void GameScene::Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx:
   if (!isDemo_) PaintOverlay(target, ox, oy, clip, timeMs);
 }
 
+void GameScene::PaintBetween(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
+                             std::uint32_t timeMs, float t) const {
+  if (!world_) return;
+  const int ox = offsetX + x, oy = offsetY + y;
+  // The hand as the pointer holds it now, unless the goo is carried with the keys: that one
+  // moves with the key pointer, which steps with the game frames.
+  const World& w = *world_;
+  const bool pointerHand = !isDemo_ && w.holding != 0 && w.keyDrag == 0;
+  const SceneFrame::Held hand = pointerHand ? HeldOf(w) : SceneFrame::Held{};
+  renderer_->PaintBetween(w, target, ox, oy, timeMs, look_, t, pointerHand ? &hand : nullptr);
+  if (!isDemo_) PaintControlTime(target, ox, oy, clip);
+}
+
 void GameScene::PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Box* clip,
                              std::uint32_t /*timeMs*/) {
   World& w = *world_;
@@ -396,6 +409,14 @@ void GameScene::PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Bo
   if (!controlTimeRuns) return;
   if (gui::Control* icon = GameControl<gui::Control>("ExpIcon")) icon->enabled = false;
   if (gui::Control* undo = GameControl<gui::Control>("undo")) undo->enabled = false;
+  PaintControlTime(target, ox, oy, clip);
+}
+
+void GameScene::PaintControlTime(gfx::Surface& target, int ox, int oy, const gfx::Box* clip) const {
+  const World& w = *world_;
+  const bool controlTimeRuns =
+      (w.mode == 1 || w.mode == 2) && w.goosUsed == w.gooLimit && controlTime < kControlTimeFrames;
+  if (!controlTimeRuns) return;
   const gfx::FontRegistry& fonts = app_.fonts();
   const int resX = std::max(config_.resX, 1);
   if (const gfx::Font* small = fonts.Find("fmsmall")) {

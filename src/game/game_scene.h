@@ -22,6 +22,7 @@
 #include "game/world/world.h"
 #include "gui/app_services.h"
 #include "gui/control.h"
+#include "gui/interpolated.h"
 
 namespace gui {
 class Form;
@@ -29,7 +30,10 @@ class Form;
 
 namespace game {
 
-class GameScene final : public gui::Control, public WorldEvents, public PlayerScene {
+class GameScene final : public gui::Control,
+                        public gui::Interpolated,
+                        public WorldEvents,
+                        public PlayerScene {
  public:
   /// Frames of control time at the start of a game or level.
   static constexpr int kControlTimeFrames = 250;
@@ -75,6 +79,10 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
   void Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
              std::uint32_t timeMs) override;
   void Release() override;
+  // gui::Interpolated: the world between two steps; the goo in the hand is drawn at the
+  // pointer as it is now.
+  void PaintBetween(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
+                    std::uint32_t timeMs, float t) const override;
   void StylusDown(int x, int y) override;
   void StylusUp(int x, int y) override;
   void StylusMove(int x, int y) override;
@@ -141,6 +149,7 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
   T* GameControl(std::string_view name) const;
   void PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Box* clip,
                     std::uint32_t timeMs);
+  void PaintControlTime(gfx::Surface& target, int ox, int oy, const gfx::Box* clip) const;
 
   gui::AppServices& app_;
   SceneSound* sound_;

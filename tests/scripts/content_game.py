@@ -312,6 +312,52 @@ def check_shop():
         fail("calm wind did not cost 5 points: %s -> %s" % (points, bought.get("CurrentExp")))
 
 
+def check_between():
+    """Pictures painted between game frames change nothing: the same game, played with seven
+    of them after every frame, ends with the same world, the same variables and the same
+    pictures at every shot as without."""
+    folder = fresh_folder("between")
+    lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 8)
+    if placed < 8:
+        fail("only %d goos could be placed" % placed)
+    played = []
+    for line in lines + ["wait 3000"]:
+        played.append(line)
+        if line.startswith(("up ", "wait 3000")):
+            played.append("shot %s" % os.path.join(folder, "s%d.bmp" % len(played)))
+    replay = os.path.join(folder, "between.txt")
+    with open(replay, "w") as f:
+        f.write("\n".join(played) + "\n")
+    display = "%dx%d" % (240 * SCALE, 320 * SCALE)
+    ends = []
+    for extra in ([], ["--between", "7"]):
+        result = subprocess.run([QVTOOL, "run", "--dir", folder, "--replay", replay, "--vars",
+                                 "--world", "--display", display] + extra,
+                                capture_output=True, text=True, timeout=240)
+        if result.returncode != 0:
+            fail("qvtool run %s exited with %d" % (extra, result.returncode))
+        lines_out = result.stdout.splitlines()
+        shown = [l for l in lines_out if l.startswith("pictures between frames: ")]
+        if extra and (not shown or int(shown[0].split(": ")[1]) < 1000):
+            fail("too few pictures painted between frames: %s" % shown)
+        shots = sorted(n for n in os.listdir(folder) if n.startswith("s") and n.endswith(".bmp"))
+        pictures = []
+        for name in shots:
+            with open(os.path.join(folder, name), "rb") as f:
+                pictures.append(f.read())
+            os.remove(os.path.join(folder, name))
+        ends.append(([l for l in lines_out if l not in shown], shots, pictures))
+    (plain, shots, pictures), (between, shots2, pictures2) = ends
+    if len(shots) < placed or shots != shots2:
+        fail("the shots differ in number: %s / %s" % (shots, shots2))
+    for name, a, b in zip(shots, pictures, pictures2):
+        if a != b:
+            fail("%s differs when pictures are painted between frames" % name)
+    if plain != between:
+        diff = [(a, b) for a, b in zip(plain, between) if a != b]
+        fail("the run ends differently with pictures between frames: %s" % diff[:5])
+
+
 def check_small_display():
     """The high-resolution content on a display smaller than 480 x 640 does not start, and says
     why, instead of drawing its large pictures on the small screen."""
@@ -445,5 +491,5 @@ def red_pixels(shot, cx, cy, reach):
 
 {"keys": check_keys, "carry": check_carry, "screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
  "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
- "shop": check_shop}[CHECK]()
+ "shop": check_shop, "between": check_between}[CHECK]()
 print("ok: " + CHECK)

@@ -16,6 +16,7 @@
 
 #include "app/application.h"
 #include "app/run.h"
+#include "game/game_scene.h"
 #include "platform/file.h"
 #include "platform/headless/headless_platform.h"
 #include "qvtool/verbs.h"
@@ -62,6 +63,45 @@ class LineCapture final : public std::streambuf {
 
 // What a failed start-up's code means, for the codes a modder's archive can cause. The code
 // is read from the "App init error. Code : 0X0007" box; other boxes speak for themselves.
+// FNV-1a over everything that moves in the game scene's world, its counters and the state of
+// its random numbers: two runs that end with the same digest ended in the same world.
+class Digest {
+ public:
+  template <typename T>
+  void add(const T& value) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&value);
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+      hash_ = (hash_ ^ bytes[i]) * 0x100000001B3ull;
+  }
+  std::uint64_t value() const { return hash_; }
+
+ private:
+  std::uint64_t hash_ = 0xCBF29CE484222325ull;
+};
+
+std::uint64_t worldDigest(app::Application& application) {
+  Digest d;
+  auto* scene = dynamic_cast<game::GameScene*>(application.scene());
+  if (scene == nullptr || !scene->initialised()) return d.value();
+  const game::World& w = scene->world();
+  for (const game::Blob& b : w.blobs()) {
+    d.add(b.id), d.add(b.x), d.add(b.y), d.add(b.vx), d.add(b.vy), d.add(b.colorIndex);
+  }
+  for (const game::Link& l : w.links())
+    d.add(l.a->id), d.add(l.b->id), d.add(l.restLength);
+  for (const game::Goo& g : w.goos())
+    d.add(g.x), d.add(g.y), d.add(g.vy), d.add(g.pulse);
+  d.add(w.camera.cameraX), d.add(w.camera.cameraY), d.add(w.camera.zoom);
+  d.add(w.wind.wind), d.add(w.frameCount), d.add(w.towerTop), d.add(w.bestTop);
+  d.add(w.goosUsed), d.add(w.holding), d.add(w.dropX), d.add(w.dropY);
+  d.add(w.experiencePoints), d.add(scene->controlTime);
+  for (const game::Cloud& c : scene->renderer().clouds())
+    d.add(c.x);
+  util::Random next = w.random();
+  d.add(next.next());
+  return d.value();
+}
+
 std::string startupCause(const std::string& box, const std::string& dir) {
   if (box == "Game already run") return dir + "graphics.dat is held by another process";
   const std::size_t at = box.find("Code : 0X");
@@ -104,6 +144,7 @@ int runRun(Args args) {
   std::string replayPath;
   std::optional<long> frames;
   bool printVars = false;
+  bool printWorld = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view a = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -127,9 +168,16 @@ int runRun(Args args) {
       config.displayHeight = static_cast<int>(h);
     } else if (a == "--vars") {
       printVars = true;
+    } else if (a == "--world") {
+      printWorld = true;
+    } else if (a == "--between" && hasValue) {
+      long n = 0;
+      if (!parsePositive(args[++i], n) || n > 39) return fail("--between needs 1 to 39");
+      config.betweenPictures = static_cast<int>(n);
     } else {
       return fail("unknown or incomplete option '" + std::string(a) +
-                  "' (usage: qvtool run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars])");
+                  "' (usage: qvtool run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars] "
+                  "[--world] [--between N])");
     }
   }
   if (dir.empty()) return fail("--dir INSTALL_DIR is required");
@@ -153,10 +201,15 @@ int runRun(Args args) {
   platform::HeadlessPlatform headless(std::move(config));
   app::RunOptions options;
   options.maxFrames = frames;
-  if (printVars) {
-    options.atEnd = [](app::Application& application) {
-      for (const auto& entry : application.variables().entries()) {
-        std::cout << entry.name << '=' << entry.value << '\n';
+  if (printVars || printWorld) {
+    options.atEnd = [printVars, printWorld](app::Application& application) {
+      if (printVars) {
+        for (const auto& entry : application.variables().entries()) {
+          std::cout << entry.name << '=' << entry.value << '\n';
+        }
+      }
+      if (printWorld) {
+        std::cout << "world digest: " << std::hex << worldDigest(application) << std::dec << '\n';
       }
     };
   }
@@ -171,6 +224,8 @@ int runRun(Args args) {
   std::cerr.rdbuf(realErr);
   std::cout.flush();
   if (result == app::RunResult::Quit) {
+    if (headless.shownPictures() > 0)
+      std::cout << "pictures between frames: " << headless.shownPictures() << '\n';
     for (const std::string& reason : reasons.lines()) {
       std::fprintf(stderr, "qvtool run: %s\n", reason.c_str());
     }

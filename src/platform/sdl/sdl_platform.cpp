@@ -9,7 +9,6 @@
 #include <string>
 #include <utility>
 
-#include "platform/rgb565_expand.h"
 #include "platform/save_folder.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/window_fit.h"
@@ -65,24 +64,10 @@ bool SdlPlatform::createWindow(int width, int height) {
     std::fprintf(stderr, "SDL_CreateWindow: %s\n", SDL_GetError());
     return false;
   }
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (renderer_ == nullptr) {
-    std::fprintf(stderr, "SDL_CreateRenderer: %s\n", SDL_GetError());
-    return false;
-  }
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-  SDL_RenderSetLogicalSize(renderer_, width_, height_);  // also maps mouse positions back
+  if (!createPresenter()) return false;
   // Smaller than the screen itself the picture would lose pixels; a window manager keeps it.
   SDL_SetWindowMinimumSize(window_, width_, height_);
   fitPicture(width_ * scale, height_ * scale);
-  // A 32-bit texture in the window's own format: software renderers then scale it with a plain
-  // stretch instead of converting every scaled pixel (a quarter of the CPU time at the menu).
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                               width_, height_);
-  if (texture_ == nullptr) {
-    std::fprintf(stderr, "SDL_CreateTexture: %s\n", SDL_GetError());
-    return false;
-  }
   return true;
 }
 
@@ -195,18 +180,6 @@ std::optional<RawFrameBuffer> SdlPlatform::rawFrameBuffer() {
   return RawFrameBuffer{pixels_.data(), 2, width_ * 2, width_, height_};
 }
 
-void SdlPlatform::endDraw() {
-  if (renderer_ == nullptr || texture_ == nullptr) return;
-  const std::size_t count = static_cast<std::size_t>(width_) * height_;
-  frame32_.resize(count);
-  ExpandRgb565Pixels(pixels_.data(), frame32_.data(), count);
-  SDL_UpdateTexture(texture_, nullptr, frame32_.data(), width_ * 4);
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-  SDL_RenderPresent(renderer_);
-}
-
 void SdlPlatform::pushStylus(EventType type, int logicalX, int logicalY) {
   // Stylus positions travel in 240-wide system coordinates; the program doubles them again on
   // a 480-wide screen.
@@ -263,17 +236,16 @@ void SdlPlatform::translate(const SDL_Event& e) {
     }
     case SDL_MOUSEBUTTONDOWN:
       if (e.button.button != SDL_BUTTON_LEFT) break;
-      buttonDown_ = true;
       pushStylus(EventType::StylusDown, e.button.x, e.button.y);
       break;
     case SDL_MOUSEBUTTONUP:
       if (e.button.button != SDL_BUTTON_LEFT) break;
-      buttonDown_ = false;
       pushStylus(EventType::StylusUp, e.button.x, e.button.y);
       break;
     case SDL_MOUSEMOTION:
-      // A stylus only moves while it touches the screen.
-      if (buttonDown_) pushStylus(EventType::StylusMove, e.motion.x, e.motion.y);
+      // Moves without a button reach the forms too: the menus light the button under the
+      // mouse, while the game screen takes only moves with the button down as a drag.
+      pushStylus(EventType::StylusMove, e.motion.x, e.motion.y);
       break;
     case SDL_CONTROLLERDEVICEADDED:
       if (SDL_GameController* controller = SDL_GameControllerOpen(e.cdevice.which))
@@ -347,6 +319,8 @@ std::optional<Event> SdlPlatform::getEvent() {
 }
 
 void SdlPlatform::waitForEvent(std::uint32_t deadlineMs) {
+  // A picture kept by endDraw (a modal loop's frame) reaches the display before the sleep.
+  showKeptFrame();
   if (peekEvent()) return;
   const std::uint32_t now = tickMs();
   if (deadlineMs <= now) return;

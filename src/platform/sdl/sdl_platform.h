@@ -5,7 +5,9 @@
 // keys are translated to the virtual-key codes the game uses, game controllers send the arrow
 // and action keys (a held direction repeating like a held key), and focus changes become
 // activation and deactivation (losing focus pauses the game without minimising the window, and
-// lets go of every held key). The main loop sleeps in SDL_WaitEventTimeout between frames.
+// lets go of every held key). Unless classic frames are asked for, the window shows pictures
+// between game frames at the display's refresh rate (sdl_present.cpp). The main loop sleeps in
+// SDL_WaitEventTimeout between pictures.
 #pragma once
 
 #include <deque>
@@ -16,6 +18,7 @@
 #include "platform/gamepad_keys.h"
 #include "platform/held_keys.h"
 #include "platform/platform.h"
+#include "platform/present_pacer.h"
 
 struct _SDL_GameController;
 struct SDL_Window;
@@ -36,6 +39,10 @@ class SdlPlatform final : public Platform, public FrameBuffer {
 
   /// False when SDL's video could not be initialised (the reason is on stderr).
   bool initialised() const { return initialised_; }
+  /// Shows the game frames only, 25 a second, as the pocket computer did (before createWindow).
+  void setClassicFrames(bool classic) { classicFrames_ = classic; }
+  /// Prints every two seconds how many pictures reached the window ("N pictures in 2.0 s").
+  void setCountPictures(bool count) { countPictures_ = count; }
 
   std::uint32_t tickMs() override;
   bool peekEvent() override;
@@ -56,6 +63,10 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   std::optional<RawFrameBuffer> rawFrameBuffer() override;
   std::uint16_t* beginDraw() override { return pixels_.data(); }
   void endDraw() override;
+  // Pictures between game frames (sdl_present.cpp).
+  int displayRate() override;
+  void showFrame() override;
+  std::uint32_t nextShowMs() override;
 
  private:
   void pump();
@@ -66,6 +77,9 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   void releaseHeld(std::optional<HeldKeys::Source> source);
   void toggleFullscreen();
   void fitPicture(int windowWidth, int windowHeight);
+  bool createPresenter();
+  void present();
+  void showKeptFrame();
 
   bool initialised_ = false;
   SDL_Window* window_ = nullptr;
@@ -74,9 +88,15 @@ class SdlPlatform final : public Platform, public FrameBuffer {
   int width_ = 240;
   int height_ = 320;
   std::vector<std::uint16_t> pixels_;
-  std::vector<std::uint32_t> frame32_;  // pixels_ expanded for the texture
+  bool classicFrames_ = false;
+  bool countPictures_ = false;
+  bool vsync_ = false;  // the renderer says it waits for the display
+  int picturesCounted_ = 0;
+  std::uint32_t countSince_ = 0;
+  bool unshown_ = false;          // endDraw kept a picture that no show has put on the display yet
+  std::uint32_t loopShowMs_ = 0;  // the main loop's last showFrame
+  std::unique_ptr<PresentPacer> pacer_;  // null with classic frames
   std::deque<Event> queue_;
-  bool buttonDown_ = false;
   bool focusLost_ = false;  // a deactivation by focus keeps the window where it is
   std::vector<_SDL_GameController*> controllers_;
   StickKeys stick_;
