@@ -14,6 +14,7 @@ RunResult Run(platform::Platform& platform, const RunOptions& options) {
     return RunResult::StartupFailed;
   }
   application->random().seed(platform.tickMs());
+  if (options.atStart) options.atStart(*application);
   application->RunMainLoop(options.maxFrames);
   if (options.atEnd) options.atEnd(*application);
   // Normal shutdown, also after a window close: destroying the Application saves what the

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <streambuf>
 #include <string>
@@ -18,6 +19,7 @@
 #include "app/run.h"
 #include "platform/file.h"
 #include "platform/headless/headless_platform.h"
+#include "qvtool/run_state_log.h"
 #include "qvtool/verbs.h"
 #include "script/variable_table.h"
 
@@ -104,6 +106,7 @@ int runRun(Args args) {
   std::string replayPath;
   std::optional<long> frames;
   bool printVars = false;
+  std::string stateLogPath;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view a = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -127,9 +130,12 @@ int runRun(Args args) {
       config.displayHeight = static_cast<int>(h);
     } else if (a == "--vars") {
       printVars = true;
+    } else if (a == "--state-log" && hasValue) {
+      stateLogPath = std::string(args[++i]);
     } else {
       return fail("unknown or incomplete option '" + std::string(a) +
-                  "' (usage: qvtool run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars])");
+                  "' (usage: qvtool run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars] "
+                  "[--state-log FILE])");
     }
   }
   if (dir.empty()) return fail("--dir INSTALL_DIR is required");
@@ -150,9 +156,21 @@ int runRun(Args args) {
     config.quitDelayMs = static_cast<std::uint32_t>(std::min<long long>(slackMs, 0x40000000));
   }
 
+  std::ofstream stateFile;
+  if (!stateLogPath.empty()) {
+    stateFile.open(stateLogPath);
+    if (!stateFile) return fail(stateLogPath + ": can't be written", 1);
+  }
   platform::HeadlessPlatform headless(std::move(config));
+  StateLog stateLog(stateFile);
+  FrameWatch watched(headless, [&] {
+    if (stateFile.is_open()) stateLog.Frame(headless.tickMs());
+  });
   app::RunOptions options;
   options.maxFrames = frames;
+  if (stateFile.is_open()) {
+    options.atStart = [&stateLog](app::Application& application) { stateLog.Start(application); };
+  }
   if (printVars) {
     options.atEnd = [](app::Application& application) {
       for (const auto& entry : application.variables().entries()) {
@@ -166,7 +184,7 @@ int runRun(Args args) {
   LineCapture reasons(nullptr);
   std::streambuf* const realOut = std::cout.rdbuf(&boxes);
   std::streambuf* const realErr = std::cerr.rdbuf(&reasons);
-  const app::RunResult result = app::Run(headless, options);
+  const app::RunResult result = app::Run(watched, options);
   std::cout.rdbuf(realOut);
   std::cerr.rdbuf(realErr);
   std::cout.flush();

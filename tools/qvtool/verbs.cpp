@@ -17,7 +17,8 @@ std::span<const Verb> allVerbs() {
       {"help", "help: lists the verbs", nullptr},
       {"pack", "pack MANIFEST OUT [-I DIR]...: builds an archive from a manifest", runPack},
       {"run",
-       "run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars] [--display WxH]: "
+       "run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars] [--display WxH] "
+       "[--state-log FILE]: "
        "the whole game on the headless platform",
        runRun},
       {"script",
