@@ -15,6 +15,13 @@ std::string nameOf(const gui::Control* control) {
   return control != nullptr ? control->name() : "-";
 }
 
+// The root form's child that holds control (a screen or a message), or null.
+const gui::Control* screenOf(const gui::Control* control, const gui::Form& root) {
+  while (control != nullptr && control->parent() != &root)
+    control = control->parent();
+  return control;
+}
+
 }  // namespace
 
 void StateLog::Start(app::Application& application) {
@@ -37,7 +44,9 @@ void StateLog::Frame(std::uint32_t timeMs) {
     if (screens_.count(form->name()) == 0) message = true;
     if (form->enabled) input += (input.empty() ? "" : ",") + form->name();
   }
-  out_ << "t=" << timeMs << " top=" << nameOf(top) << " keys=" << nameOf(a.keyPointer().form())
+  const gui::Form* keys = a.keyPointer().form();
+  out_ << "t=" << timeMs << " top=" << nameOf(top)
+       << " keys=" << nameOf(screenOf(keys, a.rootForm())) << " keyform=" << nameOf(keys)
        << " input=" << (input.empty() ? "-" : input) << " msg=" << (message ? 1 : 0)
        << " current=" << nameOf(a.currentForm());
 

@@ -2,10 +2,12 @@
 // faces then, so that long random runs can check what must always hold (the screen taking
 // input is the one on top, a message only stands over a game, a game can always be finished).
 //
-// A line: "t=MS top=FORM keys=FORM input=FORM[,FORM...] msg=0|1 current=FORM mode=N level=N
-// goos=N reach=N view=N held=0|1 left=N ctime=N"
+// A line: "t=MS top=FORM keys=FORM keyform=FORM input=FORM[,FORM...] msg=0|1 current=FORM
+// mode=N level=N goos=N reach=N view=N held=0|1 left=N ctime=N"
 //   top      the screen drawn on top (the last visible form of the root form)
-//   keys     the form the key pointer drives; input the visible, enabled forms (stylus)
+//   keys     the screen holding the form the key pointer drives (keyform: that form itself,
+//            say the on-screen keyboard of a screen); input the visible, enabled screens, which
+//            the stylus reaches
 //   msg      a message form (one made after start-up) is up
 //   current  the application's current screen
 //   mode, level, left, ctime   the game scene's mode, relay level, goos still to be built
