@@ -356,6 +356,7 @@ TEST(WorldGoos, GooOutOfReachFallsAgainFromTheSky) {
     while (goo.y < 0.0f)
       t.world.MoveGoos();
     EXPECT_TRUE(t.world.PickGoo(static_cast<std::int16_t>(goo.x), -1)) << c.what;
+    EXPECT_TRUE(t.world.goos().empty()) << "nothing left to wait for: " << c.what;
   }
 }
 
