@@ -156,7 +156,7 @@ def prepare(folder):
     shutil.copy(ARCHIVE, os.path.join(folder, "graphics.dat"))
 
 
-def run_once(folder, lines, index):
+def run_once(folder, lines):
     """One qvtool run over lines; returns (status, stdout, stderr, rss samples, state lines)."""
     path = os.path.join(folder, "soak.replay")
     with open(path, "w") as f:
@@ -174,9 +174,6 @@ def run_once(folder, lines, index):
             time.sleep(0.05)
     with open(state) as f:
         frames = f.read().splitlines()
-    if index > 0:  # keep the last run's files apart for a look after a failure
-        for name in ("stdout.txt", "stderr.txt"):
-            shutil.copy(os.path.join(folder, name), os.path.join(folder, "run%d-%s" % (index, name)))
     return process.returncode, open(out_path).read(), open(err_path).read(), samples, frames
 
 
@@ -191,8 +188,7 @@ def main():
     while first < len(chunks) and not failures:
         base = chunks[first][0]
         lines = [line for _, chunk in chunks[first:] for line in chunk]
-        status, stdout, stderr, samples, frames = run_once(folder, lines + ["shot soak-end.bmp", "quit"],
-                                                           runs)
+        status, stdout, stderr, samples, frames = run_once(folder, lines + ["shot soak-end.bmp", "quit"])
         runs += 1
         played += len(frames)
         for line in frames:
