@@ -90,8 +90,8 @@ package: deps
 	@dpkg-deb --contents $(PACKAGE_BUILD)/quorvex_*.deb
 	@if command -v lintian >/dev/null; then lintian $(PACKAGE_BUILD)/quorvex_*.deb; fi
 
-# The long soak: 100,000 frames of random taps, drags and keys on the real content; the seed is
-# printed (SOAK_SEED=N repeats a run).
+# The long soak: 100,000 frames of random taps, drags and every key on the real content, every
+# frame checked (scripts/soak.py says what); the seed is printed (SOAK_SEED=N repeats a run).
 SOAK_FRAMES ?= 100000
 soak: build
 	@python3 scripts/soak.py $(BUILD)/bin/qvtool $(BUILD)/bin/graphics.dat data/options.default \

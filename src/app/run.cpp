@@ -65,6 +65,7 @@ RunResult Run(platform::Platform& platform, const RunOptions& options) {
     return RunResult::StartupFailed;
   }
   application->random().seed(platform.tickMs());
+  if (options.atStart) options.atStart(*application);
   if (platform.displayRate() > 0) {
     RunPresentingLoop(*application, platform, options.maxFrames);
   } else {

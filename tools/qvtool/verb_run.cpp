@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <streambuf>
 #include <string>
@@ -19,6 +20,7 @@
 #include "game/game_scene.h"
 #include "platform/file.h"
 #include "platform/headless/headless_platform.h"
+#include "qvtool/run_state_log.h"
 #include "qvtool/verbs.h"
 #include "script/variable_table.h"
 
@@ -145,6 +147,7 @@ int runRun(Args args) {
   std::optional<long> frames;
   bool printVars = false;
   bool printWorld = false;
+  std::string stateLogPath;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view a = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -174,10 +177,12 @@ int runRun(Args args) {
       long n = 0;
       if (!parsePositive(args[++i], n) || n > 39) return fail("--between needs 1 to 39");
       config.betweenPictures = static_cast<int>(n);
+    } else if (a == "--state-log" && hasValue) {
+      stateLogPath = std::string(args[++i]);
     } else {
       return fail("unknown or incomplete option '" + std::string(a) +
                   "' (usage: qvtool run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars] "
-                  "[--world] [--between N])");
+                  "[--world] [--between N] [--state-log FILE])");
     }
   }
   if (dir.empty()) return fail("--dir INSTALL_DIR is required");
@@ -198,9 +203,21 @@ int runRun(Args args) {
     config.quitDelayMs = static_cast<std::uint32_t>(std::min<long long>(slackMs, 0x40000000));
   }
 
+  std::ofstream stateFile;
+  if (!stateLogPath.empty()) {
+    stateFile.open(stateLogPath);
+    if (!stateFile) return fail(stateLogPath + ": can't be written", 1);
+  }
   platform::HeadlessPlatform headless(std::move(config));
+  StateLog stateLog(stateFile);
+  FrameWatch watched(headless, [&] {
+    if (stateFile.is_open()) stateLog.Frame(headless.tickMs());
+  });
   app::RunOptions options;
   options.maxFrames = frames;
+  if (stateFile.is_open()) {
+    options.atStart = [&stateLog](app::Application& application) { stateLog.Start(application); };
+  }
   if (printVars || printWorld) {
     options.atEnd = [printVars, printWorld](app::Application& application) {
       if (printVars) {
@@ -219,7 +236,7 @@ int runRun(Args args) {
   LineCapture reasons(nullptr);
   std::streambuf* const realOut = std::cout.rdbuf(&boxes);
   std::streambuf* const realErr = std::cerr.rdbuf(&reasons);
-  const app::RunResult result = app::Run(headless, options);
+  const app::RunResult result = app::Run(watched, options);
   std::cout.rdbuf(realOut);
   std::cerr.rdbuf(realErr);
   std::cout.flush();
