@@ -369,6 +369,7 @@ void GameScene::PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Bo
       label->x = static_cast<std::int16_t>(size_.width - label->width - 8);
     }
   }
+  ShowGoosLeft(w);
   const bool controlTimeRuns =
       (w.mode == 1 || w.mode == 2) && w.goosUsed == w.gooLimit && controlTime < kControlTimeFrames;
   if (!controlTimeRuns) return;
@@ -387,6 +388,25 @@ void GameScene::PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Bo
       const std::string seconds = std::to_string(controlTime / 25);
       big->DrawText(target, ox + (resX - big->TextWidth(seconds)) / 2, oy + controlTimeTimeY_,
                     seconds, 0xFFFF, clip);
+    }
+  }
+}
+
+void GameScene::ShowGoosLeft(const World& w) {
+  // Classic and relay give a number of goos: the goos not yet built (free, in the hand and
+  // still to come) count down as the tower grows. The relay also names its level and target.
+  const bool counted = (w.mode == 1 || w.mode == 2) && !(w.mode == 2 && level == 0);
+  std::string goos = " ", relay = " ";
+  if (counted) goos = "Goos left: " + std::to_string(std::max(0, w.gooLimit - w.goosUsed));
+  if (counted && w.mode == 2) {
+    relay = "Level " + std::to_string(level) + ": reach " + std::to_string(targetHeight) + " m";
+  }
+  // Published too, for scripts and tests: the number alone, empty outside classic and relay.
+  app_.variables().SetVariable(
+      "GoosLeft", counted ? std::to_string(std::max(0, w.gooLimit - w.goosUsed)) : std::string());
+  for (const auto& [name, text] : {std::pair{"lBlobsLeft", &goos}, std::pair{"lLevel", &relay}}) {
+    if (auto* label = GameControl<gui::Label>(name)) {
+      if (label->text() != *text) label->SetText(*text, label->colour());
     }
   }
 }
