@@ -206,6 +206,13 @@ void GameScene::UndoLastTurn() {
 
 void GameScene::ExitGame() {
   if (!world_) return;
+  // A game under way is not thrown away by one tap: the player is asked first. Only answer 1
+  // leaves; the "play on" button, Escape (0) and a message closed by quitting stay. An archive
+  // without the question (-1) leaves at once, as the game always did.
+  if (world_->mode != 0) {
+    const int answer = app_.RunMessageForm("LeaveGame", "leavegame.scr", 0);
+    if (answer != 1 && answer != -1) return;
+  }
   if (world_->mode != kModeUnlimited) {
     app_.SwitchForm("ChooseForm");
   } else {

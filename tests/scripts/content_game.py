@@ -300,8 +300,12 @@ def check_unlimited():
     lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 6)
     if placed < 6:
         fail("only %d goos could be placed in the unlimited game" % placed)
-    # Leaving with the exit button records the best height and asks for a name.
+    # The exit button asks first: playing on keeps the game, leaving records the best height
+    # and asks for a name.
     lines += tap((67, 12))
+    expect_shown(run(folder, lines), "LeaveGame", "the exit button")
+    expect_shown(run(folder, lines + tap((60, 176))), "GameForm", "playing on")
+    lines += tap((175, 176))
     expect_shown(run(folder, lines), "RecordBook", "after leaving the unlimited game")
     run(folder, lines + type_name("bot"))
     expect_height_record(folder, 4, others=1)
