@@ -377,8 +377,9 @@ void GameScene::PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Bo
     }
   }
   ShowGoosLeft(w);
-  const bool controlTimeRuns =
-      (w.mode == 1 || w.mode == 2) && w.goosUsed == w.gooLimit && controlTime < kControlTimeFrames;
+  // At 0 the control time is over and its result is on the screen: it is not drawn over it.
+  const bool controlTimeRuns = (w.mode == 1 || w.mode == 2) && w.goosUsed == w.gooLimit &&
+                               controlTime < kControlTimeFrames && controlTime > 0;
   if (!controlTimeRuns) return;
   if (gui::Control* icon = GameControl<gui::Control>("ExpIcon")) icon->enabled = false;
   if (gui::Control* undo = GameControl<gui::Control>("undo")) undo->enabled = false;

@@ -95,7 +95,7 @@ def check_screens():
     expect_shown(run(folder, tap(START_BUTTONS["InfoForm"][0]) + ["key 27", "wait 300"]),
                  "StartForm", "Escape on the info screen")
     # Help pages turn forwards and back, and the screen still leads back.
-    expect_shown(run(folder, tap(START_BUTTONS["HelpForm"][0]) + tap((206, 248)) * 4 +
+    expect_shown(run(folder, tap(START_BUTTONS["HelpForm"][0]) + tap((206, 248)) * 5 +
                      tap((30, 248)) + tap((120, 248))), "StartForm", "help pages")
 
 

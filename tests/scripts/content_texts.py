@@ -21,7 +21,7 @@ import sys
 QVTOOL, ARCHIVE, SCALE, WORK = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4]
 RES_X = 240 * SCALE
 CENTRED_MARGIN = 8 * SCALE  # each side of a centred text
-PANEL_MARGIN = 12 * SCALE   # right of a text placed from the left: the panels end 10 px in
+PANEL_MARGIN = 16 * SCALE   # right of a text placed from the left: 6 px inside the panels
 
 # The widest values the game gives the application variables the messages show.
 SAMPLES = {"PyramidHeight": "288.88", "NeedHeight": "88", "LevelTime": "180",
