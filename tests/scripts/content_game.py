@@ -331,6 +331,33 @@ def check_shop():
         fail("calm wind did not cost 5 points: %s -> %s" % (points, bought.get("CurrentExp")))
 
 
+def check_clouds():
+    """The Clouds option shows drifting clouds over the game world, and none when it is off:
+    the same game with the option off differs only where clouds were, and its sky rows are
+    each one colour but for the goos."""
+    shots = {}
+    for clouds in ("1", "0"):
+        folder = fresh_folder("clouds" + clouds)
+        with open(os.path.join(folder, "options.dat"), "w") as f:
+            f.write(open(OPTIONS).read().replace("CloudsOn = 1", "CloudsOn = " + clouds))
+        shot = os.path.join(folder, "game.bmp")
+        run(folder, start_mode("AuxClassicForm") + ["wait 2500"] + tap((120, 190)) +
+            ["wait 1000"], shot)
+        shots[clouds] = content_bot.read_bmp(shot)[2]
+    sky = range(40 * SCALE, 200 * SCALE)
+    changed = sum(1 for y in sky for x in range(240 * SCALE) if shots["1"][y][x] != shots["0"][y][x])
+    if changed < 500 * SCALE * SCALE:
+        fail("clouds on and off look alike over the game world (%d pixels differ)" % changed)
+    def sky_colours(row):  # the colours of a row but those of red goos
+        return {p for p in row if not ((p >> 10) & 31) > (p & 31) + 4}
+    rows = range(70 * SCALE, 200 * SCALE)
+    varied = {c: sum(1 for y in rows if len(sky_colours(shots[c][y])) > 3) for c in shots}
+    # The sky's rows are one colour, or two where the gradient is dithered; clouds add more.
+    if varied["0"] != 0 or varied["1"] < 10 * SCALE:
+        fail("sky rows with clouds: %d with clouds on, %d with them off" % (varied["1"],
+                                                                           varied["0"]))
+
+
 def check_small_display():
     """The high-resolution content on a display smaller than 480 x 640 does not start, and says
     why, instead of drawing its large pictures on the small screen."""
@@ -345,5 +372,5 @@ def check_small_display():
 
 {"screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
  "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
- "shop": check_shop}[CHECK]()
+ "shop": check_shop, "clouds": check_clouds}[CHECK]()
 print("ok: " + CHECK)
