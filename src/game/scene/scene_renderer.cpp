@@ -42,10 +42,11 @@ void paintGoo(gfx::Surface& target, const Goo& goo, const WorldConstants& k, con
   const int rx = std::max(1, truncToInt((r + squash) * zoom));
   const int ry = std::max(1, truncToInt((r - squash) * zoom));
   gfx::FillEllipse(target, gx, gy, rx, ry, colour);
-  // The light spot, up and to the left, half-way to white.
+  // The light spot, up and to the left, half-way to white; a ball a few pixels wide (zoomed
+  // out) has none, where it would only look like a notch.
+  if (rx < 4) return;
   const auto lighter = static_cast<std::uint16_t>(((colour >> 1) & 0x7BEF) + 0x7BEF);
-  gfx::FillEllipse(target, gx - rx / 3, gy - ry / 3, std::max(1, rx / 3), std::max(1, ry / 4),
-                   lighter);
+  gfx::FillEllipse(target, gx - rx / 3, gy - ry / 3, rx / 3, std::max(1, ry / 4), lighter);
 }
 
 }  // namespace
