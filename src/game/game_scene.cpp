@@ -207,6 +207,13 @@ void GameScene::UndoLastTurn() {
 
 void GameScene::ExitGame() {
   if (!world_) return;
+  // A game under way is not thrown away by one tap: the player is asked first. Only answer 1
+  // leaves; the "play on" button, Escape (0) and a message closed by quitting stay. An archive
+  // without the question (-1) leaves at once, as the game always did.
+  if (world_->mode != 0) {
+    const int answer = app_.RunMessageForm("LeaveGame", "leavegame.scr", 0);
+    if (answer != 1 && answer != -1) return;
+  }
   if (world_->mode != kModeUnlimited) {
     app_.SwitchForm("ChooseForm");
   } else {
@@ -404,8 +411,10 @@ void GameScene::PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Bo
       label->x = static_cast<std::int16_t>(size_.width - label->width - 8);
     }
   }
-  const bool controlTimeRuns =
-      (w.mode == 1 || w.mode == 2) && w.goosUsed == w.gooLimit && controlTime < kControlTimeFrames;
+  ShowGoosLeft(w);
+  // At 0 the control time is over and its result is on the screen: it is not drawn over it.
+  const bool controlTimeRuns = (w.mode == 1 || w.mode == 2) && w.goosUsed == w.gooLimit &&
+                               controlTime < kControlTimeFrames && controlTime > 0;
   if (!controlTimeRuns) return;
   if (gui::Control* icon = GameControl<gui::Control>("ExpIcon")) icon->enabled = false;
   if (gui::Control* undo = GameControl<gui::Control>("undo")) undo->enabled = false;
@@ -430,6 +439,25 @@ void GameScene::PaintControlTime(gfx::Surface& target, int ox, int oy, const gfx
       const std::string seconds = std::to_string(controlTime / 25);
       big->DrawText(target, ox + (resX - big->TextWidth(seconds)) / 2, oy + controlTimeTimeY_,
                     seconds, 0xFFFF, clip);
+    }
+  }
+}
+
+void GameScene::ShowGoosLeft(const World& w) {
+  // Classic and relay give a number of goos: the goos not yet built (free, in the hand and
+  // still to come) count down as the tower grows. The relay also names its level and target.
+  const bool counted = (w.mode == 1 || w.mode == 2) && !(w.mode == 2 && level == 0);
+  std::string goos = " ", relay = " ";
+  if (counted) goos = "Goos left: " + std::to_string(std::max(0, w.gooLimit - w.goosUsed));
+  if (counted && w.mode == 2) {
+    relay = "Level " + std::to_string(level) + ": reach " + std::to_string(targetHeight) + " m";
+  }
+  // Published too, for scripts and tests: the number alone, empty outside classic and relay.
+  app_.variables().SetVariable(
+      "GoosLeft", counted ? std::to_string(std::max(0, w.gooLimit - w.goosUsed)) : std::string());
+  for (const auto& [name, text] : {std::pair{"lBlobsLeft", &goos}, std::pair{"lLevel", &relay}}) {
+    if (auto* label = GameControl<gui::Label>(name)) {
+      if (label->text() != *text) label->SetText(*text, label->colour());
     }
   }
 }

@@ -147,6 +147,8 @@ class GameScene final : public gui::Control,
   void BuildWorldConfig();
   template <typename T>
   T* GameControl(std::string_view name) const;
+  /// The toolbar's counters: "lBlobsLeft" and, in relay, "lLevel".
+  void ShowGoosLeft(const World& w);
   void PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Box* clip,
                     std::uint32_t timeMs);
   void PaintControlTime(gfx::Surface& target, int ox, int oy, const gfx::Box* clip) const;

@@ -230,7 +230,7 @@ TEST_F(Scene, TheExperienceShopAppliesTheAnswer) {
   EXPECT_EQ(s.world().experiencePoints, 2);
 }
 
-TEST_F(Scene, LeavingAGameGoesBackToTheChoiceExceptInTheUnlimitedMode) {
+TEST_F(Scene, LeavingAGameAsksThenGoesBackToTheChoiceExceptInTheUnlimitedMode) {
   GameScene& s = make();
   int recorded = 0;
   std::string text;
@@ -239,6 +239,12 @@ TEST_F(Scene, LeavingAGameGoesBackToTheChoiceExceptInTheUnlimitedMode) {
     text = r.text;
   });
   s.StartGame(1, 10, 0, 0);
+  app.answer = 0;  // the player chose to stay
+  s.ExitGame();
+  EXPECT_EQ(app.messages, std::vector<std::string>{"LeaveGame"});
+  EXPECT_EQ(s.world().mode, 1);
+  EXPECT_TRUE(app.switched.empty());
+  app.answer = 1;
   s.ExitGame();
   EXPECT_EQ(app.switched, std::vector<std::string>{"ChooseForm"});
   EXPECT_EQ(s.world().mode, 0);

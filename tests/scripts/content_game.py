@@ -20,12 +20,12 @@ SCALE = int(sys.argv[6]) if len(sys.argv) > 6 else 1
 
 # Centres of the start menu's buttons and of the way back on each screen it opens.
 START_BUTTONS = {
-    "ChooseForm": ((120, 120), (120, 264)),
-    "OptionsForm": ((120, 146), (120, 254)),
-    "RecordBook": ((120, 172), (120, 258)),
-    "HelpForm": ((120, 198), (120, 248)),
-    "InfoForm": ((120, 224), (120, 258)),
-    "CreditsForm": ((120, 250), (120, 258)),
+    "ChooseForm": ((120, 114), (120, 264)),
+    "OptionsForm": ((120, 133), (120, 254)),
+    "RecordBook": ((120, 152), (120, 246)),
+    "HelpForm": ((120, 171), (120, 248)),
+    "InfoForm": ((120, 190), (120, 258)),
+    "CreditsForm": ((120, 209), (120, 258)),
 }
 CHOOSE_BUTTONS = {  # the mode screens from the choice of game, and their way back
     "AuxClassicForm": ((120, 108), (120, 248)),
@@ -95,7 +95,7 @@ def check_screens():
     expect_shown(run(folder, tap(START_BUTTONS["InfoForm"][0]) + ["key 27", "wait 300"]),
                  "StartForm", "Escape on the info screen")
     # Help pages turn forwards and back, and the screen still leads back.
-    expect_shown(run(folder, tap(START_BUTTONS["HelpForm"][0]) + tap((206, 248)) * 4 +
+    expect_shown(run(folder, tap(START_BUTTONS["HelpForm"][0]) + tap((206, 248)) * 5 +
                      tap((30, 248)) + tap((120, 248))), "StartForm", "help pages")
 
 
@@ -242,11 +242,20 @@ def expect_rows_written(shot, rows):
     def band(y0, y1):
         return [pixels[y][x] for y in range(y0 * s, y1 * s) for x in range(20 * s, 220 * s)]
 
-    font = set(band(30, 44)) - set(band(48, 60))
-    for row in range(rows):
-        y = 64 + 24 * row
-        if sum(1 for p in band(y, y + 14) if p in font) < 15 * s * s:
-            fail("row %d of the record book shows no text" % row)
+    font = set(band(28, 42)) - set(band(60, 70))
+    for row in range(5):
+        y = 72 + 22 * row
+        written = sum(1 for p in band(y, y + 14) if p in font) >= 15 * s * s
+        if written != (row < rows):
+            fail("row %d of the record book %s" % (row, "shows no text" if row < rows else
+                                                    "shows text beyond the %d records" % rows))
+
+
+def browse_records(folder, tab, shot):
+    """Restarts the game, opens Records from the start menu and picks a game's tab."""
+    tabs = {"classic": (40, 53), "relay": (120, 53), "unlimited": (200, 53)}
+    variables = run(folder, tap(START_BUTTONS["RecordBook"][0]) + tap(tabs[tab]), shot)
+    expect_shown(variables, "RecordBook", "Records from the start menu")
 
 
 def check_classic():
@@ -255,7 +264,19 @@ def check_classic():
     write_scores(folder, [(1, (2000 + 200 * i) * SCALE, "seed%d" % i) for i in range(4)])
     # The briefing comes two seconds in; its button closes it.
     lines = start_mode("AuxClassicForm") + ["wait 2500"] + tap((120, 190)) + ["wait 2500"]
-    lines, placed = build(folder, lines, 80)
+    # The toolbar counts the goos left down from thirty as they are built.
+    first = os.path.join(folder, "first.bmp")
+    if run(folder, lines, first).get("GoosLeft") != "30":
+        fail("a new classic game does not have 30 goos left")
+    lines, placed = build(folder, lines, 3)
+    later = os.path.join(folder, "later.bmp")
+    left = run(folder, lines, later).get("GoosLeft")
+    if left != str(30 - placed):
+        fail("%d goos built, yet %s goos left" % (placed, left))
+    if toolbar_text(first) == toolbar_text(later):
+        fail("the goos left on the toolbar did not change as goos were built")
+    lines, more = build(folder, lines, 77)
+    placed += more
     if placed < 30:
         fail("only %d drags could be made for the thirty goos" % placed)
     # Escape over the result closes it as its button does: the record book asks for a name.
@@ -271,6 +292,9 @@ def check_classic():
     run(folder, lines + type_name("bot"), book)
     expect_height_record(folder, 1, others=4)
     expect_rows_written(book, 5)
+    # The same five, read back from scores.dat, when the menu opens the book after a restart.
+    browse_records(folder, "classic", book)
+    expect_rows_written(book, 5)
 
 
 def check_relay():
@@ -285,16 +309,32 @@ def check_relay():
              (placed, variables.get("LevelAnnounced")))
 
 
+def toolbar_text(shot):
+    """The toolbar's pixels between the exit button and the star, where the counters are."""
+    width, height, pixels = content_bot.read_bmp(shot)
+    return [pixels[y][x] for y in range(0, 24 * SCALE) for x in range(84 * SCALE, 200 * SCALE)]
+
+
 def check_unlimited():
     folder = fresh_folder("unlimited")
+    write_scores(folder, [(2, 700 * SCALE, "relay")])
     lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 6)
     if placed < 6:
         fail("only %d goos could be placed in the unlimited game" % placed)
-    # Leaving with the exit button records the best height and asks for a name.
+    # The exit button asks first: playing on keeps the game, leaving records the best height
+    # and asks for a name.
     lines += tap((67, 12))
+    expect_shown(run(folder, lines), "LeaveGame", "the exit button")
+    expect_shown(run(folder, lines + tap((60, 176))), "GameForm", "playing on")
+    lines += tap((175, 176))
     expect_shown(run(folder, lines), "RecordBook", "after leaving the unlimited game")
     run(folder, lines + type_name("bot"))
-    expect_height_record(folder, 4)
+    expect_height_record(folder, 4, others=1)
+    # After a restart the menu's record book shows each game's records, and none for classic.
+    book = os.path.join(folder, "book.bmp")
+    for tab, rows in (("unlimited", 1), ("relay", 1), ("classic", 0)):
+        browse_records(folder, tab, book)
+        expect_rows_written(book, rows)
 
 
 def check_shop():
@@ -356,6 +396,33 @@ def check_between():
     if plain != between:
         diff = [(a, b) for a, b in zip(plain, between) if a != b]
         fail("the run ends differently with pictures between frames: %s" % diff[:5])
+
+
+def check_clouds():
+    """The Clouds option shows drifting clouds over the game world, and none when it is off:
+    the same game with the option off differs only where clouds were, and its sky rows are
+    each one colour but for the goos."""
+    shots = {}
+    for clouds in ("1", "0"):
+        folder = fresh_folder("clouds" + clouds)
+        with open(os.path.join(folder, "options.dat"), "w") as f:
+            f.write(open(OPTIONS).read().replace("CloudsOn = 1", "CloudsOn = " + clouds))
+        shot = os.path.join(folder, "game.bmp")
+        run(folder, start_mode("AuxClassicForm") + ["wait 2500"] + tap((120, 190)) +
+            ["wait 1000"], shot)
+        shots[clouds] = content_bot.read_bmp(shot)[2]
+    sky = range(40 * SCALE, 200 * SCALE)
+    changed = sum(1 for y in sky for x in range(240 * SCALE) if shots["1"][y][x] != shots["0"][y][x])
+    if changed < 500 * SCALE * SCALE:
+        fail("clouds on and off look alike over the game world (%d pixels differ)" % changed)
+    def sky_colours(row):  # the colours of a row but those of red goos
+        return {p for p in row if not ((p >> 10) & 31) > (p & 31) + 4}
+    rows = range(70 * SCALE, 200 * SCALE)
+    varied = {c: sum(1 for y in rows if len(sky_colours(shots[c][y])) > 3) for c in shots}
+    # The sky's rows are one colour, or two where the gradient is dithered; clouds add more.
+    if varied["0"] != 0 or varied["1"] < 10 * SCALE:
+        fail("sky rows with clouds: %d with clouds on, %d with them off" % (varied["1"],
+                                                                           varied["0"]))
 
 
 def check_small_display():
@@ -491,5 +558,5 @@ def red_pixels(shot, cx, cy, reach):
 
 {"keys": check_keys, "carry": check_carry, "screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
  "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
- "shop": check_shop, "between": check_between}[CHECK]()
+ "shop": check_shop, "between": check_between, "clouds": check_clouds}[CHECK]()
 print("ok: " + CHECK)

@@ -27,6 +27,27 @@ Projection projectionOf(const SceneFrame& frame, int ox, int oy) {
   return Projection{frame.cameraX, frame.cameraY, frame.zoom, ox, oy};
 }
 
+// A free goo: a ball of its colour with a light spot, like the blobs, that breathes between a
+// little wide and a little tall. The pulse runs 0..D/2 (D is CELL_DYN_RADIUS; a falling goo
+// has 4); it is centred on the middle of that range and kept within a sixth of the radius, so
+// the ball is never thinner than two thirds of its height.
+void paintGoo(gfx::Surface& target, const SceneFrame::GooAt& goo, const WorldConstants& k,
+              const Projection& p, float zoom, std::uint16_t colour) {
+  const float r = static_cast<float>(goo.magic ? k.magicRadius : k.cellRadius);
+  const float limit = r / 6.0f;
+  const float squash = std::clamp(
+      static_cast<float>(goo.pulse) - 0.5f * static_cast<float>(k.pulseHalf), -limit, limit);
+  const int gx = p.x(goo.x), gy = p.y(goo.y);
+  const int rx = std::max(1, truncToInt((r + squash) * zoom));
+  const int ry = std::max(1, truncToInt((r - squash) * zoom));
+  gfx::FillEllipse(target, gx, gy, rx, ry, colour);
+  // The light spot, up and to the left, half-way to white; a ball a few pixels wide (zoomed
+  // out) has none, where it would only look like a notch.
+  if (rx < 4) return;
+  const auto lighter = static_cast<std::uint16_t>(((colour >> 1) & 0x7BEF) + 0x7BEF);
+  gfx::FillEllipse(target, gx - rx / 3, gy - ry / 3, rx / 3, std::max(1, ry / 4), lighter);
+}
+
 }  // namespace
 
 SceneRenderer::SceneRenderer(SceneSize size, const ScenePalette& palette)
@@ -145,6 +166,12 @@ void SceneRenderer::drawFrame(const World& world, const SceneFrame& frame, gfx::
   }
   if (!world.isDemo()) paintGoos(world, frame, sprites, target, ox, oy, timeMs, look);
   paintBlobsAndFlags(world, frame, sprites, target, ox, oy, timeMs, look, flags);
+  if (world.isDemo()) return;
+  // A magic goo that came to rest among the blobs would vanish behind them: it is drawn once
+  // more on top, so the player sees where to take it.
+  for (const SceneFrame::GooAt& goo : frame.goos) {
+    if (goo.magic) paintGoo(target, goo, world.constants(), p, frame.zoom, palette_.magicBlob);
+  }
 }
 
 void SceneRenderer::paintSky(const SceneFrame& c, gfx::Surface& target, int ox, int oy,
@@ -205,17 +232,13 @@ void SceneRenderer::paintGoos(const World& world, const SceneFrame& frame, const
   const float zoom = frame.zoom;
   const WorldConstants& k = world.constants();
   for (const SceneFrame::GooAt& goo : frame.goos) {
-    const int gx = p.x(goo.x), gy = p.y(goo.y);
-    const int r = goo.magic ? k.magicRadius : k.cellRadius;
     const std::uint16_t colour =
         goo.magic ? palette_.magicBlob : palette_.blob[colorOf(goo.colorIndex, look)];
-    const int pulse = goo.pulse;
     if (goo.ring) {
-      const int ring = truncToInt(static_cast<float>(k.cellRadius - pulse + 4) * zoom);
-      gfx::FillEllipse(target, gx, gy, ring, ring, colour);
+      const int ring = truncToInt(static_cast<float>(k.cellRadius - goo.pulse + 4) * zoom);
+      gfx::FillEllipse(target, p.x(goo.x), p.y(goo.y), ring, ring, colour);
     }
-    gfx::FillEllipse(target, gx, gy, truncToInt(static_cast<float>(pulse + r - 3) * zoom),
-                     truncToInt(static_cast<float>(r - pulse + 2) * zoom), colour);
+    paintGoo(target, goo, k, p, zoom, colour);
   }
 
   const SceneFrame::Held& held = frame.held;
