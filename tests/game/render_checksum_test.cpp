@@ -85,6 +85,8 @@ TEST(RenderBetween, TheEndsAreTheTwoFramesExactly) {
     game::ResetCamera(world.camera, size);
     world.earth.GenerateDemoEarth(2, size.width);
     testing_support::BuildTower(world, 40);
+    for (game::Blob& blob : world.blobs())
+      blob.vx = 2.0f;  // a push, so the standing tower sways between the two frames
     if (c.goos) {
       for (int i = 0; i < 6; ++i)
         world.AddGoo(game::Goo{-100.0f + 40.0f * i, -300.0f, 1.0f});

@@ -465,16 +465,22 @@ def check_keys():
                      "F1 after Escape over " + shown)
         expect_shown(run(folder, lines + escape + ["key 112", "wait 300"] + escape), "GameForm",
                      "Escape on the options over a game, after " + shown)
-    # Leaving a classic game by F2, the choice of game answers keys: Enter on its first
+    # F2 asks before leaving a classic game; Escape on the question plays on. Leaving by the
+    # keys (down to Play on, down to Leave, Enter), the choice of game answers keys: Enter on its first
     # button and on the mode screen's start button plays a new game, briefing and all.
     lines = messages["clbrief"] + escape + ["key 113", "wait 300"]
-    expect_shown(run(folder, lines), "ChooseForm", "F2 after the briefing")
+    expect_shown(run(folder, lines), "LeaveGame", "F2 after the briefing")
+    expect_shown(run(folder, lines + escape + ["key 112", "wait 300"]), "OptionsForm",
+                 "F1 after Escape on the leave question")
+    lines += ["key 40", "wait 100", "key 40", "wait 100", "key 13", "wait 300"]
+    expect_shown(run(folder, lines), "ChooseForm", "Leave chosen by the keys")
     lines += ["key 13", "wait 300"]
     expect_shown(run(folder, lines), "AuxClassicForm", "Enter on the choice of game")
     # Leaving an unlimited game names its record: Escape does not skip the naming, and the
     # real keyboard types the name (letters, Backspace, Enter).
     folder = fresh_folder("keys-name")
-    lines = start_mode("AuxUnlimitedForm") + ["wait 3000"] + tap((67, 12)) + escape
+    leave = ["key 40", "wait 100", "key 40", "wait 100", "key 13", "wait 300"]
+    lines = start_mode("AuxUnlimitedForm") + ["wait 3000"] + tap((67, 12)) + leave + escape
     expect_shown(run(folder, lines), "RecordBook", "Escape while naming a record")
     run(folder, lines + ["key 66", "key 79", "key 88", "key 8", "key 84", "key 13", "wait 300"])
     names = [r[2] for r in parse_scores(read_scores(folder))]

@@ -165,7 +165,7 @@ TEST_F(SdlDummy, TheWindowCanNotShrinkBelowTheScreen) {
   EXPECT_EQ(std::make_pair(w, h), std::make_pair(240, 320));
 }
 
-TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesOnlyWhilePressed) {
+TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesReachTheGameWithoutAPress) {
   platform::SdlPlatform sdl(folder());
   ASSERT_TRUE(sdl.createWindow(240, 320));
   drain(sdl);
@@ -181,7 +181,7 @@ TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesOnlyWhilePressed) {
   motion.motion.windowID = windowId();
   motion.motion.x = 10 * scale;
   motion.motion.y = 10 * scale;
-  push(motion);  // no button held: not a stylus move
+  push(motion);  // no button held: still a move, for the menus' hover
   push(button(SDL_MOUSEBUTTONDOWN, 100 * scale, 50 * scale));
   motion.motion.x = 101 * scale;
   motion.motion.y = 52 * scale;
@@ -189,6 +189,10 @@ TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesOnlyWhilePressed) {
   push(button(SDL_MOUSEBUTTONUP, 239 * scale + scale / 2, 319 * scale));
 
   auto e = sdl.getEvent();
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->type, platform::EventType::StylusMove);
+  EXPECT_EQ(e->x, 10);
+  e = sdl.getEvent();
   ASSERT_TRUE(e);
   EXPECT_EQ(e->type, platform::EventType::StylusDown);
   EXPECT_EQ(e->x, 100);
