@@ -139,16 +139,4 @@ TEST(FillGradient, RefusesDegenerateParametersAndHoldsFieldsAtTheirEnds) {
     EXPECT_EQ(p & ~0x001F, 0);
 }
 
-// The scene's sky: every field runs from A toward B, started 101 / 424 of the way at the bottom
-// by a negative offset.
-TEST(FillGradient, EveryFieldRunsFromItsStart) {
-  SurfaceBuffer b(8, 320, 0x0000);
-  gfx::FillGradient(b.surface(), 0, 0, 8, 320, 0xF7DA, 0x5CFF, 424, -100, 1.0f);
-  const std::uint16_t bottom = b.surface().at(0, 319), top = b.surface().at(0, 0);
-  EXPECT_NEAR(bottom >> 11, 25, 1);          // 30 - 19 * 101 / 424
-  EXPECT_NEAR((bottom >> 5) & 0x3F, 56, 1);  // 62 - 23 * 101 / 424
-  EXPECT_NEAR(bottom & 0x1F, 27, 1);         // 26 + 5 * 101 / 424
-  EXPECT_NEAR(top >> 11, 11, 1);             // 30 - 19 * 420 / 424, near B
-}
-
 }  // namespace

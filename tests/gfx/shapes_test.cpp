@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "gfx/pixel_picture.h"
 #include "gfx/primitives.h"
 
@@ -30,42 +32,26 @@ TEST(FillEllipse, SmallAndDegenerateRadii) {
   }
 }
 
-// The inside path (no tests) and the edge path (clamped spans) draw the same pixels: on the
-// tight surface the margin test fails (cx = W - rx - 2) although the whole ellipse still fits.
-TEST(FillEllipse, InsideAndEdgePathsAgree) {
-  for (int rx = 0; rx <= 12; rx += 3)
-    for (int ry = 0; ry <= 12; ry += 2) {
-      SurfaceBuffer large(64, 64);
-      gfx::FillEllipse(large.surface(), 32, 32, rx, ry, kInk);
-      const int w = 2 * rx + 3, h = 2 * ry + 3;
-      SurfaceBuffer tight(w, h);
-      gfx::FillEllipse(tight.surface(), rx + 1, ry + 1, rx, ry, kInk);
-      for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-          ASSERT_EQ(tight.surface().at(x, y), large.surface().at(32 - rx - 1 + x, 32 - ry - 1 + y))
-              << "rx " << rx << " ry " << ry << " at " << x << "," << y;
-      EXPECT_EQ(countColour(large.surface(), kInk), countColour(tight.surface(), kInk));
-    }
-}
-
 // An ellipse crossing any edge, or wholly outside, draws exactly the visible part of the same
-// ellipse drawn whole.
+// ellipse drawn whole by the inside path on a large surface; centred (8, 5) it just fits and takes
+// the edge path.
 TEST(FillEllipse, EdgePathCropsAtEveryEdge) {
   struct Centre {
     int x, y;
   };
-  const int rx = 6, ry = 4;
-  for (const Centre c : {Centre{-3, 5}, Centre{14, 5}, Centre{8, -2}, Centre{8, 11}, Centre{-5, -3},
-                         Centre{17, 12}, Centre{8, 5}, Centre{-6, 5}, Centre{-7, 5}, Centre{22, 5},
-                         Centre{8, -5}, Centre{8, 14}, Centre{21, 13}}) {
-    SurfaceBuffer small(16, 10), big(48, 42);
-    gfx::FillEllipse(small.surface(), c.x, c.y, rx, ry, kInk);
-    gfx::FillEllipse(big.surface(), c.x + 16, c.y + 16, rx, ry, kInk);
-    for (int y = 0; y < 10; ++y)
-      for (int x = 0; x < 16; ++x)
-        ASSERT_EQ(small.surface().at(x, y), big.surface().at(x + 16, y + 16))
-            << c.x << "," << c.y << " at " << x << "," << y;
-  }
+  for (const auto& [rx, ry] : {std::pair{6, 4}, std::pair{1, 3}, std::pair{5, 0}, std::pair{0, 2}})
+    for (const Centre c :
+         {Centre{-3, 5}, Centre{14, 5}, Centre{8, -2}, Centre{8, 11}, Centre{-5, -3},
+          Centre{17, 12}, Centre{8, 5}, Centre{-6, 5}, Centre{-7, 5}, Centre{22, 5}, Centre{8, -5},
+          Centre{8, 14}, Centre{21, 13}}) {
+      SurfaceBuffer small(16, 10), big(48, 42);
+      gfx::FillEllipse(small.surface(), c.x, c.y, rx, ry, kInk);
+      gfx::FillEllipse(big.surface(), c.x + 16, c.y + 16, rx, ry, kInk);
+      for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 16; ++x)
+          ASSERT_EQ(small.surface().at(x, y), big.surface().at(x + 16, y + 16))
+              << rx << "x" << ry << " at " << c.x << "," << c.y << ", pixel " << x << "," << y;
+    }
 }
 
 TEST(FillTriangle, RowsFromTheTopCornerDownToButNotIncludingTheBottom) {
