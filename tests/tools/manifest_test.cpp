@@ -70,17 +70,26 @@ class ManifestTest : public ::testing::Test {
   fs::path root_;
 };
 
-TEST_F(ManifestTest, CommentsBlanksAndDefaultSource) {
-  write("a.scr", "A");
-  write("sub/b.txt", "B");
-  write("m", "# the whole line\n\n  a.scr   # same name as the file\r\nb.lst\tsub/b.txt\n");
-  const auto entries = read("m");
-  ASSERT_EQ(entries.size(), 2u);
-  EXPECT_EQ(entries[0].name, "a.scr");
-  EXPECT_EQ(entries[0].source, root_ / "a.scr");
-  EXPECT_EQ(entries[1].name, "b.lst");
-  EXPECT_EQ(entries[1].source, root_ / "sub/b.txt");
-  EXPECT_EQ(entries[1].origin, (root_ / "m").string() + ":4");
+// Comments, blank lines, CR LF and tabs; a source named as the entry by default; included paths
+// relative to their own manifest; a later line replacing an entry (names without case) in its
+// first place.
+TEST_F(ManifestTest, LinesIncludesAndReplacement) {
+  write("top/m",
+        "# the whole line\n\ninclude ../parts/p\n  last.scr\tsub/l.txt  # renamed\r\n"
+        "A.SCR three\n");
+  write("top/sub/l.txt", "L");
+  write("top/three", "3");
+  write("parts/p", "a.scr one\ninner.scr\n");
+  write("parts/one", "1");
+  write("parts/inner.scr", "I");
+  auto archive = pack("top/m");
+  ASSERT_EQ(archive->entryCount(), 3u);
+  const auto listed = archive->listEntries();
+  EXPECT_EQ(listed[0].name, "A.SCR");
+  EXPECT_EQ(listed[1].name, "inner.scr");
+  EXPECT_EQ(text(*archive, "a.scr"), "3");
+  EXPECT_EQ(text(*archive, "inner.scr"), "I");
+  EXPECT_EQ(text(*archive, "last.scr"), "L");
 }
 
 TEST_F(ManifestTest, SourcesBesideTheManifestComeBeforeSearchFolders) {
@@ -92,30 +101,6 @@ TEST_F(ManifestTest, SourcesBesideTheManifestComeBeforeSearchFolders) {
   auto archive = pack("data/m", {root_ / "gen1", root_ / "gen2"});
   EXPECT_EQ(text(*archive, "x.scr"), "beside");
   EXPECT_EQ(text(*archive, "y.scr"), "first folder");
-}
-
-TEST_F(ManifestTest, IncludedPathsAreRelativeToTheirOwnManifest) {
-  write("top/m", "include ../parts/p\nlast.scr\n");
-  write("top/last.scr", "L");
-  write("parts/p", "inner.scr\n");
-  write("parts/inner.scr", "I");
-  auto archive = pack("top/m");
-  ASSERT_EQ(archive->entryCount(), 2u);
-  EXPECT_EQ(text(*archive, "inner.scr"), "I");
-  EXPECT_EQ(archive->listEntries()[0].name, "inner.scr");
-}
-
-TEST_F(ManifestTest, ALaterLineReplacesAnEntryInItsFirstPlace) {
-  write("one", "1");
-  write("two", "2");
-  write("three", "3");
-  write("base", "a.scr one\nb.scr two\n");
-  write("mod", "include base\nA.SCR three\n");
-  auto archive = pack("mod");
-  ASSERT_EQ(archive->entryCount(), 2u);
-  EXPECT_EQ(archive->listEntries()[0].name, "A.SCR");
-  EXPECT_EQ(text(*archive, "a.scr"), "3");
-  EXPECT_EQ(text(*archive, "b.scr"), "2");
 }
 
 TEST_F(ManifestTest, AnArchiveLineTakesEveryEntryAndLaterLinesOverrideThem) {
