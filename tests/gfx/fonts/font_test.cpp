@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fixtures/gfx/font_bytes.h"
+#include "fixtures/gfx/image_bytes.h"
 #include "gfx/color.h"
 #include "gfx/fonts/color_font.h"
 #include "gfx/fonts/font_registry.h"
@@ -111,19 +112,10 @@ TEST(Fonts, MalformedFilesAreRefusedAndDrawNothing) {
     EXPECT_FALSE(MaskFont().Attach(bytes)) << bytes.size();
 }
 
-class Entries final : public EntrySource {
- public:
-  std::span<const std::byte> find(std::string_view name) override {
-    auto it = map.find(std::string(name));
-    return it == map.end() ? std::span<const std::byte>() : std::span<const std::byte>(it->second);
-  }
-  std::map<std::string, std::vector<std::byte>> map;
-};
-
 TEST(FontRegistry, FindsLowerCasedEarlierWinsAndRefusesBadEntries) {
-  Entries entries;
-  entries.map["fmsmall.cfn"] = makeCfn("fmsmall", 32, 126);
-  entries.map["mask.font"] = makeMaskFont();
+  testing::MapSource entries;
+  entries.entries["fmsmall.cfn"] = makeCfn("fmsmall", 32, 126);
+  entries.entries["mask.font"] = makeMaskFont();
   FontRegistry registry;
   ASSERT_TRUE(registry.Add("fmsmall", "fmsmall.cfn", entries).ok());
   ASSERT_TRUE(registry.Add("plain", "mask.font", entries).ok());

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "fixtures/gfx/image_bytes.h"
 #include "gfx/images/anim_picture.h"
 #include "gfx/images/picture_loader.h"
 #include "gfx/surface.h"
-#include "image_bytes.h"
 
 namespace gfx {
 namespace {

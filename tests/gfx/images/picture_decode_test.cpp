@@ -4,11 +4,11 @@
 
 #include <optional>
 
+#include "fixtures/gfx/image_bytes.h"
 #include "gfx/color.h"
 #include "gfx/images/picture_loader.h"
 #include "gfx/images/stream_picture.h"
 #include "gfx/surface.h"
-#include "image_bytes.h"
 
 namespace gfx {
 namespace {

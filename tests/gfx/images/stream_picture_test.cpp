@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "fixtures/gfx/image_bytes.h"
 #include "gfx/color.h"
 #include "gfx/images/run_stream.h"
 #include "gfx/surface.h"
-#include "image_bytes.h"
 
 namespace gfx {
 namespace {
