@@ -75,26 +75,21 @@ TEST_F(SoundSystemTest, MusicVolumeZeroStopsTheSongAndFortyStartsItAgain) {
   EXPECT_TRUE(system->musicOn());
 }
 
-TEST_F(SoundSystemTest, MusicSwitchActsOnTheSongOnlyWhenAskedAndWhenItChanges) {
+// The switch acts on the song only when asked and when it changes; stopping needs music on and
+// a song.
+TEST_F(SoundSystemTest, MusicSwitchAndStopActOnlyWhenTheyShould) {
+  system->StopSong();  // no song
   playMenuSong();
   system->SetMusicOn(true, true);  // already on
   system->SetMusicOn(false, false);
+  system->StopSong();  // music off
   EXPECT_TRUE(library.calls().empty());
   EXPECT_FALSE(system->musicOn());
   system->SetMusicOn(true, true);
   system->SetMusicOn(false, true);
-  EXPECT_EQ(library.calls(), (Calls{"PlaySong(1)", "StopSong(1)"}));
-}
-
-TEST_F(SoundSystemTest, StopSongNeedsMusicOnAndASong) {
-  system->StopSong();  // no song
-  playMenuSong();
-  system->SetMusicOn(false, false);
-  system->StopSong();
-  EXPECT_TRUE(library.calls().empty());
   system->SetMusicOn(true, false);
   system->StopSong();
-  EXPECT_EQ(library.calls(), (Calls{"StopSong(1)"}));
+  EXPECT_EQ(library.calls(), (Calls{"PlaySong(1)", "StopSong(1)", "StopSong(1)"}));
 }
 
 TEST_F(SoundSystemTest, EffectsFollowTheSoundVolume) {
