@@ -92,18 +92,19 @@ TEST_F(SoundSystemTest, MusicSwitchAndStopActOnlyWhenTheyShould) {
   EXPECT_EQ(library.calls(), (Calls{"PlaySong(1)", "StopSong(1)", "StopSong(1)"}));
 }
 
-TEST_F(SoundSystemTest, EffectsFollowTheSoundVolume) {
+TEST_F(SoundSystemTest, OpenedAtTheMixingRateEffectsFollowTheSoundVolume) {
+  EXPECT_TRUE(system->OpenSound());
   system->SetSoundVolume(40);
   EXPECT_TRUE(system->effectsOn());
   system->PlaySample(7);
   system->SetSoundVolume(0);
   EXPECT_FALSE(system->effectsOn());
   system->PlaySample(7);
-  EXPECT_EQ(library.calls(),
-            (Calls{"SetEffectsVolume(102)", "PlaySample(7)", "SetEffectsVolume(0)"}));
+  EXPECT_EQ(library.calls(), (Calls{"Open(11025, 32)", "SetEffectsVolume(102)", "PlaySample(7)",
+                                    "SetEffectsVolume(0)"}));
   system->SetEffectsOn(true);
   system->PlaySample(0);  // a sample the library refused
-  EXPECT_EQ(library.calls().size(), 3u);
+  EXPECT_EQ(library.calls().size(), 4u);
 }
 
 TEST_F(SoundSystemTest, LoadSongDataFallsBackToTheApplicationArchive) {

@@ -92,21 +92,12 @@ TEST_F(ManifestTest, LinesIncludesAndReplacement) {
   EXPECT_EQ(text(*archive, "last.scr"), "L");
 }
 
-TEST_F(ManifestTest, SourcesBesideTheManifestComeBeforeSearchFolders) {
-  write("data/m", "x.scr\ny.scr\n");
-  write("data/x.scr", "beside");
-  write("gen1/x.scr", "generated");
-  write("gen1/y.scr", "first folder");
-  write("gen2/y.scr", "second folder");
-  auto archive = pack("data/m", {root_ / "gen1", root_ / "gen2"});
-  EXPECT_EQ(text(*archive, "x.scr"), "beside");
-  EXPECT_EQ(text(*archive, "y.scr"), "first folder");
-}
-
+// An archive line takes every entry once (the first of equal names, as the game reads it) and
+// later lines override them.
 TEST_F(ManifestTest, AnArchiveLineTakesEveryEntryAndLaterLinesOverrideThem) {
   auto base = tools::buildArchive({{"start.scr", {std::byte{'s'}}},
                                    {"keep.lst", {std::byte{'k'}}},
-                                   {"START.SCR", {std::byte{'x'}}}});
+                                   {"KEEP.LST", {std::byte{'x'}}}});
   ASSERT_TRUE(base.ok());
   std::ofstream(root_ / "base.dat", std::ios::binary)
       .write(reinterpret_cast<const char*>(base->data()),
@@ -117,6 +108,17 @@ TEST_F(ManifestTest, AnArchiveLineTakesEveryEntryAndLaterLinesOverrideThem) {
   ASSERT_EQ(archive->entryCount(), 2u);
   EXPECT_EQ(text(*archive, "start.scr"), "mine");
   EXPECT_EQ(text(*archive, "keep.lst"), "k");
+}
+
+TEST_F(ManifestTest, SourcesBesideTheManifestComeBeforeSearchFolders) {
+  write("data/m", "x.scr\ny.scr\n");
+  write("data/x.scr", "beside");
+  write("gen1/x.scr", "generated");
+  write("gen1/y.scr", "first folder");
+  write("gen2/y.scr", "second folder");
+  auto archive = pack("data/m", {root_ / "gen1", root_ / "gen2"});
+  EXPECT_EQ(text(*archive, "x.scr"), "beside");
+  EXPECT_EQ(text(*archive, "y.scr"), "first folder");
 }
 
 TEST_F(ManifestTest, PngSourcesAreEncodedAsTheirEntryAsks) {
