@@ -223,7 +223,10 @@ def main():
             sx, sy = max(goos, key=lambda p: p[1])
             top = min(links, key=lambda p: p[1])
             top_before = top[1]
-            tx, ty = top[0] + (0, 6, -6)[attempt % 3], max(TOOLBAR + 12, top[1] - 20)
+            # Goos climbing the tower may crowd the point above its top: each attempt aims a
+            # little to the side of the one before.
+            tx = top[0] + (0, -14, 14, -28, 28, 0)[attempt]
+            ty = max(TOOLBAR + 12, top[1] - 20 - 8 * (attempt // 3))
             points = [(sx, sy), ((sx + tx) // 2, (sy + ty) // 2), (tx, ty)]
             wx = [gx + p[0] * scale + scale // 2 for p in points]
             wy = [gy + p[1] * scale + scale // 2 for p in points]
