@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz format clean screens install package soak test-sanitize \
+.PHONY: all deps configure build run test bench fuzz format clean screens install package soak test-sanitize mutants \
   web-deps web web-run test-web
 
 all: build
@@ -91,12 +91,19 @@ package: deps
 	@dpkg-deb --contents $(PACKAGE_BUILD)/quorvex_*.deb
 	@if command -v lintian >/dev/null; then lintian $(PACKAGE_BUILD)/quorvex_*.deb; fi
 
-# The long soak: 100,000 frames of random taps, drags and keys on the real content; the seed is
-# printed (SOAK_SEED=N repeats a run).
+# The long soak: 100,000 frames of random taps, drags and every key on the real content, every
+# frame checked (scripts/soak.py says what); the seed is printed (SOAK_SEED=N repeats a run).
 SOAK_FRAMES ?= 100000
 soak: build
 	@python3 scripts/soak.py $(BUILD)/bin/qvtool $(BUILD)/bin/graphics.dat data/options.default \
 	  $(BUILD)/soak $(SOAK_FRAMES) $(SOAK_SEED)
+
+# Mutation testing (not in CI): small deliberate faults, one at a time, in a copy of the tree in
+# build-mutants/ (kept, so the next run builds incrementally). MUTANTS_ARGS passes options, e.g.
+# MUTANTS_ARGS="--only 3,7 --json mutants.json"; scripts/mutants.py --help lists them.
+MUTANTS_ARGS ?=
+mutants: deps
+	@python3 scripts/mutants.py --jobs $(JOBS) $(MUTANTS_ARGS)
 
 # The game in the browser: build-web/ holds index.html, quorvex.js, quorvex.wasm, graphics.dat
 # and options.dat. The tool chain and the libraries come from Debian (scripts/install-web-deps.sh);

@@ -1,7 +1,11 @@
 // A whole frame of the game scene's world: one Update and one Paint, for towers of 50, 200,
 // 1,000 and 3,000 blobs on the 240 by 320 and the 480 by 640 screen (the scene the render
-// checksum test pins). Goo images are real 2R-square pictures resampled as in the game.
+// checksum test pins). Goo images are real 2R-square pictures resampled as in the game. And the
+// game's own work for one picture between two frames: the last frame copied into the window's
+// buffer (which the renderer takes as it is), the blend of the two frames and the scene's paint.
 #include <benchmark/benchmark.h>
+
+#include <cstring>
 
 #include "fixtures/game/sample_tower.h"
 #include "game/scene/scene_renderer.h"
@@ -37,6 +41,43 @@ void BM_SceneFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_SceneFrame)
     ->ArgsProduct({{50, 200, 1000, 3000}, {240, 480}})
+    ->ArgNames({"blobs", "width"})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_PictureBetweenFrames(benchmark::State& state) {
+  const int width = static_cast<int>(state.range(1));
+  const game::SceneSize size{width, width * 4 / 3};
+  const game::WorldConfig config = testing_support::SampleConfig(width);
+  game::World world(config, nullptr);
+  game::ResetCamera(world.camera, size);
+  world.earth.GenerateDemoEarth(2, width);
+  testing_support::BuildTower(world, static_cast<int>(state.range(0)));
+  testing_support::MemorySource source = testing_support::SampleGooImages(config);
+  game::ScenePalette palette;
+  palette.link.fill(0x8410);
+  game::SceneRenderer renderer(size, palette);
+  renderer.LoadZoomedSprites(source, world.constants().cellRadius, 1.0f);
+  game::SceneLook look;
+  look.cloudsOn = true;
+  look.multicolorOn = true;
+  gfx::SurfaceBuffer frame(size.width, size.height);
+  gfx::SurfaceBuffer window(size.width, size.height);
+  for (int i = 0; i < 2; ++i) {
+    world.Update();
+    world.camera.cameraX += 3.0f;  // the view scrolls as well
+    renderer.Paint(world, frame.surface(), 0, 0, 40, look, false);
+  }
+  float t = 0.0f;
+  for (auto _ : state) {
+    t = t >= 0.9f ? 0.1f : t + 0.2f;
+    std::memcpy(window.pixels().data(), frame.pixels().data(), window.pixels().size() * 2);
+    renderer.PaintBetween(world, window.surface(), 0, 0, 40, look, t, nullptr);
+    benchmark::DoNotOptimize(window.pixels().data());
+  }
+  state.SetLabel(std::to_string(world.blobs().size()) + " blobs");
+}
+BENCHMARK(BM_PictureBetweenFrames)
+    ->ArgsProduct({{200}, {240, 480}})
     ->ArgNames({"blobs", "width"})
     ->Unit(benchmark::kMicrosecond);
 

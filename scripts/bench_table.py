@@ -17,6 +17,7 @@ TARGETS = {
     "BM_SceneFrame/blobs:200/width:240": 0.5,
     "BM_SceneFrame/blobs:200/width:480": 1.5,
     "BM_SceneFrame/blobs:1000/width:240": 3.0,
+    "BM_PictureBetweenFrames/blobs:200/width:480": 0.25,
     "BM_EventHandlerCall": 0.005,
     "BM_StartUpToTheFirstFrame": 200.0,
 }

@@ -2,8 +2,10 @@
 # Measures the game's CPU share over SECONDS_TO_MEASURE (default 20) seconds at the start menu
 # and, when Xvfb and xdotool are installed, also during a classic game: runs build/bin/quorvex
 # (or $1) from a scratch copy of its folder and reads its user and system time from
-# /proc/<pid>/stat. Without Xvfb it uses SDL's dummy video driver, which presents nothing but
-# runs the same loop; there only the start menu is measured.
+# /proc/<pid>/stat. Each is measured twice: with pictures at the display's rate (the default)
+# and with --classic-frames (25 a second), and how many pictures a second reached the window is
+# printed beside the share. Without Xvfb it uses SDL's dummy video driver, which presents
+# nothing but runs the same loop; there only the start menu is measured.
 set -euo pipefail
 game=${1:-build/bin/quorvex}
 seconds=${SECONDS_TO_MEASURE:-20}
@@ -60,15 +62,30 @@ click() {
   sleep 0.6
 }
 
-(cd "$work" && exec ./quorvex) &
-game_pid=$!
-sleep 2  # start-up
-echo "quorvex ($driver video) at the start menu: $(measure) % of one core over $seconds s"
-if [ "$driver" = x11 ]; then
-  click 120 120  # play
-  click 120 108  # classic
-  click 120 208  # start
-  sleep 2
-  click 120 190  # past the briefing
-  echo "quorvex ($driver video) in a classic game: $(measure) % of one core over $seconds s"
-fi
+# Pictures a second over the last two-second count the game printed.
+rate() {
+  tail -n 1 "$work/pictures.txt" | awk '{ printf "%.0f", $2 / $5 }'
+}
+
+for presentation in "" --classic-frames; do
+  name=${presentation:-"pictures at the display's rate"}
+  (cd "$work" && exec ./quorvex --count-pictures $presentation >pictures.txt) &
+  game_pid=$!
+  sleep 2  # start-up
+  share=$(measure)
+  echo "quorvex ($driver video, $name) at the start menu: $share % of one core over" \
+    "$seconds s, $(rate) pictures/s"
+  if [ "$driver" = x11 ]; then
+    click 120 120  # play
+    click 120 108  # classic
+    click 120 208  # start
+    sleep 2
+    click 120 190  # past the briefing
+    share=$(measure)
+    echo "quorvex ($driver video, $name) in a classic game: $share % of one core over" \
+      "$seconds s, $(rate) pictures/s"
+  fi
+  kill "$game_pid" 2>/dev/null || true
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=""
+done

@@ -295,6 +295,12 @@ void Application::KeyDown(int key) {
     Deactivate();
     return;
   }
+  // Over a message Escape answers it (RunMessageForm ends it as on its time-out); the
+  // screens underneath never hear of it.
+  if (key == platform::key::kEscape && messageDepth_ > 0) {
+    messageEscaped_ = true;
+    return;
+  }
   keyPointer_->KeyDown(key);
 }
 
@@ -321,6 +327,13 @@ void Application::StylusMove(int x, int y) {
 
 void Application::Deactivate() {
   active_ = false;
+  // The window that takes the focus gets the releases: keys held now are let go here, so a
+  // held arrow does not go on accelerating and a drop asked for with the keys is made.
+  for (int key = 0; key < 255; ++key) {
+    if (keyStates_[key] != 0) KeyUp(key);
+  }
+  // So does the mouse button: a drag in progress ends, its goo back among the free ones.
+  if (scene_ != nullptr) scene_->EndCarry();
   if (sound_) sound_->StopSong();
   platform_.minimiseWindow();
 }
@@ -395,6 +408,10 @@ gui::Form* Application::FindForm(std::string_view name) const {
 void Application::SwitchForm(std::string_view name) {
   gui::Form* next = FindForm(name);
   if (next == nullptr) return;
+  if (scene_ != nullptr && currentForm_ != nullptr && currentForm_ == scene_->form() &&
+      next != currentForm_) {
+    scene_->EndCarry();
+  }
   if (currentForm_ != nullptr) {
     currentForm_->Deactivate();
     currentForm_->visible = false;
@@ -406,20 +423,27 @@ void Application::SwitchForm(std::string_view name) {
       demoScene_->visible = false;
       demoScene_->updating = false;
     }
-    keyPointer_->Attach(next, 0, KeyPointer::Mode::FreePointer);
-  } else {
-    if (demoScene_ != nullptr) {
-      demoScene_->visible = true;
-      demoScene_->invalid = true;
-      demoScene_->Refresh();
-      demoScene_->updating = true;
-    }
-    const bool options = next->name().find("OptionsForm") != std::string::npos;
-    keyPointer_->Attach(next, options ? 1 : 0, KeyPointer::Mode::FocusNavigation);
+  } else if (demoScene_ != nullptr) {
+    demoScene_->visible = true;
+    demoScene_->invalid = true;
+    demoScene_->Refresh();
+    demoScene_->updating = true;
   }
+  AttachKeyPointerTo(next);
   next->visible = true;
   next->invalid = true;
   next->Refresh();
+}
+
+// The game screen takes the free pointer, every other screen focus navigation (the options
+// screen's up key moves the focus back).
+void Application::AttachKeyPointerTo(gui::Form* form) {
+  if (form != nullptr && form->name().find("GameForm") != std::string::npos) {
+    keyPointer_->Attach(form, 0, KeyPointer::Mode::FreePointer);
+    return;
+  }
+  const bool options = form != nullptr && form->name().find("OptionsForm") != std::string::npos;
+  keyPointer_->Attach(form, options ? 1 : 0, KeyPointer::Mode::FocusNavigation);
 }
 
 // A script deleted a control: the pointers kept outside the control tree must not dangle.

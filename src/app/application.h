@@ -152,6 +152,8 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   /// 1 while the key is down; key codes 0..254 (255 has no state).
   bool keyState(int key) const { return key >= 0 && key < 255 && keyStates_[key] != 0; }
   long framesDrawn() const { return framesDrawn_; }
+  /// The tick of the last game frame.
+  std::uint32_t lastFrameTime() const { return lastFrameTime_; }
   std::uint16_t screenshotCount() { return ScreenshotCounter(); }
   /// The counter of the last screenshot: the option ScreenShotCount once the options exist.
   std::uint16_t& ScreenshotCounter();
@@ -171,6 +173,7 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   int ReadIntVariable(std::string_view name) const;
   void WriteReplayScreenshot(const std::string& path);
   void ForgetControl(const gui::Control& control);
+  void AttachKeyPointerTo(gui::Form* form);
 
   platform::Platform& platform_;
   gui::Form* currentForm_ = nullptr;
@@ -196,6 +199,8 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   game::PlayerScene* scene_ = nullptr;
   gui::Control* demoScene_ = nullptr;
   bool quit_ = false;
+  int messageDepth_ = 0;         // message forms running (RunMessageForm)
+  bool messageEscaped_ = false;  // Escape ended the innermost one
   bool active_ = true;
   bool hiRes_ = false;
   bool windowCreated_ = false;

@@ -118,7 +118,7 @@ bool KeyPointer::HandleFixedKey(int k) {
     }
   }
   if (k == key::kEscape) {
-    if (form_ != nullptr && form_->name() != "StartForm") {
+    if (form_ != nullptr && !form_->Escape() && form_->name() != "StartForm") {
       form_->KillFocus();
       host_.SwitchForm("StartForm");
     }
@@ -154,11 +154,17 @@ void KeyPointer::ClampToFocus() {
 }
 
 void KeyPointer::KeyDown(int k) {
+  // A form that types (the on-screen keyboard) takes the real keyboard's keys first.
+  if (form_ != nullptr && form_->enabled && form_->TypeKey(k)) {
+    typedKey_ = k;  // its release is the form's too
+    return;
+  }
   const Direction direction = DirectionOf(k);
   if (direction == Direction::None) {
     HandleFixedKey(k);
     return;
   }
+  visible_ = true;  // back to the keys: the cross-hair shows again where it was
   repeatCount_ = (k == lastKey_) ? repeatCount_ + 1 : 1;
   if (direction != Direction::Select) lastKey_ = k;
   previousSelect_ = select_;
@@ -235,6 +241,10 @@ void KeyPointer::KeyDown(int k) {
 }
 
 void KeyPointer::KeyUp(int k) {
+  if (k == typedKey_) {
+    typedKey_ = -1;
+    return;
+  }
   const Direction direction = DirectionOf(k);
   if (direction == Direction::None) return;
   repeatCount_ = 0;
@@ -255,7 +265,7 @@ void KeyPointer::Draw(gfx::Surface& target) {
   game::PlayerScene* scene = host_.scene();
   if (scene == nullptr || scene->form() == nullptr) return;
   const gui::Form& gameForm = *scene->form();
-  if (!gameForm.visible || !gameForm.enabled || !visible_) return;
+  if (!gameForm.visible || !gameForm.enabled || !visible_ || !shownByScript_) return;
   const int reach = 3 * scene->cellRadius();
   const int size = static_cast<int>(static_cast<float>(2 * reach) * scene->zoom());
   const std::uint16_t colour = scene->carriesGoo() ? 0x07C0 : 0x001F;

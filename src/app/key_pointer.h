@@ -55,7 +55,8 @@ class KeyPointer {
   /// Draws the cross-hair into target when the game screen is up and the pointer is visible.
   void Draw(gfx::Surface& target);
 
-  /// The first stylus touch hides the pointer for good.
+  /// A stylus touch hides the pointer until the next pointer key (the last device used
+  /// decides whether the cross-hair is seen).
   void HideForStylus() { visible_ = false; }
 
   void SetUnit(int unit) { unit_ = unit; }
@@ -98,6 +99,7 @@ class KeyPointer {
   bool shownByScript_ = true;
   std::uint8_t navFlags_ = 0;
   int lastKey_ = 0;
+  int typedKey_ = -1;  // the key a form typed with, whose release it keeps
   int baseStep_ = 0;
   Mode mode_ = Mode::FreePointer;
   gui::Form* form_ = nullptr;

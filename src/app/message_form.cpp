@@ -1,10 +1,12 @@
 // The modal message form: a screen built by a script over the current one, with a frame loop
 // of its own that runs until the script writes its answer, the time runs out or the program
 // quits. The game underneath stands still meanwhile: only the message form is updated, though
-// everything is drawn.
+// everything is drawn. Escape (a controller's B) ends the message as its time-out would, with
+// the answer 0, and never switches screens underneath it.
 #include <string>
 
 #include "app/application.h"
+#include "game/player_scene.h"
 #include "gui/control_registry.h"
 #include "gui/form.h"
 #include "gui/form_script.h"
@@ -33,21 +35,39 @@ int Application::RunMessageForm(std::string_view formName, std::string_view scri
     rootForm_->DeleteControl(form);
     return -1;
   }
+  // The game stands still under the message: a goo in the hand is let go, since the release
+  // that would end its drag goes to the message.
+  if (scene_ != nullptr) scene_->EndCarry();
   gui::Form* underneath = currentForm_;
   if (underneath != nullptr) underneath->enabled = false;
   keyPointer_->Attach(form, 0, KeyPointer::Mode::FocusNavigation);
+  // A message raised from inside another one: each ends on its own Escape.
+  const bool outerEscaped = messageEscaped_;
+  ++messageDepth_;
+  messageEscaped_ = false;
 
   const std::string answerName = "Answer" + gui::HandleOf(form);
   variables_->SetVariable(answerName, "0");
   const auto answered = [&] {
     const std::optional<std::string> answer = variables_->GetVariable(answerName);
-    return answer && !answer->empty() && (*answer)[0] != '0';
+    // An empty answer has no '0' in front either: it ends the message (as the number 0).
+    return answer && (answer->empty() || (*answer)[0] != '0');
   };
 
-  const std::uint32_t start = platform_.tickMs();
+  std::uint32_t start = platform_.tickMs();
   bool timedOut = false;
-  while (!quit_ && !answered()) {
+  while (!quit_ && !messageEscaped_ && !answered()) {
     const std::uint32_t now = platform_.tickMs();
+    if (!active_) {
+      // Minimised: no frames, and the time-out waits until the player is back.
+      if (windowCreated_ && platform_.peekEvent()) {
+        if (const std::optional<platform::Event> event = platform_.getEvent()) HandleEvent(*event);
+      } else {
+        platform_.waitForEvent(now + 1000);
+      }
+      start += platform_.tickMs() - now;
+      continue;
+    }
     if (timeoutMs != 0 && now - start >= timeoutMs) {
       timedOut = true;
       break;
@@ -74,12 +94,16 @@ int Application::RunMessageForm(std::string_view formName, std::string_view scri
   }
 
   int result = 0;
-  if (!quit_ && !timedOut) {
+  if (!quit_ && !timedOut && !messageEscaped_) {
     result = util::parseInt(variables_->GetVariable(answerName).value_or("0"));
   }
+  --messageDepth_;
+  messageEscaped_ = outerEscaped;
   rootForm_->DeleteControl(form);
   if (underneath != nullptr) underneath->enabled = true;
-  keyPointer_->Attach(FindForm("GameForm"), 0, KeyPointer::Mode::FreePointer);
+  // The keys go back to the screen that is current now: the one underneath, unless the
+  // message's script switched screens.
+  AttachKeyPointerTo(currentForm_);
   return result;
 }
 

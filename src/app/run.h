@@ -21,6 +21,9 @@ struct RunOptions {
   /// The mixer music and effects play through (borrowed, must outlive the run); null gives a
   /// silent one. Only the game executable passes the real one.
   sound::SoundLibrary* soundLibrary = nullptr;
+  /// Called once start-up has succeeded, before the first frame: tools that follow the run
+  /// keep the Application here.
+  std::function<void(Application&)> atStart;
   /// Called once the run is over (after the loop, or after a failed start-up's message box),
   /// while the Application still exists: tools read its state here.
   std::function<void(Application&)> atEnd;

@@ -74,16 +74,21 @@ void Screen::EndFrameAccess(const FrameAccess&) {
 }
 
 void Screen::Present() {
+  Present(surface_);
+}
+
+void Screen::Present(const gfx::Surface& picture) {
+  if (picture.width != surface_.width || picture.height != surface_.height) return;
   const FrameAccess access = BeginFrameAccess();
   if (access.origin) {
     const int w = surface_.width, h = surface_.height;
     if (access.xPitch == 1 && access.yPitch == w && access.columns == w && access.rows == h) {
-      std::memcpy(access.origin, pixels_.data(), pixels_.size() * sizeof(std::uint16_t));
+      std::memcpy(access.origin, picture.pixels, pixels_.size() * sizeof(std::uint16_t));
     } else {
       // Pitch-aware copy: the back buffer is read strictly in order, the frame buffer is written
       // wherever the pitches put each pixel (rotated or padded displays).
       const std::ptrdiff_t xp = access.xPitch, yp = access.yPitch;
-      const std::uint16_t* src = pixels_.data();
+      const std::uint16_t* src = picture.pixels;
       for (int r = 0; r < access.rows; ++r, src += w) {
         std::uint16_t* dst = access.origin + r * yp;
         for (int c = 0; c < access.columns; ++c, dst += xp)

@@ -37,6 +37,9 @@ class Screen {
   /// copy is also bracketed by beginDraw/endDraw (its pointer unused) so that the backend knows a
   /// frame is complete. Does nothing before Init.
   void Present();
+  /// Present for another picture of the back buffer's size (a picture between frames); the
+  /// back buffer is left as it is.
+  void Present(const gfx::Surface& picture);
 
   /// The back buffer as a Surface.
   gfx::Surface& surface() { return surface_; }

@@ -180,8 +180,9 @@ void GameScene::StartGame(int mode, int gooLimit, int levelTime0, int target) {
   ResetView();
   if (w.mode == 2) w.gooLimit = 0;  // goos come once the first level is announced
   if (!isDemo_ && sound_ != nullptr) {
-    sound_->PlaySample("start.wav");
+    // The song first: starting a song restarts the mixer, which would cut the sample off.
     sound_->PlaySong(SongOfMode(w.mode));
+    sound_->PlaySample("start.wav");
   }
   if (auto* eiffel = GameControl<gui::CulminateMessage>("EiffelText")) eiffel->Reset();
 }
@@ -206,6 +207,13 @@ void GameScene::UndoLastTurn() {
 
 void GameScene::ExitGame() {
   if (!world_) return;
+  // A game under way is not thrown away by one tap: the player is asked first. Only answer 1
+  // leaves; the "play on" button, Escape (0) and a message closed by quitting stay. An archive
+  // without the question (-1) leaves at once, as the game always did.
+  if (world_->mode != 0) {
+    const int answer = app_.RunMessageForm("LeaveGame", "leavegame.scr", 0);
+    if (answer != 1 && answer != -1) return;
+  }
   if (world_->mode != kModeUnlimited) {
     app_.SwitchForm("ChooseForm");
   } else {
@@ -267,12 +275,21 @@ bool GameScene::InToolbar(int py) const {
 
 void GameScene::StylusDown(int px, int py) {
   if (isDemo_ || !world_ || InToolbar(py)) return;
+  stylusDown_ = true;
+  const auto sx = static_cast<std::int16_t>(px - x), sy = static_cast<std::int16_t>(py - y);
+  if (world_->holding) {
+    // A goo carried with the keys passes to the stylus: it follows the press from here on.
+    world_->keyDrag = 0;
+    world_->TestPlacement(sx, sy);
+    return;
+  }
   world_->camera.savedZoom = world_->camera.zoom;
-  world_->PickGoo(static_cast<std::int16_t>(px - x), static_cast<std::int16_t>(py - y));
+  world_->PickGoo(sx, sy);
 }
 
 void GameScene::StylusMove(int px, int py) {
-  if (isDemo_ || !world_ || InToolbar(py)) return;
+  // A mouse moving with no button down (hover) neither drags nor scrolls.
+  if (isDemo_ || !world_ || !stylusDown_ || InToolbar(py)) return;
   stylusX_ = px - x;
   stylusY_ = py - y;
   stylusHeld_ = true;
@@ -283,9 +300,21 @@ void GameScene::StylusMove(int px, int py) {
 }
 
 void GameScene::StylusUp(int /*px*/, int py) {
-  if (isDemo_ || !world_ || InToolbar(py)) return;
+  if (isDemo_ || !world_) return;
+  stylusDown_ = false;
+  if (InToolbar(py)) return;
   stylusHeld_ = false;
   world_->DropGoo();
+}
+
+void GameScene::EndCarry() {
+  stylusHeld_ = false;
+  stylusDown_ = false;
+  if (!world_ || !world_->holding) return;
+  // The goo goes back among the free ones where it is, neither built in nor lost.
+  std::lock_guard<std::recursive_mutex> guard(world_->lock());
+  world_->placement = 0;
+  world_->DropGoo(true);
 }
 
 void GameScene::KeyDown(int k, int px, int py) {
@@ -359,6 +388,19 @@ void GameScene::Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx:
   if (!isDemo_) PaintOverlay(target, ox, oy, clip, timeMs);
 }
 
+void GameScene::PaintBetween(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
+                             std::uint32_t timeMs, float t) const {
+  if (!world_) return;
+  const int ox = offsetX + x, oy = offsetY + y;
+  // The hand as the pointer holds it now, unless the goo is carried with the keys: that one
+  // moves with the key pointer, which steps with the game frames.
+  const World& w = *world_;
+  const bool pointerHand = !isDemo_ && w.holding != 0 && w.keyDrag == 0;
+  const SceneFrame::Held hand = pointerHand ? HeldOf(w) : SceneFrame::Held{};
+  renderer_->PaintBetween(w, target, ox, oy, timeMs, look_, t, pointerHand ? &hand : nullptr);
+  if (!isDemo_) PaintControlTime(target, ox, oy, clip);
+}
+
 void GameScene::PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Box* clip,
                              std::uint32_t /*timeMs*/) {
   World& w = *world_;
@@ -369,11 +411,21 @@ void GameScene::PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Bo
       label->x = static_cast<std::int16_t>(size_.width - label->width - 8);
     }
   }
-  const bool controlTimeRuns =
-      (w.mode == 1 || w.mode == 2) && w.goosUsed == w.gooLimit && controlTime < kControlTimeFrames;
+  ShowGoosLeft(w);
+  // At 0 the control time is over and its result is on the screen: it is not drawn over it.
+  const bool controlTimeRuns = (w.mode == 1 || w.mode == 2) && w.goosUsed == w.gooLimit &&
+                               controlTime < kControlTimeFrames && controlTime > 0;
   if (!controlTimeRuns) return;
   if (gui::Control* icon = GameControl<gui::Control>("ExpIcon")) icon->enabled = false;
   if (gui::Control* undo = GameControl<gui::Control>("undo")) undo->enabled = false;
+  PaintControlTime(target, ox, oy, clip);
+}
+
+void GameScene::PaintControlTime(gfx::Surface& target, int ox, int oy, const gfx::Box* clip) const {
+  const World& w = *world_;
+  const bool controlTimeRuns =
+      (w.mode == 1 || w.mode == 2) && w.goosUsed == w.gooLimit && controlTime < kControlTimeFrames;
+  if (!controlTimeRuns) return;
   const gfx::FontRegistry& fonts = app_.fonts();
   const int resX = std::max(config_.resX, 1);
   if (const gfx::Font* small = fonts.Find("fmsmall")) {
@@ -387,6 +439,25 @@ void GameScene::PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Bo
       const std::string seconds = std::to_string(controlTime / 25);
       big->DrawText(target, ox + (resX - big->TextWidth(seconds)) / 2, oy + controlTimeTimeY_,
                     seconds, 0xFFFF, clip);
+    }
+  }
+}
+
+void GameScene::ShowGoosLeft(const World& w) {
+  // Classic and relay give a number of goos: the goos not yet built (free, in the hand and
+  // still to come) count down as the tower grows. The relay also names its level and target.
+  const bool counted = (w.mode == 1 || w.mode == 2) && !(w.mode == 2 && level == 0);
+  std::string goos = " ", relay = " ";
+  if (counted) goos = "Goos left: " + std::to_string(std::max(0, w.gooLimit - w.goosUsed));
+  if (counted && w.mode == 2) {
+    relay = "Level " + std::to_string(level) + ": reach " + std::to_string(targetHeight) + " m";
+  }
+  // Published too, for scripts and tests: the number alone, empty outside classic and relay.
+  app_.variables().SetVariable(
+      "GoosLeft", counted ? std::to_string(std::max(0, w.gooLimit - w.goosUsed)) : std::string());
+  for (const auto& [name, text] : {std::pair{"lBlobsLeft", &goos}, std::pair{"lLevel", &relay}}) {
+    if (auto* label = GameControl<gui::Label>(name)) {
+      if (label->text() != *text) label->SetText(*text, label->colour());
     }
   }
 }
@@ -449,8 +520,8 @@ void GameScene::RebuildForNextLevel() {
   w.earth.GenerateGameEarth(static_cast<std::int16_t>(mountsHeight_), size_.width, w.random());
   ResetView();
   if (sound_ != nullptr) {
+    sound_->PlaySong(SongOfMode(w.mode));  // before the sample, as at the start of a game
     sound_->PlaySample("start.wav");
-    sound_->PlaySong(SongOfMode(w.mode));
   }
   if (auto* eiffel = GameControl<gui::CulminateMessage>("EiffelText")) eiffel->Reset();
   if (gui::Control* icon = GameControl<gui::Control>("ExpIcon")) icon->enabled = true;

@@ -22,6 +22,7 @@
 #include "game/world/world.h"
 #include "gui/app_services.h"
 #include "gui/control.h"
+#include "gui/interpolated.h"
 
 namespace gui {
 class Form;
@@ -29,7 +30,10 @@ class Form;
 
 namespace game {
 
-class GameScene final : public gui::Control, public WorldEvents, public PlayerScene {
+class GameScene final : public gui::Control,
+                        public gui::Interpolated,
+                        public WorldEvents,
+                        public PlayerScene {
  public:
   /// Frames of control time at the start of a game or level.
   static constexpr int kControlTimeFrames = 250;
@@ -75,6 +79,10 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
   void Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
              std::uint32_t timeMs) override;
   void Release() override;
+  // gui::Interpolated: the world between two steps; the goo in the hand is drawn at the
+  // pointer as it is now.
+  void PaintBetween(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
+                    std::uint32_t timeMs, float t) const override;
   void StylusDown(int x, int y) override;
   void StylusUp(int x, int y) override;
   void StylusMove(int x, int y) override;
@@ -89,6 +97,7 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
   float zoom() const override { return world_ ? world_->camera.zoom : 1.0f; }
   int cellRadius() const override { return world_ ? world_->constants().cellRadius : 0; }
   bool carriesGoo() const override;
+  void EndCarry() override;
   void PointerMoved(bool visible, int px, int py) override;
 
   // WorldEvents
@@ -138,8 +147,11 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
   void BuildWorldConfig();
   template <typename T>
   T* GameControl(std::string_view name) const;
+  /// The toolbar's counters: "lBlobsLeft" and, in relay, "lLevel".
+  void ShowGoosLeft(const World& w);
   void PaintOverlay(gfx::Surface& target, int ox, int oy, const gfx::Box* clip,
                     std::uint32_t timeMs);
+  void PaintControlTime(gfx::Surface& target, int ox, int oy, const gfx::Box* clip) const;
 
   gui::AppServices& app_;
   SceneSound* sound_;
@@ -152,6 +164,7 @@ class GameScene final : public gui::Control, public WorldEvents, public PlayerSc
   std::vector<RelayLevel> levels_;
   bool isDemo_ = false;
   bool stylusHeld_ = false;
+  bool stylusDown_ = false;  // a press began on the scene: moves without one are only hover
   int stylusX_ = 0;
   int stylusY_ = 0;
   bool finePointer_ = false;

@@ -30,6 +30,10 @@ class PlayerScene {
   /// True while a goo hovers under the pointer or is carried with the keys.
   virtual bool carriesGoo() const = 0;
 
+  /// Ends a goo carried by the stylus or the keys (a message comes up, the game screen is
+  /// left): the goo goes back among the free goos.
+  virtual void EndCarry() {}
+
   /// Where the key pointer is (screen point) and whether it is shown, before each frame's
   /// update: the scene finds the goo under it.
   virtual void PointerMoved(bool visible, int x, int y) {

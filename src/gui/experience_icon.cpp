@@ -80,18 +80,35 @@ void ExperienceIcon::Award(std::string_view text, int p, int sx, int sy) {
 }
 
 Point ExperienceIcon::FlyerPosition() const {
-  const int elapsed = framesTotal_ - framesLeft_;
-  return {static_cast<int>(startX_ + elapsed * stepX_),
-          static_cast<int>(startY_ + elapsed * stepY_)};
+  return FlyerAfter(static_cast<float>(framesTotal_ - framesLeft_));
+}
+
+Point ExperienceIcon::FlyerAfter(float steps) const {
+  return {static_cast<int>(startX_ + steps * stepX_), static_cast<int>(startY_ + steps * stepY_)};
 }
 
 void ExperienceIcon::Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
                            std::uint32_t) {
+  DrawIcon(target, offsetX, offsetY, clip, FlyerPosition());
+  PaintDone();
+}
+
+void ExperienceIcon::PaintBetween(gfx::Surface& target, int offsetX, int offsetY,
+                                  const gfx::Box* clip, std::uint32_t, float t) const {
+  // One step of flight per frame: between frames the flyer is t of the way along the step
+  // that brought it where it is.
+  const int elapsed = framesTotal_ - framesLeft_;
+  const float steps = elapsed > 0 ? static_cast<float>(elapsed - 1) + t : 0.0f;
+  DrawIcon(target, offsetX, offsetY, clip, FlyerAfter(steps));
+}
+
+void ExperienceIcon::DrawIcon(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
+                              Point flyer) const {
   if (icon_) {
     icon_->Draw(target, x + offsetX, y + offsetY, clip, static_cast<std::uint32_t>(shownPoints_));
   }
   if (framesLeft_ > 0) {
-    const Point at = FlyerPosition();  // form coordinates: the paint offset is not added
+    const Point at = flyer;  // form coordinates: the paint offset is not added
     int textX = at.x, textY = at.y;
     if (flyer_) {
       flyer_->Draw(target, at.x, at.y, clip, 0);
@@ -102,7 +119,6 @@ void ExperienceIcon::Paint(gfx::Surface& target, int offsetX, int offsetY, const
     }
     if (font_ != nullptr) font_->DrawText(target, textX, textY, flyText_, kFlyTextColour, nullptr);
   }
-  PaintDone();
 }
 
 void ExperienceIcon::Update() {

@@ -11,10 +11,11 @@
 #include "gfx/images/entry_source.h"
 #include "gfx/images/picture.h"
 #include "gui/control.h"
+#include "gui/interpolated.h"
 
 namespace gui {
 
-class ExperienceIcon : public Control {
+class ExperienceIcon : public Control, public Interpolated {
  public:
   static constexpr std::size_t kMaxFlyText = 4;
   static constexpr int kMaxPoints = 10;
@@ -37,6 +38,9 @@ class ExperienceIcon : public Control {
 
   void Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
              std::uint32_t timeMs) override;
+  /// The icon as it is; the flyer part of the way from its place in the frame before.
+  void PaintBetween(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
+                    std::uint32_t timeMs, float t) const override;
   void Update() override;
   void Release() override;
   void StylusDown(int x, int y) override;
@@ -51,6 +55,11 @@ class ExperienceIcon : public Control {
   Point FlyerPosition() const;
 
  private:
+  // The flyer after `steps` frames of flight (a fraction between frames).
+  Point FlyerAfter(float steps) const;
+  void DrawIcon(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
+                Point flyer) const;
+
   std::unique_ptr<gfx::Picture> icon_;
   std::unique_ptr<gfx::Picture> flyer_;
   const gfx::Font* font_ = nullptr;

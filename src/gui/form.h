@@ -50,6 +50,16 @@ class Form : public Control {
   virtual void Activate();
   /// Sends the driver "OnShow" (the screen stops being current; there is no separate event).
   virtual void Deactivate();
+  /// Escape pressed while the keys go to this form. True when the form dealt with it (a
+  /// screen with its own way back); the default asks the form it lies on, and no form at all
+  /// lets the caller return to the start menu.
+  virtual bool Escape() { return parent() != nullptr && parent()->Escape(); }
+  /// A key of the real keyboard (virtual-key code) offered before it moves the focus: true
+  /// when the form typed it (the on-screen keyboard takes letters, digits and Backspace).
+  virtual bool TypeKey(int key) {
+    (void)key;
+    return false;
+  }
   /// Each returns the newly focused control, or nullptr when navFlags do not allow the move.
   virtual Control* NavigateUp();
   virtual Control* NavigateDown();

@@ -147,6 +147,7 @@ void Keyboard::Release() {
 
 void Keyboard::Open() {
   entered = false;
+  typing_ = false;
   visible = true;
 }
 
@@ -171,6 +172,25 @@ void Keyboard::Click(const KeyButton& key) {
       if (EditBox* box = target()) box->OnChar(key.keyCode);
       break;
   }
+}
+
+bool Keyboard::TypeKey(int key) {
+  if (!visible || !enabled) return false;
+  int c = 0;
+  if (key >= 'A' && key <= 'Z') {
+    c = shifted_ ? key : key + ('a' - 'A');
+  } else if ((key >= '0' && key <= '9') || key == ' ' || key == 8) {
+    c = key;
+  } else if (key == 13 && typing_) {
+    entered = true;
+    return true;
+  } else {
+    if (key >= 37 && key <= 40) typing_ = false;  // back to moving over the keys
+    return false;
+  }
+  typing_ = true;
+  if (EditBox* box = target()) box->OnChar(c);
+  return true;
 }
 
 void Keyboard::ToggleCase() {

@@ -56,6 +56,12 @@ class Keyboard : public Form {
   Control* NavigateLeft() override;
   Control* NavigateRight() override;
 
+  /// The real keyboard types beside the on-screen one while it is open: letters (in the
+  /// on-screen keyboard's case), digits, space and Backspace go into the edit box, and Enter
+  /// after them enters the name. Before any typing Enter presses the focused key, as the
+  /// keypad does.
+  bool TypeKey(int key) override;
+
   /// The shift key's click: toggles the letter keys between lower and upper case.
   void ToggleCase();
   /// Moves the focus to key index (clamped to the keys); nothing without keys.
@@ -83,6 +89,7 @@ class Keyboard : public Form {
   std::uint32_t targetId_ = 0;         // the target's handle, when it has one
   EditBox* targetNoHandle_ = nullptr;  // a target outside any registry
   bool shifted_ = false;
+  bool typing_ = false;  // the real keyboard typed last, not the arrows
 };
 
 /// Reads the picture pairs of a keyboard layout text: blanks and carriage returns are skipped,

@@ -1,6 +1,7 @@
 #include "gui/max_height_message.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "gui/form.h"
 #include "util/c_text.h"
@@ -45,9 +46,11 @@ void MaxHeightMessage::Launch(double value, int px, int py) {
   updating = true;
   visible = true;
   speed_ = 1;
+  previousX_ = x;
 }
 
 void MaxHeightMessage::Update() {
+  previousX_ = x;
   x = static_cast<std::int16_t>(x + (speed_ / 2) * direction_);
   speed_ = speed_ + speed_ / 8 + 1;
   const int formWidth = parent() != nullptr ? parent()->width : 0;
@@ -61,13 +64,22 @@ void MaxHeightMessage::Update() {
 
 void MaxHeightMessage::Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
                              std::uint32_t) {
-  const int sx = x + offsetX, sy = y + offsetY;
+  DrawAt(target, x + offsetX, y + offsetY, clip);
+  PaintDone();
+}
+
+void MaxHeightMessage::PaintBetween(gfx::Surface& target, int offsetX, int offsetY,
+                                    const gfx::Box* clip, std::uint32_t, float t) const {
+  const float at = std::lerp(static_cast<float>(previousX_), static_cast<float>(x), t);
+  DrawAt(target, static_cast<int>(std::floor(at)) + offsetX, y + offsetY, clip);
+}
+
+void MaxHeightMessage::DrawAt(gfx::Surface& target, int sx, int sy, const gfx::Box* clip) const {
   if (font_ != nullptr) font_->DrawText(target, sx, sy, intText_, colour_, clip);
   if (font2_ != nullptr) {
     const int intWidth = font_ != nullptr ? font_->TextWidth(intText_) : 0;
     font2_->DrawText(target, sx + intWidth, sy, fracText_, colour_, clip);
   }
-  PaintDone();
 }
 
 void MaxHeightMessage::Release() {

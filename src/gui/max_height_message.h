@@ -7,10 +7,11 @@
 
 #include "gfx/fonts/font.h"
 #include "gui/control.h"
+#include "gui/interpolated.h"
 
 namespace gui {
 
-class MaxHeightMessage : public Control {
+class MaxHeightMessage : public Control, public Interpolated {
  public:
   MaxHeightMessage(std::string_view name, Form* parent);
 
@@ -24,6 +25,9 @@ class MaxHeightMessage : public Control {
 
   void Paint(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
              std::uint32_t timeMs) override;
+  /// Drawn part of the way from where the frame before had it.
+  void PaintBetween(gfx::Surface& target, int offsetX, int offsetY, const gfx::Box* clip,
+                    std::uint32_t timeMs, float t) const override;
   /// Moves by half the speed, which grows by an eighth plus one each frame; stops and hides
   /// once the number has left the form.
   void Update() override;
@@ -39,6 +43,7 @@ class MaxHeightMessage : public Control {
 
  private:
   int TextWidth() const;
+  void DrawAt(gfx::Surface& target, int sx, int sy, const gfx::Box* clip) const;
 
   const gfx::Font* font_ = nullptr;
   const gfx::Font* font2_ = nullptr;
@@ -48,6 +53,7 @@ class MaxHeightMessage : public Control {
   std::string fracText_;
   int direction_ = 0;
   int speed_ = 0;
+  int previousX_ = 0;  // x before the last Update, for pictures between frames
 };
 
 }  // namespace gui

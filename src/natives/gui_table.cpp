@@ -15,6 +15,7 @@
 #include "gui/select_box.h"
 #include "gui/text_button.h"
 #include "script/host.h"
+#include "settings/record_book.h"
 #include "util/c_text.h"
 
 namespace natives {
@@ -330,6 +331,17 @@ void registerRecordBookParams(script::NativeRegistry& r, const Services& s) {
   });
 }
 
+// Added after the original rows, so their order stays: the record book's table of a mode, as
+// the menu opens it, and the number of records shown (-1 while a name is being entered).
+void registerRecordTable(script::NativeRegistry& r, const Services& s) {
+  r.RegisterNative("ShowRecordTable", [s](Args args) -> Reply {
+    const Call call(args, *s);
+    auto* book = dynamic_cast<settings::RecordBook*>(s->app->FindForm("RecordBook"));
+    if (book == nullptr) return std::nullopt;
+    return std::to_string(book->Browse(call.number(0)));
+  });
+}
+
 }  // namespace
 
 bool RegisterGuiNatives(script::NativeRegistry& r, const GuiTableServices& services) {
@@ -351,6 +363,7 @@ bool RegisterGuiNatives(script::NativeRegistry& r, const GuiTableServices& servi
   registerFactoryAndRecordBook(r, s);
   registerSelectBox(r, s);
   registerRecordBookParams(r, s);
+  registerRecordTable(r, s);
   return true;
 }
 

@@ -3,7 +3,8 @@
 //   SetLabelText, ShowMessage, Show, Hide, Enable, Disable, SetPosition, EnableRepaint,
 //   DisableRepaint, Invalidate, Refresh, AddTextButton, GetControlName, GetParentForm,
 //   SetDriver, GetControl, GetPosX, GetPosY, GetWidth, GetHeight, SetProperties, AddControl,
-//   GetRBLSPCoords, AddSelectBox, AddSelectBoxItem, SetRecordBookParams.
+//   GetRBLSPCoords, AddSelectBox, AddSelectBoxItem, SetRecordBookParams, and after them
+//   ShowRecordTable (the record book browsed from the menu).
 //
 // Controls travel as handles (gui::ControlRegistry). A handle that names no live control, or a
 // control of the wrong kind, makes a native do nothing and give nothing; creating natives

@@ -44,6 +44,17 @@ class Platform {
   /// The display the Screen presents into.
   virtual FrameBuffer& frameBuffer() = 0;
 
+  /// Pictures between game frames. 0 (the default): the platform shows the game frames only,
+  /// each when endDraw publishes it. Otherwise the display's refresh rate: the main loop
+  /// paints pictures between game frames and shows each with showFrame, at nextShowMs; endDraw
+  /// then only keeps a picture, which the next showFrame or waitForEvent shows.
+  virtual int displayRate() { return 0; }
+  /// Shows the picture last written through the frame buffer; with vertical sync it returns
+  /// once the display has taken it.
+  virtual void showFrame() {}
+  /// The tick at which the next picture between game frames is due.
+  virtual std::uint32_t nextShowMs() { return tickMs(); }
+
   /// A modal message box with one OK button; returns when it is dismissed.
   virtual void messageBox(std::string_view text, std::string_view caption) = 0;
 

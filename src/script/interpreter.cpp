@@ -51,7 +51,7 @@ bool Interpreter::fail(std::string message, const char* where) {
 
 bool Interpreter::checkNotOverflowed(const char* where) {
   if (!nesting_.overflowed()) return true;
-  return fail(kNestingFault, where);
+  return fail(kLoopFault, where);
 }
 
 bool Interpreter::runBlock(std::string_view text) {

@@ -30,8 +30,9 @@ class ScriptEngine;
 /// The reason recorded when a run or an expression nests past the NestingBudget.
 inline constexpr const char* kNestingFault =
     "scripts nested too deeply (over 200 runs or 1000 levels)";
-/// The reason recorded when while loops pass the NestingBudget's bound on passes in one run.
-inline constexpr const char* kLoopFault = "loops went round over 1000000 times in one run";
+/// The reason recorded when loop passes and calls pass the NestingBudget's work bound.
+inline constexpr const char* kLoopFault =
+    "scripts ran too long (over 1000000 loop passes and calls in one run)";
 
 class Interpreter {
  public:

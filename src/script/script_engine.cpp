@@ -79,9 +79,13 @@ bool ScriptEngine::runFunction(ScriptFunction& function, std::span<const std::st
   function.pendingReturn.reset();
   bool ok = false;
   std::optional<Interpreter::Fault> fault;
-  // A run refused by the budget fails without a report of its own: the calling statement
-  // fails next and reports where the runaway nesting happened.
-  if (!nesting.enterRun()) return false;
+  if (!nesting.enterRun()) {
+    // Unwinding past the work bound: the calling statement fails next and reports it.
+    if (nesting.overflowed()) return false;
+    // Too deep: this run fails like a bad statement and its caller goes on with "0".
+    failTooDeep(function, lineOf(function, function.body.data()), {});
+    return false;
+  }
   ++activeRuns_;
   {
     try {
@@ -105,8 +109,13 @@ bool ScriptEngine::runFunction(ScriptFunction& function, std::span<const std::st
     return true;
   }
 
+  if (fault && fault->message == kNestingFault && !nesting.overflowed()) {
+    failTooDeep(function, lineOf(function, fault->where), fault->statement);
+    if (outermost) nesting.clearOverflow();
+    return false;
+  }
   // While an overflow unwinds, only its cause (the deepest failure) is reported and only the
-  // outermost run shows the box, so a runaway recursion costs the player one message.
+  // outermost run shows the box, so runaway work costs the player one message.
   const bool unwinding = nesting.overflowed();
   if (!unwinding || !nesting.overflowReported()) {
     ScriptError error;
@@ -123,9 +132,29 @@ bool ScriptEngine::runFunction(ScriptFunction& function, std::span<const std::st
     host_.ReportError(error);
     if (unwinding) nesting.markOverflowReported();
   }
-  if (!unwinding || outermost) host_.ShowMessage(kRunErrorText, kRunErrorCaption);
+  if (!unwinding || (outermost && !nesting.depthReported())) {
+    host_.ShowMessage(kRunErrorText, kRunErrorCaption);
+  }
   if (outermost) nesting.clearOverflow();
   return false;
+}
+
+// A run that went too deep fails alone; the first one of an outermost run is reported and
+// boxed, the ones a recursion keeps running into after it fail quietly.
+void ScriptEngine::failTooDeep(const ScriptFunction& function, int line,
+                               const std::string& statement) {
+  NestingBudget& nesting = registry_.nesting();
+  if (nesting.depthReported()) return;
+  nesting.markDepthReported();
+  ScriptError error;
+  error.script = scriptName_;
+  error.function = function.name;
+  error.message = kNestingFault;
+  error.line = line;
+  error.statement = statement;
+  lastError_ = error;
+  host_.ReportError(error);
+  host_.ShowMessage(kRunErrorText, kRunErrorCaption);
 }
 
 }  // namespace script

@@ -88,6 +88,7 @@ class ScriptEngine {
 
   /// Source line of a position inside function's body, 0 when it lies elsewhere.
   int lineOf(const ScriptFunction& function, const char* where) const;
+  void failTooDeep(const ScriptFunction& function, int line, const std::string& statement);
 
   std::vector<ScriptFunction> functions_;
   NativeRegistry& registry_;

@@ -64,6 +64,11 @@ void OptionsForm::Release() {
   Form::Release();
 }
 
+void OptionsForm::Deactivate() {
+  Form::Deactivate();
+  Save();
+}
+
 void OptionsForm::Changed() {
   if (hooks_.lookChanged) hooks_.lookChanged(options_);
 }
@@ -132,13 +137,11 @@ void OptionsForm::SetUpControls() {
   if (gui::SelectBox* b = box("cbClouds")) {
     addTexts(*b, {"Off", "On"});
     b->SetSelected(options_.cloudsOn);
-    const std::string name = b->name();
-    b->onClick = [this, name](gui::Control&) {
-      if (auto* self = dynamic_cast<gui::SelectBox*>(FindControl(name))) {
-        options_.cloudsOn = static_cast<std::uint16_t>(self->selected);
-        Changed();
-      }
-    };
+    // Like the sky: a key steps the box on its press, so the press must take the choice too.
+    onAll(*b, [this](int i) {
+      options_.cloudsOn = static_cast<std::uint16_t>(i);
+      Changed();
+    });
   }
   for (const bool music : {false, true}) {
     gui::SelectBox* b = box(music ? "dsMusic" : "dsSound");
@@ -157,6 +160,16 @@ void OptionsForm::SetUpControls() {
       }
     });
     b->onClick = nullptr;  // the volumes follow press, release and drag only
+  }
+  // The key pointer rests on a control's focus point between a key's press and release; a
+  // select box made by a script has none, so it rests at its centre, where the release reaches
+  // the box as the press did.
+  for (const char* name :
+       {"rgTypeConnection", "rgBackground", "rgMulticolor", "cbClouds", "dsSound", "dsMusic"}) {
+    if (gui::SelectBox* b = box(name)) {
+      b->focusX = static_cast<std::int16_t>(b->x + b->width / 2);
+      b->focusY = static_cast<std::int16_t>(b->y + b->height / 2);
+    }
   }
   if (gui::Control* menu = FindControl("tbMenu")) {
     menu->onClick = [this](gui::Control&) { Back(); };

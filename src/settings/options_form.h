@@ -1,8 +1,9 @@
 // OptionsForm: the options screen. It owns the player's ten settings, read from options.dat
-// when the screen is made and written back when it is released. Its script (options.scr)
-// makes the select boxes; the screen fills them with their items, selects the current values
-// and reacts to every change at once: link style, sky, colours, clouds, and the music and
-// effects volumes, which switch the music and effects on and off.
+// when the screen is made and written back whenever the player leaves the screen and when it
+// is released, so a later crash loses nothing. Its script (options.scr) makes the select
+// boxes; the screen fills them with their items, selects the current values and reacts to
+// every change at once: link style, sky, colours, clouds, and the music and effects volumes,
+// which switch the music and effects on and off.
 #pragma once
 
 #include <functional>
@@ -52,6 +53,8 @@ class OptionsForm final : public gui::Form {
 
   /// Saves the options, then releases the form.
   void Release() override;
+  /// Leaving the screen saves the options (atomically, as every save does).
+  void Deactivate() override;
 
   const Options& options() const { return options_; }
   Options& options() { return options_; }
@@ -62,6 +65,11 @@ class OptionsForm final : public gui::Form {
   void MusicVolumeChanged(int index);
   void SoundVolumeChanged(int index);
   void Back();
+  /// Escape leaves as the Back button does: into the game when the options came from one.
+  bool Escape() override {
+    Back();
+    return true;
+  }
 
  private:
   void SetUpControls();

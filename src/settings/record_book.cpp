@@ -67,7 +67,8 @@ bool RecordBook::SaveScores() const {
 }
 
 void RecordBook::ShowTable(int mode) {
-  const auto m = static_cast<std::uint32_t>(static_cast<std::int8_t>(mode));
+  shownMode_ = static_cast<std::int8_t>(mode);
+  const auto m = static_cast<std::uint32_t>(shownMode_);
   if (gui::Control* title = FindControl("lTitle")) {
     SetLabelText(title, ModeTitle(m));
     title->x = static_cast<std::int16_t>((width - title->width) >> 1);
@@ -92,6 +93,22 @@ void RecordBook::ShowTable(int mode) {
     }
     ++row;
   }
+}
+
+int RecordBook::Browse(int mode) {
+  if (namingRank_) {
+    // Another mode's rows would slide under the edit box: the named record's table stays.
+    ShowTable(mode_);
+    if (gui::Control* hidden = Row("Name", *namingRank_)) hidden->visible = false;
+    return -1;
+  }
+  // Browsing: no name to enter, so no edit box or keyboard, and the way back.
+  if (gui::Control* edit = FindControl("EditBox")) edit->visible = false;
+  if (gui::Control* keyboard = FindControl("Keyboard")) keyboard->visible = false;
+  Reveal(FindControl("Back"));
+  // Only the three games have tables; anything else keeps the one on the screen.
+  ShowTable(mode == 1 || mode == 2 || mode == 4 ? mode : shownMode_);
+  return static_cast<int>(table_.RecordsOf(static_cast<std::uint32_t>(shownMode_)).size());
 }
 
 void RecordBook::NewRecord(int mode, std::int32_t score, std::string_view scoreText) {
@@ -158,6 +175,8 @@ void RecordBook::Update() {
   KeepBestAndSave();
   Reveal(label);
   namingRank_.reset();
+  // The script may now offer the other games' tables again.
+  CallDriver("NameEntered");
 }
 
 void RecordBook::Release() {

@@ -38,12 +38,18 @@ class RecordBook final : public gui::Form {
   void NewRecord(int mode, std::int32_t score, std::string_view scoreText);
   /// Fills the title and the rows with the table of one mode.
   void ShowTable(int mode);
+  /// The table as the menu opens it: mode 1, 2 or 4; any other number shows the mode shown
+  /// last (classic before any). Gives the number of records shown, or -1 while a name is being
+  /// entered, when the named record's mode stays on the screen.
+  int Browse(int mode);
 
   /// Finishes a naming once the keyboard's Enter was pressed: the name goes into the record,
   /// the mode keeps its best five and scores.dat is written. Children and script get no
   /// Update from here.
   void Update() override;
   void Release() override;
+  /// While a new record is being named, Escape does nothing: the name is asked for once.
+  bool Escape() override { return naming(); }
 
   const ScoreTable& table() const { return table_; }
   const gfx::Font* font() const { return font_; }
@@ -63,6 +69,7 @@ class RecordBook final : public gui::Form {
   const gfx::Font* font_ = nullptr;
   const gfx::Font* font2_ = nullptr;
   std::int8_t mode_ = 0;
+  std::int8_t shownMode_ = 1;           // the mode whose table is on the screen
   std::optional<int> namingRank_;       // the row of the record being named
   gui::Control* hiddenName_ = nullptr;  // that row's name label, under the edit box
 };

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "game/player_scene.h"
+#include "gfx/surface.h"
 #include "gui/form.h"
 #include "platform/event.h"
 
@@ -136,6 +138,28 @@ TEST_F(KeyPointerTest, EscapeLeavesForTheStartFormExceptOnIt) {
   pointer.KeyDown(key::kEscape);
   EXPECT_TRUE(host.calls.empty());
   EXPECT_TRUE(scene.calls.empty());  // the game's undo belongs to the game screen only
+}
+
+// The last device used decides whether the cross-hair is seen, and HideCursor hides it.
+TEST_F(KeyPointerTest, TheCrossHairHidesForTheMouseAndForHideCursorOnly) {
+  game.visible = true;
+  pointer.Attach(&game, 0, app::KeyPointer::Mode::FreePointer);
+  gfx::SurfaceBuffer buffer(240, 640);
+  const auto drawn = [&] {
+    std::fill(buffer.pixels().begin(), buffer.pixels().end(), 0);
+    pointer.Draw(buffer.surface());
+    return buffer.surface().at(pointer.x(), pointer.y()) != 0;
+  };
+  EXPECT_TRUE(drawn());
+  pointer.HideForStylus();
+  EXPECT_FALSE(drawn());
+  pointer.KeyDown(key::kLeft);  // back on the keys: shown again where it was, one step on
+  EXPECT_TRUE(drawn());
+  EXPECT_EQ(pointer.x(), 118);
+  pointer.Hide();
+  EXPECT_FALSE(drawn());
+  pointer.Show();
+  EXPECT_TRUE(drawn());
 }
 
 TEST_F(KeyPointerTest, FocusNavigationJumpsBetweenControlsAndWraps) {

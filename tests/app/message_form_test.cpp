@@ -19,6 +19,10 @@ using testing_support::writeArchive;
 constexpr const char* kAnswering =
     "function Init(h)\n{\n  global me;\n  me = h;\n}\n"
     "function Update()\n{\n  SetGlobalVar(\"Answer\"$+me, \"3\");\n}\n";
+// Answers with an empty text.
+constexpr const char* kEmpty =
+    "function Init(h)\n{\n  global me;\n  me = h;\n}\n"
+    "function Update()\n{\n  SetGlobalVar(\"Answer\"$+me, \"\");\n}\n";
 constexpr const char* kSilent = "function Init(h)\n{\n}\n";
 constexpr const char* kBroken = "function Init(h)\n{\n";
 
@@ -33,6 +37,7 @@ class MessageForm : public ::testing::Test {
                  {{"init.scr", initScript({{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}})},
                   {"answer.scr", kAnswering},
                   {"silent.scr", kSilent},
+                  {"empty.scr", kEmpty},
                   {"broken.scr", kBroken}});
   }
   platform::HeadlessConfig config() const {
@@ -82,6 +87,35 @@ TEST_F(MessageForm, AScriptThatIsMissingOrDoesNotLoadGivesMinusOne) {
   EXPECT_EQ(a.RunMessageForm("ask", "broken.scr", 0), -1);
   EXPECT_EQ(a.rootForm().children().size(), children);
   EXPECT_EQ(headless.tickMs(), 0u);
+}
+
+// Escape (a controller's B) and an empty answer end the message with 0 as its time-out would,
+// and the screen underneath stays current and gets the keys back. While the game is minimised
+// the time-out waits.
+TEST_F(MessageForm, EscapeAndAnEmptyAnswerEndItWithZeroOverTheSameScreen) {
+  struct Case {
+    const char* script;
+    const char* replay;
+    std::uint32_t fromMs, toMs;
+  };
+  for (const Case& c :
+       {Case{"silent.scr", "wait 500\nkey 27\n", 500, 1000}, Case{"empty.scr", "", 0, 1000},
+        Case{"silent.scr", "wait 500\ndeactivate\nwait 20000\nactivate\nwait 500\nkey 27\n", 21000,
+             21100}}) {
+    SCOPED_TRACE(c.script);
+    platform::HeadlessConfig config = this->config();
+    config.replay = *platform::parseReplay(c.replay);
+    platform::HeadlessPlatform headless(config);
+    app::Application a(headless);
+    ASSERT_EQ(a.StartUp(), 0);
+    auto* screen = new gui::Form("Underneath", &a.rootForm());
+    a.SwitchForm("Underneath");
+    EXPECT_EQ(a.RunMessageForm("ask", c.script, 10000), 0);
+    EXPECT_GE(headless.tickMs(), c.fromMs);
+    EXPECT_LT(headless.tickMs(), c.toMs);
+    EXPECT_EQ(a.currentForm(), screen);
+    EXPECT_EQ(a.keyPointer().form(), screen);
+  }
 }
 
 TEST_F(MessageForm, QuittingEndsTheMessageAtOnce) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "fixtures/game/sample_tower.h"
 #include "game/scene/scene_renderer.h"
@@ -63,6 +64,67 @@ TEST(RenderChecksum, FramesOfAKnownWorldAreUnchanged) {
 #else
   GTEST_SKIP() << "float contraction may differ on this target";
 #endif
+}
+
+// Pictures between two frames: t = 0 draws the frame before exactly, t = 1 the last one, and
+// half-way the picture is neither (the tower sways, the view scrolls, the zoom changes).
+TEST(RenderBetween, TheEndsAreTheTwoFramesExactly) {
+  struct Case {
+    const char* what;
+    float scroll, zoomOut;
+    bool goos;
+  };
+  const Case cases[] = {{"a swaying tower", 0.0f, 0.0f, false},
+                        {"a scrolling view, free goos and one in the hand", 7.0f, 0.0f, true},
+                        {"a zoom out between the frames", 0.0f, 0.3f, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const game::SceneSize size{240, 320};
+    const game::WorldConfig config = testing_support::SampleConfig(size.width);
+    game::World world(config, nullptr);
+    game::ResetCamera(world.camera, size);
+    world.earth.GenerateDemoEarth(2, size.width);
+    testing_support::BuildTower(world, 40);
+    for (game::Blob& blob : world.blobs())
+      blob.vx = 2.0f;  // a push, so the standing tower sways between the two frames
+    if (c.goos) {
+      for (int i = 0; i < 6; ++i)
+        world.AddGoo(game::Goo{-100.0f + 40.0f * i, -300.0f, 1.0f});
+      world.holding = 1;
+      world.placement = 1;
+      world.dropX = 30.0f, world.dropY = -150.0f;
+      world.anchorA = &world.blobs().front();
+      world.anchorB = &world.blobs().back();
+    }
+    testing_support::MemorySource source = testing_support::SampleGooImages(config);
+    game::SceneRenderer renderer(size, game::ScenePalette{});
+    renderer.LoadZoomedSprites(source, world.constants().cellRadius, 1.0f);
+    const game::SceneLook look;
+    const auto picture = [&](const auto& draw) {
+      gfx::SurfaceBuffer screen(size.width, size.height);
+      draw(screen.surface());
+      return screen.pixels();
+    };
+    const auto between = [&](float t) {
+      return picture(
+          [&](gfx::Surface& s) { renderer.PaintBetween(world, s, 0, 0, 0, look, t, nullptr); });
+    };
+    const auto frame = [&] {
+      world.Update();
+      return picture([&](gfx::Surface& s) { renderer.Paint(world, s, 0, 0, 0, look, false); });
+    };
+    const std::vector<std::uint16_t> before = frame();
+    world.camera.cameraX += c.scroll;
+    if (c.zoomOut > 0.0f) {
+      game::ZoomAboutBottomCentre(world.camera, size, c.zoomOut, game::ZoomKind::Minus);
+      renderer.LoadZoomedSprites(source, world.constants().cellRadius, world.camera.zoom);
+    }
+    const std::vector<std::uint16_t> after = frame();
+    EXPECT_TRUE(between(0.0f) == before);
+    EXPECT_TRUE(between(1.0f) == after);
+    const std::vector<std::uint16_t> half = between(0.5f);
+    EXPECT_TRUE(half != before && half != after);
+  }
 }
 
 }  // namespace

@@ -181,25 +181,31 @@ TEST(SceneView, EachFlagMarksTheHighestBlobOfItsBand) {
   EXPECT_EQ(used, 2);
 }
 
-TEST(SceneView, FreeGoosPulseInTheirColourAndOnlyInTheGameScene) {
+TEST(SceneView, FreeGoosAreBallsThatPulseInTheirColourOnlyInTheGameScene) {
+  // R 8, pulse 0..2 (4 while falling): the radii swing about R by at most R / 6, so a goo is
+  // never thinner than two thirds of its height. {pulse, horizontal, vertical radius}.
+  const int cases[][3] = {{2, 9, 7}, {0, 7, 9}, {4, 9, 6}};
   for (const bool demo : {false, true}) {
-    WorldConfig c = config();
-    c.isDemo = demo;
-    World world(c, nullptr);
-    ResetCamera(world.camera, kSize);
-    Goo goo;
-    goo.x = 0;
-    goo.y = -100;
-    goo.pulse = 2;
-    world.AddGoo(goo);
-    gfx::SurfaceBuffer screen(240, 320);
-    SceneRenderer renderer(kSize, palette());
-    renderer.Paint(world, screen.surface(), 0, 0, 0, flatLook(), false);
-    // Horizontal radius pulse + R - 3 = 7, vertical R - pulse + 2 = 8, around (120, 210).
-    const gfx::Surface& s = screen.surface();
-    EXPECT_EQ(s.at(120 + 7, 210) == kGoo, !demo);
-    EXPECT_EQ(s.at(120, 210 + 8) == kGoo, !demo);
-    EXPECT_EQ(s.at(120 + 9, 210), kSky);
+    for (const auto& [pulse, rx, ry] : cases) {
+      WorldConfig c = config();
+      c.isDemo = demo;
+      World world(c, nullptr);
+      ResetCamera(world.camera, kSize);
+      Goo goo;
+      goo.x = 0;
+      goo.y = -100;
+      goo.pulse = static_cast<std::uint8_t>(pulse);
+      world.AddGoo(goo);
+      gfx::SurfaceBuffer screen(240, 320);
+      SceneRenderer renderer(kSize, palette());
+      renderer.Paint(world, screen.surface(), 0, 0, 0, flatLook(), false);
+      const gfx::Surface& s = screen.surface();  // the goo's centre is at (120, 210)
+      EXPECT_EQ(s.at(120 + rx, 210) == kGoo, !demo) << pulse;
+      EXPECT_EQ(s.at(120, 210 + ry) == kGoo, !demo) << pulse;
+      EXPECT_EQ(s.at(120 + rx + 2, 210), kSky) << pulse;
+      EXPECT_EQ(s.at(120, 210 + ry + 2), kSky) << pulse;
+      EXPECT_GE(3 * std::min(rx, ry), 2 * std::max(rx, ry));
+    }
   }
 }
 

@@ -9,7 +9,6 @@ namespace {
 
 using gfx::SurfaceBuffer;
 using gfx::testing::countColour;
-
 using gfx::testing::kInk;
 using gfx::testing::pic;
 
@@ -17,12 +16,7 @@ TEST(FillRect, ClipsAtEveryEdge) {
   SurfaceBuffer b(6, 5);
   gfx::FillRect(b.surface(), -2, -2, 4, 4, kInk);  // top left
   gfx::FillRect(b.surface(), 4, 3, 10, 10, kInk);  // bottom right
-  EXPECT_EQ(pic(b),
-            "##....\n"
-            "##....\n"
-            "......\n"
-            "....##\n"
-            "....##\n");
+  EXPECT_EQ(pic(b), "##....\n##....\n......\n....##\n....##\n");
 
   SurfaceBuffer all(6, 5);
   gfx::FillRect(all.surface(), -100000, -100000, 300000, 300000, kInk);  // no 16-bit wrap
@@ -36,24 +30,22 @@ TEST(FillRect, ClipsAtEveryEdge) {
   EXPECT_EQ(countColour(none.surface(), kInk), 0);
 }
 
+// Row by row down the rectangle the table is read backward from firstIndex; clipping at the top
+// does not shift the index, and rows whose index runs off either end stay untouched.
 TEST(FillRectRows, ReadsTheTableBackwardDownTheRows) {
   const std::array<std::uint16_t, 5> table{10, 11, 12, 13, 14};
-  SurfaceBuffer b(2, 5);
-  gfx::FillRectRows(b.surface(), 0, 1, 2, 3, 3, table);
-  EXPECT_EQ(b.pixels(), (std::vector<std::uint16_t>{0, 0, 13, 13, 12, 12, 11, 11, 0, 0}));
-
-  // Clipping at the top does not shift the index: the first visible row takes firstIndex.
-  SurfaceBuffer top(1, 4);
-  gfx::FillRectRows(top.surface(), 0, -2, 1, 5, 4, table);
-  EXPECT_EQ(top.pixels(), (std::vector<std::uint16_t>{14, 13, 12, 0}));
-
-  // Rows whose index runs off either end of the table stay untouched.
-  SurfaceBuffer off(1, 4, 7);
-  gfx::FillRectRows(off.surface(), 0, 0, 1, 4, 1, table);
-  EXPECT_EQ(off.pixels(), (std::vector<std::uint16_t>{11, 10, 7, 7}));
-  SurfaceBuffer high(1, 3, 7);
-  gfx::FillRectRows(high.surface(), 0, 0, 1, 3, 5, table);
-  EXPECT_EQ(high.pixels(), (std::vector<std::uint16_t>{7, 14, 13}));
+  const struct {
+    int y, h, first;
+    std::vector<std::uint16_t> column;
+  } cases[] = {{1, 3, 3, {7, 13, 12, 11, 7}},
+               {-2, 5, 4, {14, 13, 12, 7, 7}},
+               {0, 4, 1, {11, 10, 7, 7, 7}},
+               {0, 3, 5, {7, 14, 13, 7, 7}}};
+  for (const auto& c : cases) {
+    SurfaceBuffer b(1, 5, 7);
+    gfx::FillRectRows(b.surface(), 0, c.y, 1, c.h, c.first, table);
+    EXPECT_EQ(b.pixels(), c.column) << c.y << " " << c.first;
+  }
 }
 
 TEST(FillRectAlpha, DrawsNothingUnlessWhollyInside) {
@@ -67,24 +59,23 @@ TEST(FillRectAlpha, DrawsNothingUnlessWhollyInside) {
   EXPECT_EQ(countColour(b.surface(), kInk), 30);
 }
 
+// From 31 the colour is filled solidly; below, each field is (source * a + destination *
+// (255 - a)) / 255, truncated.
 TEST(FillRectAlpha, OpacityFrom31FillsSolidlyBelowBlends) {
-  for (const int opacity : {31, 100, 255}) {
-    SurfaceBuffer b(3, 2, 0x001F);
-    gfx::FillRectAlpha(b.surface(), 1, 0, 2, 2, 0xF800, opacity);
-    EXPECT_EQ(b.pixels(),
-              (std::vector<std::uint16_t>{0x001F, 0xF800, 0xF800, 0x001F, 0xF800, 0xF800}))
-        << opacity;
+  const struct {
+    std::uint16_t under, colour;
+    int opacity;
+    std::uint16_t want;
+  } cases[] = {{0x001F, 0xF800, 31, 0xF800},
+               {0x001F, 0xF800, 255, 0xF800},
+               {0x001F, 0xF800, 30, (((31 * 30) / 255) << 11) | ((31 * 225) / 255)},
+               {0x0000, 0x07E0, 17, ((63 * 17) / 255) << 5},
+               {0xABCD, 0xFFFF, 0, 0xABCD}};
+  for (const auto& c : cases) {
+    SurfaceBuffer b(2, 1, c.under);
+    gfx::FillRectAlpha(b.surface(), 1, 0, 1, 1, c.colour, c.opacity);
+    EXPECT_EQ(b.pixels(), (std::vector<std::uint16_t>{c.under, c.want})) << c.opacity;
   }
-  // Below 31 each field is (source * a + destination * (255 - a)) / 255, truncated.
-  SurfaceBuffer b(1, 1, 0x001F);
-  gfx::FillRectAlpha(b.surface(), 0, 0, 1, 1, 0xF800, 30);
-  EXPECT_EQ(b.pixels()[0], (((31 * 30) / 255) << 11) | ((31 * 225) / 255));  // red 3, blue 27
-  SurfaceBuffer green(1, 1, 0x0000);
-  gfx::FillRectAlpha(green.surface(), 0, 0, 1, 1, 0x07E0, 17);
-  EXPECT_EQ(green.pixels()[0], ((63 * 17) / 255) << 5);  // green 4
-  SurfaceBuffer clear(1, 1, 0xABCD);
-  gfx::FillRectAlpha(clear.surface(), 0, 0, 1, 1, 0xFFFF, 0);
-  EXPECT_EQ(clear.pixels()[0], 0xABCD);
 }
 
 }  // namespace

@@ -202,4 +202,37 @@ TEST_F(Messages, MaxHeightAcceleratesOffTheForm) {
   EXPECT_EQ(whole.fracText(), "");
 }
 
+// Between two frames the flying star and the height message are drawn at the place of the
+// frame before (t = 0) and of the last frame (t = 1) exactly.
+TEST_F(Messages, MovingMessagesBetweenFramesEndAtTheirTwoFrames) {
+  gui::ExperienceIcon icon("ExpIcon", &form);
+  ASSERT_TRUE(icon.Init(200, 10, nullptr, "icon.spr", fonts.Find("f"), "flyer.spr", source));
+  icon.Award("+10", 25, 30, 150);
+  gui::MaxHeightMessage message("mMaxHeight", &form);
+  ASSERT_TRUE(message.Init(fonts.Find("f"), fonts.Find("big"), 0xFFFF, 2));
+  message.Launch(12.345, 20, 200);
+  for (gui::Control* control : std::initializer_list<gui::Control*>{&icon, &message}) {
+    SCOPED_TRACE(control->name());
+    const auto& moving = dynamic_cast<const gui::Interpolated&>(*control);
+    const auto picture = [](const auto& draw) {
+      gfx::SurfaceBuffer screen(240, 320);
+      draw(screen.surface());
+      return screen.pixels();
+    };
+    const auto frame = [&] {
+      control->Update();
+      return picture([&](gfx::Surface& s) { control->Paint(s, 0, 0, nullptr, 0); });
+    };
+    const auto between = [&](float t) {
+      return picture([&](gfx::Surface& s) { moving.PaintBetween(s, 0, 0, nullptr, 0, t); });
+    };
+    for (int i = 0; i < 3; ++i)
+      frame();
+    const std::vector<std::uint16_t> before = frame(), after = frame();
+    EXPECT_TRUE(before != after);
+    EXPECT_TRUE(between(0.0f) == before);
+    EXPECT_TRUE(between(1.0f) == after);
+  }
+}
+
 }  // namespace

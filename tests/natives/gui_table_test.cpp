@@ -71,7 +71,8 @@ TEST_F(GuiTable, RegistersEveryRowInOrder) {
                                              "GetRBLSPCoords",
                                              "AddSelectBox",
                                              "AddSelectBoxItem",
-                                             "SetRecordBookParams"};
+                                             "SetRecordBookParams",
+                                             "ShowRecordTable"};
   EXPECT_EQ(names, expected);
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/held_keys.h"
+
 namespace {
 
 using platform::KeyChange;
@@ -29,6 +31,40 @@ TEST(GamepadKeys, TheStickPressesAndReleasesArrowsOutsideItsDeadZone) {
       << "swinging across releases the old direction";
   EXPECT_EQ(stick.Move(0, -32768), (std::vector<KeyChange>{{37, false}, {38, true}}));
   EXPECT_EQ(stick.Move(0, 0), (std::vector<KeyChange>{{38, false}}));
+}
+
+// A held controller direction on a virtual clock: pressed once, again after the delay, then
+// every interval; one press for a late look, none after the release.
+TEST(GamepadKeys, HeldDirectionsRepeatLikeAHeldKeyAndStopOnRelease) {
+  using Source = platform::HeldKeys::Source;
+  constexpr std::uint32_t kDelay = platform::HeldKeys::kRepeatDelayMs;
+  constexpr std::uint32_t kStep = platform::HeldKeys::kRepeatIntervalMs;
+  platform::HeldKeys held;
+  held.Down(39, Source::Pad, 1000);
+  held.Down(13, Source::Pad, 1000);  // the action button never repeats
+  const struct {
+    std::uint32_t at;
+    std::optional<int> press;
+  } kLooks[] = {{1000, {}},
+                {1000 + kDelay - 1, {}},
+                {1000 + kDelay, 39},
+                {1000 + kDelay, {}},
+                {1000 + kDelay + kStep, 39},
+                {1000 + kDelay + 10 * kStep, 39},  // late: one press, not a burst
+                {1000 + kDelay + 10 * kStep + 1, {}},
+                {1000 + kDelay + 11 * kStep, 39}};
+  for (const auto& look : kLooks)
+    EXPECT_EQ(held.Repeat(look.at), look.press) << "at " << look.at;
+  held.Down(40, Source::Pad, 5000);  // the direction pressed last repeats
+  EXPECT_EQ(held.Repeat(5000 + kDelay), 40);
+  EXPECT_TRUE(held.Up(40, Source::Pad));
+  EXPECT_EQ(held.Repeat(9000), std::nullopt) << "a release stops at once";
+  // A keyboard key is never repeated here (the system repeats it); focus loss lets go of all.
+  held.Down(37, Source::Keyboard, 9000);
+  EXPECT_EQ(held.Repeat(20000), std::nullopt);
+  EXPECT_EQ(held.ReleaseAll(), (std::vector<int>{39, 13, 37}));
+  EXPECT_FALSE(held.Up(37, Source::Keyboard)) << "its release was already sent";
+  EXPECT_TRUE(held.Up(37, Source::Keyboard)) << "a stray release passes";
 }
 
 }  // namespace

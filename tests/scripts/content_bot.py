@@ -73,13 +73,13 @@ def next_move(shot, attempt=0, scale=1):
     if not links:
         return None
     top_y, top_x = min(links)
-    # Half-way between the top and the middle of the tower's links, so a tall thin top is not
-    # loaded further out on the side it leans to.
+    # Three quarters of the way from the middle of the tower's links to the top, so a tall thin
+    # top is not loaded further out on the side it leans to.
     xs = sorted(x for _, x in links)
-    top_x = (top_x + xs[len(xs) // 2]) // 2
+    top_x = (top_x * 3 + xs[len(xs) // 2]) // 4
     # The goo lying lowest is the one resting on the ground: it holds still while picked.
     _, gx, gy = max(goos, key=lambda c: c[2])
-    tx = top_x + (0, 6, -6)[attempt % 3] * scale
+    tx = top_x + (0, -6, 6)[attempt % 3] * scale
     ty = max(top + 12 * scale, top_y - (20, 14, 26)[(attempt // 3) % 3] * scale)
     return ["down %d %d" % (gx, gy), "wait 80", "move %d %d" % ((gx + tx) // 2, (gy + ty) // 2),
             "wait 80", "move %d %d" % (tx, ty), "wait 80", "up %d %d" % (tx, ty), "wait 600"]

@@ -10,9 +10,11 @@ if(Python3_Interpreter_FOUND)
       set(prefix ContentHires)
       set(archive ${CMAKE_BINARY_DIR}/hires/graphics.dat)
     endif()
-    set(checks screens options screenshot classic relay unlimited shop)
+    set(checks screens options screenshot classic relay unlimited shop between clouds)
     if(scale EQUAL 2)
       list(APPEND checks small_display)
+    else()
+      list(APPEND checks keys carry)  # keys and the goo in the hand, on the standard screen
     endif()
     foreach(check IN LISTS checks)
       add_test(NAME ${prefix}.${check}
@@ -21,5 +23,10 @@ if(Python3_Interpreter_FOUND)
                        ${CMAKE_BINARY_DIR}/test-tmp/content-x${scale} ${check} ${scale})
       set_tests_properties(${prefix}.${check} PROPERTIES TIMEOUT 600)
     endforeach()
+    # Every text measured with the archive's fonts, every named picture, the colours apart.
+    add_test(NAME ${prefix}.texts
+             COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/scripts/content_texts.py
+                     $<TARGET_FILE:qvtool> ${archive} ${scale}
+                     ${CMAKE_BINARY_DIR}/test-tmp/content-texts-x${scale})
   endforeach()
 endif()

@@ -20,12 +20,12 @@ SCALE = int(sys.argv[6]) if len(sys.argv) > 6 else 1
 
 # Centres of the start menu's buttons and of the way back on each screen it opens.
 START_BUTTONS = {
-    "ChooseForm": ((120, 120), (120, 264)),
-    "OptionsForm": ((120, 146), (120, 254)),
-    "RecordBook": ((120, 172), (120, 258)),
-    "HelpForm": ((120, 198), (120, 248)),
-    "InfoForm": ((120, 224), (120, 258)),
-    "CreditsForm": ((120, 250), (120, 258)),
+    "ChooseForm": ((120, 114), (120, 264)),
+    "OptionsForm": ((120, 133), (120, 254)),
+    "RecordBook": ((120, 152), (120, 246)),
+    "HelpForm": ((120, 171), (120, 248)),
+    "InfoForm": ((120, 190), (120, 258)),
+    "CreditsForm": ((120, 209), (120, 258)),
 }
 CHOOSE_BUTTONS = {  # the mode screens from the choice of game, and their way back
     "AuxClassicForm": ((120, 108), (120, 248)),
@@ -95,7 +95,7 @@ def check_screens():
     expect_shown(run(folder, tap(START_BUTTONS["InfoForm"][0]) + ["key 27", "wait 300"]),
                  "StartForm", "Escape on the info screen")
     # Help pages turn forwards and back, and the screen still leads back.
-    expect_shown(run(folder, tap(START_BUTTONS["HelpForm"][0]) + tap((206, 248)) * 4 +
+    expect_shown(run(folder, tap(START_BUTTONS["HelpForm"][0]) + tap((206, 248)) * 5 +
                      tap((30, 248)) + tap((120, 248))), "StartForm", "help pages")
 
 
@@ -119,6 +119,22 @@ def check_options():
     expect_shown(variables, "OptionsForm", "options after a restart")
     if read_options(folder).get("MusicVolume") != "80":
         fail("the saved music volume did not survive a restart: %s" % read_options(folder))
+    # Every box steps the same with the keys as with the mouse: the choice takes effect and is
+    # the one written (the default options leave room to step each box one way or both).
+    boxes = [("ConnectType", 72), ("BackgroundType", 100), ("ColorSpectrum", 128),
+             ("CloudsOn", 156), ("SoundVolume", 184), ("MusicVolume", 212)]
+    defaults = read_options(fresh_folder("options-default"))
+    for index, (key, y) in enumerate(boxes):
+        for code, arrow in ((37, (97, y)), (39, (213, y))):
+            by_keys, by_mouse = fresh_folder("options-keys"), fresh_folder("options-mouse")
+            run(by_keys, tap(START_BUTTONS["OptionsForm"][0]) + ["key 40", "wait 100"] *
+                (index + 1) + ["key %d" % code, "wait 300", "quit"])
+            run(by_mouse, tap(START_BUTTONS["OptionsForm"][0]) + tap(arrow) + ["quit"])
+            keys, mouse = read_options(by_keys), read_options(by_mouse)
+            if keys != mouse:
+                fail("key %d on %s wrote %s, the mouse %s" % (code, key, keys, mouse))
+            if mouse == defaults and arrow[0] == 213 and key != "CloudsOn":
+                fail("the right arrow of %s changed nothing: %s" % (key, mouse))
 
 
 def check_screenshot():
@@ -226,11 +242,20 @@ def expect_rows_written(shot, rows):
     def band(y0, y1):
         return [pixels[y][x] for y in range(y0 * s, y1 * s) for x in range(20 * s, 220 * s)]
 
-    font = set(band(30, 44)) - set(band(48, 60))
-    for row in range(rows):
-        y = 64 + 24 * row
-        if sum(1 for p in band(y, y + 14) if p in font) < 15 * s * s:
-            fail("row %d of the record book shows no text" % row)
+    font = set(band(28, 42)) - set(band(60, 70))
+    for row in range(5):
+        y = 72 + 22 * row
+        written = sum(1 for p in band(y, y + 14) if p in font) >= 15 * s * s
+        if written != (row < rows):
+            fail("row %d of the record book %s" % (row, "shows no text" if row < rows else
+                                                    "shows text beyond the %d records" % rows))
+
+
+def browse_records(folder, tab, shot):
+    """Restarts the game, opens Records from the start menu and picks a game's tab."""
+    tabs = {"classic": (40, 53), "relay": (120, 53), "unlimited": (200, 53)}
+    variables = run(folder, tap(START_BUTTONS["RecordBook"][0]) + tap(tabs[tab]), shot)
+    expect_shown(variables, "RecordBook", "Records from the start menu")
 
 
 def check_classic():
@@ -239,9 +264,26 @@ def check_classic():
     write_scores(folder, [(1, (2000 + 200 * i) * SCALE, "seed%d" % i) for i in range(4)])
     # The briefing comes two seconds in; its button closes it.
     lines = start_mode("AuxClassicForm") + ["wait 2500"] + tap((120, 190)) + ["wait 2500"]
-    lines, placed = build(folder, lines, 80)
+    # The toolbar counts the goos left down from thirty as they are built.
+    first = os.path.join(folder, "first.bmp")
+    if run(folder, lines, first).get("GoosLeft") != "30":
+        fail("a new classic game does not have 30 goos left")
+    lines, placed = build(folder, lines, 3)
+    later = os.path.join(folder, "later.bmp")
+    left = run(folder, lines, later).get("GoosLeft")
+    if left != str(30 - placed):
+        fail("%d goos built, yet %s goos left" % (placed, left))
+    if toolbar_text(first) == toolbar_text(later):
+        fail("the goos left on the toolbar did not change as goos were built")
+    lines, more = build(folder, lines, 77)
+    placed += more
     if placed < 30:
         fail("only %d drags could be made for the thirty goos" % placed)
+    # Escape over the result closes it as its button does: the record book asks for a name.
+    escaped = fresh_folder("classic-escape")
+    write_scores(escaped, [(1, (2000 + 200 * i) * SCALE, "seed%d" % i) for i in range(4)])
+    expect_shown(run(escaped, lines + ["wait 12000", "key 27", "wait 300"]), "RecordBook",
+                 "Escape over the classic result")
     # Ten seconds of control time, the result, then the record book asks for a name.
     lines += ["wait 12000"] + tap((120, 190))
     variables = run(folder, lines)
@@ -249,6 +291,9 @@ def check_classic():
     book = os.path.join(folder, "book.bmp")
     run(folder, lines + type_name("bot"), book)
     expect_height_record(folder, 1, others=4)
+    expect_rows_written(book, 5)
+    # The same five, read back from scores.dat, when the menu opens the book after a restart.
+    browse_records(folder, "classic", book)
     expect_rows_written(book, 5)
 
 
@@ -264,16 +309,32 @@ def check_relay():
              (placed, variables.get("LevelAnnounced")))
 
 
+def toolbar_text(shot):
+    """The toolbar's pixels between the exit button and the star, where the counters are."""
+    width, height, pixels = content_bot.read_bmp(shot)
+    return [pixels[y][x] for y in range(0, 24 * SCALE) for x in range(84 * SCALE, 200 * SCALE)]
+
+
 def check_unlimited():
     folder = fresh_folder("unlimited")
+    write_scores(folder, [(2, 700 * SCALE, "relay")])
     lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 6)
     if placed < 6:
         fail("only %d goos could be placed in the unlimited game" % placed)
-    # Leaving with the exit button records the best height and asks for a name.
+    # The exit button asks first: playing on keeps the game, leaving records the best height
+    # and asks for a name.
     lines += tap((67, 12))
+    expect_shown(run(folder, lines), "LeaveGame", "the exit button")
+    expect_shown(run(folder, lines + tap((60, 176))), "GameForm", "playing on")
+    lines += tap((175, 176))
     expect_shown(run(folder, lines), "RecordBook", "after leaving the unlimited game")
     run(folder, lines + type_name("bot"))
-    expect_height_record(folder, 4)
+    expect_height_record(folder, 4, others=1)
+    # After a restart the menu's record book shows each game's records, and none for classic.
+    book = os.path.join(folder, "book.bmp")
+    for tab, rows in (("unlimited", 1), ("relay", 1), ("classic", 0)):
+        browse_records(folder, tab, book)
+        expect_rows_written(book, rows)
 
 
 def check_shop():
@@ -291,6 +352,79 @@ def check_shop():
         fail("calm wind did not cost 5 points: %s -> %s" % (points, bought.get("CurrentExp")))
 
 
+def check_between():
+    """Pictures painted between game frames change nothing: the same game, played with seven
+    of them after every frame, ends with the same world, the same variables and the same
+    pictures at every shot as without."""
+    folder = fresh_folder("between")
+    lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 8)
+    if placed < 8:
+        fail("only %d goos could be placed" % placed)
+    played = []
+    for line in lines + ["wait 3000"]:
+        played.append(line)
+        if line.startswith(("up ", "wait 3000")):
+            played.append("shot %s" % os.path.join(folder, "s%d.bmp" % len(played)))
+    replay = os.path.join(folder, "between.txt")
+    with open(replay, "w") as f:
+        f.write("\n".join(played) + "\n")
+    display = "%dx%d" % (240 * SCALE, 320 * SCALE)
+    ends = []
+    for extra in ([], ["--between", "7"]):
+        result = subprocess.run([QVTOOL, "run", "--dir", folder, "--replay", replay, "--vars",
+                                 "--world", "--display", display] + extra,
+                                capture_output=True, text=True, timeout=240)
+        if result.returncode != 0:
+            fail("qvtool run %s exited with %d" % (extra, result.returncode))
+        lines_out = result.stdout.splitlines()
+        shown = [l for l in lines_out if l.startswith("pictures between frames: ")]
+        if extra and (not shown or int(shown[0].split(": ")[1]) < 1000):
+            fail("too few pictures painted between frames: %s" % shown)
+        shots = sorted(n for n in os.listdir(folder) if n.startswith("s") and n.endswith(".bmp"))
+        pictures = []
+        for name in shots:
+            with open(os.path.join(folder, name), "rb") as f:
+                pictures.append(f.read())
+            os.remove(os.path.join(folder, name))
+        ends.append(([l for l in lines_out if l not in shown], shots, pictures))
+    (plain, shots, pictures), (between, shots2, pictures2) = ends
+    if len(shots) < placed or shots != shots2:
+        fail("the shots differ in number: %s / %s" % (shots, shots2))
+    for name, a, b in zip(shots, pictures, pictures2):
+        if a != b:
+            fail("%s differs when pictures are painted between frames" % name)
+    if plain != between:
+        diff = [(a, b) for a, b in zip(plain, between) if a != b]
+        fail("the run ends differently with pictures between frames: %s" % diff[:5])
+
+
+def check_clouds():
+    """The Clouds option shows drifting clouds over the game world, and none when it is off:
+    the same game with the option off differs only where clouds were, and its sky rows are
+    each one colour but for the goos."""
+    shots = {}
+    for clouds in ("1", "0"):
+        folder = fresh_folder("clouds" + clouds)
+        with open(os.path.join(folder, "options.dat"), "w") as f:
+            f.write(open(OPTIONS).read().replace("CloudsOn = 1", "CloudsOn = " + clouds))
+        shot = os.path.join(folder, "game.bmp")
+        run(folder, start_mode("AuxClassicForm") + ["wait 2500"] + tap((120, 190)) +
+            ["wait 1000"], shot)
+        shots[clouds] = content_bot.read_bmp(shot)[2]
+    sky = range(40 * SCALE, 200 * SCALE)
+    changed = sum(1 for y in sky for x in range(240 * SCALE) if shots["1"][y][x] != shots["0"][y][x])
+    if changed < 500 * SCALE * SCALE:
+        fail("clouds on and off look alike over the game world (%d pixels differ)" % changed)
+    def sky_colours(row):  # the colours of a row but those of red goos
+        return {p for p in row if not ((p >> 10) & 31) > (p & 31) + 4}
+    rows = range(70 * SCALE, 200 * SCALE)
+    varied = {c: sum(1 for y in rows if len(sky_colours(shots[c][y])) > 3) for c in shots}
+    # The sky's rows are one colour, or two where the gradient is dithered; clouds add more.
+    if varied["0"] != 0 or varied["1"] < 10 * SCALE:
+        fail("sky rows with clouds: %d with clouds on, %d with them off" % (varied["1"],
+                                                                           varied["0"]))
+
+
 def check_small_display():
     """The high-resolution content on a display smaller than 480 x 640 does not start, and says
     why, instead of drawing its large pictures on the small screen."""
@@ -303,7 +437,132 @@ def check_small_display():
              (result.returncode, boxes))
 
 
-{"screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
+def check_keys():
+    """Escape over every kind of message ends it as its time-out would and switches nothing;
+    the game goes on and the menus answer keys afterwards. Escape on the options opened from a
+    game returns to the game."""
+    folder = fresh_folder("keys")
+    escape = ["key 27", "wait 300"]
+    # The mouse over a menu button with no button down lights it, as the focus does.
+    plain, hover = os.path.join(folder, "plain.bmp"), os.path.join(folder, "hover.bmp")
+    run(folder, [], plain)
+    run(folder, ["move %d %d" % (120 * SCALE, 146 * SCALE)], hover)
+    band = lambda shot: content_bot.read_bmp(shot)[2][138 * SCALE:154 * SCALE]
+    if band(plain) == band(hover):
+        fail("the button under the mouse is not lit")
+    messages = {
+        "clbrief": start_mode("AuxClassicForm") + ["wait 2500"],
+        "ESWin": start_mode("AuxEstafetForm") + ["wait 2500"],
+        "expwin": start_mode("AuxUnlimitedForm") + ["wait 1000"] + tap((225, 12)),
+    }
+    for shown, lines in messages.items():
+        expect_shown(run(folder, lines), shown, "the message " + shown)
+        after = run(folder, lines + escape)
+        if after.get("Shown") != shown:
+            fail("Escape over %s switched to %s" % (shown, after.get("Shown")))
+        # The keys went back to the game: F1 opens its options, Escape returns to it.
+        expect_shown(run(folder, lines + escape + ["key 112", "wait 300"]), "OptionsForm",
+                     "F1 after Escape over " + shown)
+        expect_shown(run(folder, lines + escape + ["key 112", "wait 300"] + escape), "GameForm",
+                     "Escape on the options over a game, after " + shown)
+    # F2 asks before leaving a classic game; Escape on the question plays on. Leaving by the
+    # keys (down to Play on, down to Leave, Enter), the choice of game answers keys: Enter on its first
+    # button and on the mode screen's start button plays a new game, briefing and all.
+    lines = messages["clbrief"] + escape + ["key 113", "wait 300"]
+    expect_shown(run(folder, lines), "LeaveGame", "F2 after the briefing")
+    expect_shown(run(folder, lines + escape + ["key 112", "wait 300"]), "OptionsForm",
+                 "F1 after Escape on the leave question")
+    lines += ["key 40", "wait 100", "key 40", "wait 100", "key 13", "wait 300"]
+    expect_shown(run(folder, lines), "ChooseForm", "Leave chosen by the keys")
+    lines += ["key 13", "wait 300"]
+    expect_shown(run(folder, lines), "AuxClassicForm", "Enter on the choice of game")
+    # Leaving an unlimited game names its record: Escape does not skip the naming, and the
+    # real keyboard types the name (letters, Backspace, Enter).
+    folder = fresh_folder("keys-name")
+    leave = ["key 40", "wait 100", "key 40", "wait 100", "key 13", "wait 300"]
+    lines = start_mode("AuxUnlimitedForm") + ["wait 3000"] + tap((67, 12)) + leave + escape
+    expect_shown(run(folder, lines), "RecordBook", "Escape while naming a record")
+    run(folder, lines + ["key 66", "key 79", "key 88", "key 8", "key 84", "key 13", "wait 300"])
+    names = [r[2] for r in parse_scores(read_scores(folder))]
+    if names != ["bot"]:
+        fail("the name typed on the real keyboard was not recorded: %s" % names)
+
+
+def cross_hair(shot):
+    """The key pointer's centre and whether it is green (over or carrying a goo), or None."""
+    width, height, rows = content_bot.read_bmp(shot)
+    for colour, green in ((content_bot.to555(0x0000F8), False), (content_bot.to555(0x00F800), True)):
+        points = [(x, y) for y in range(height) for x in range(width) if rows[y][x] == colour]
+        if len(points) > 6:
+            xs = sorted(p[0] for p in points)
+            ys = sorted(p[1] for p in points)
+            return xs[len(xs) // 2], ys[len(ys) // 2], green
+    return None
+
+
+def goos(shot):
+    width, height, rows = content_bot.read_bmp(shot)
+    return [c for c in content_bot.components(rows, width, height,
+                                              content_bot.to555(content_bot.GOO),
+                                              content_bot.TOOLBAR * SCALE) if c[0] >= 6]
+
+
+def steer_to_goo(folder, lines):
+    """Arrow keys that bring the cross-hair over the goo resting lowest; the lines so far."""
+    shot = os.path.join(folder, "steer.bmp")
+    for attempt in range(10):
+        run(folder, lines, shot)
+        pointer = cross_hair(shot)
+        if pointer is None and attempt == 0:
+            lines = lines + ["key 40", "wait 100"]  # the menus were tapped: a key shows it
+            continue
+        if pointer is None:
+            fail("no cross-hair on the game screen after a key")
+        if pointer[2]:
+            return lines, pointer
+        _, gx, gy = max(goos(shot), key=lambda c: c[2])
+        dx, dy = gx - pointer[0], gy - pointer[1]
+        keys = ["key %d" % (39 if dx > 0 else 37)] * max(1, abs(dx) // 4) if abs(dx) > 2 else []
+        keys += ["key %d" % (40 if dy > 0 else 38)] * max(1, abs(dy) // 4) if abs(dy) > 2 else []
+        lines = lines + keys + ["wait 100"]
+    fail("the cross-hair never came over a goo")
+
+
+def check_carry():
+    """A goo picked up with Enter and then pressed on with the mouse is let go there, and the
+    next Enter picks it up again: it follows the arrow keys into the sky. After the mouse the
+    cross-hair hides, and the next pointer key shows it again."""
+    folder = fresh_folder("carry")
+    lines = start_mode("AuxClassicForm") + ["wait 2500", "key 27", "wait 6000"]
+    lines, (px, py, _) = steer_to_goo(folder, lines)
+    shot = os.path.join(folder, "carry.bmp")
+    lines += ["key 13", "wait 200", "tap %d %d" % (px, py), "wait 200"]
+    run(folder, lines, shot)
+    if cross_hair(shot) is not None:
+        fail("the cross-hair is still drawn after a mouse press")
+    # Lifted into the empty sky with the arrow keys, the goo in the hand is seen there alone.
+    lines += ["key 13", "wait 200"] + ["key 38"] * 12 + ["wait 200"]
+    run(folder, lines, shot)
+    pointer = cross_hair(shot)
+    if pointer is None or not pointer[2]:
+        fail("the arrow key after the mouse did not bring back a carrying cross-hair: %s" % (pointer,))
+    if py - pointer[1] < 40 or red_pixels(shot, pointer[0], pointer[1], 8) < 40:
+        fail("the goo was not carried up to the cross-hair at %s" % (pointer,))
+
+
+def red_pixels(shot, cx, cy, reach):
+    """Pixels around (cx, cy) of a goo's red (red well above green and blue)."""
+    width, height, rows = content_bot.read_bmp(shot)
+    count = 0
+    for y in range(max(0, cy - reach), min(height, cy + reach + 1)):
+        for x in range(max(0, cx - reach), min(width, cx + reach + 1)):
+            v = rows[y][x]
+            r, g, b = (v >> 10) & 31, (v >> 5) & 31, v & 31
+            count += r > g + 6 and r > b + 6
+    return count
+
+
+{"keys": check_keys, "carry": check_carry, "screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
  "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
- "shop": check_shop}[CHECK]()
+ "shop": check_shop, "between": check_between, "clouds": check_clouds}[CHECK]()
 print("ok: " + CHECK)

@@ -12,8 +12,9 @@ import subprocess
 import sys
 
 QVTOOL, ARCHIVE, OPTIONS, REPLAY, WORK = sys.argv[1:6]
-EXPECTED = ["start", "options", "recordbook", "help1", "help2", "info", "credits", "choose",
-            "auxclassic", "auxrelay", "auxunlimited", "briefing", "game"]
+EXPECTED = ["start", "options", "recordbook", "help1", "help2", "help4", "info", "credits",
+            "choose", "auxclassic", "auxrelay", "auxunlimited", "briefing", "game", "tower",
+            "shop", "leave", "records"]
 
 shutil.rmtree(WORK, ignore_errors=True)
 os.makedirs(os.path.join(WORK, "bin"))
@@ -48,7 +49,8 @@ for name in EXPECTED:
 SHOWN = {"start": "StartForm", "options": "OptionsForm", "recordbook": "RecordBook",
          "help1": "HelpForm", "help2": "HelpForm", "info": "InfoForm", "credits": "CreditsForm",
          "choose": "ChooseForm", "auxclassic": "AuxClassicForm", "auxrelay": "AuxEstafetForm",
-         "auxunlimited": "AuxUnlimitedForm", "briefing": "clbrief"}
+         "auxunlimited": "AuxUnlimitedForm", "briefing": "clbrief", "help4": "HelpForm",
+         "shop": "expwin", "leave": "LeaveGame", "records": "RecordBook"}
 with open(REPLAY) as f:
     lines = f.read().splitlines()
 for index, line in enumerate(lines):

@@ -5,7 +5,9 @@ Usage: desktop_window.py GAME GRAPHICS_DAT OPTIONS_DEFAULT WORK_DIR
 
 The game opens at the start menu; clicks go through the choice screen into a classic game, past
 its briefing, and one free goo is dragged onto the tower. Pictures of the whole X screen are
-probed at each step. Exits 77 (skipped) when Xvfb, xdotool or import is missing or the X server
+probed at each step: while the goo is held it is drawn at the pointer. The game counts the
+pictures that reach the window (--count-pictures): while the world moves, far more than the 25
+game frames a second. Exits 77 (skipped) when Xvfb, xdotool or import is missing or the X server
 does not start, 1 on a failed check.
 """
 import glob
@@ -109,6 +111,12 @@ class Screen:
     def colours(self):
         return len({p for row in self.rows for p in row})
 
+    def held_goo_at(self, lx, ly):
+        """Bright red pixels (a goo, not a link) within 4 logical pixels of (lx, ly)."""
+        return sum(1 for py in range(max(0, ly - 4), min(LOGICAL_H, ly + 5))
+                   for px in range(max(0, lx - 4), min(LOGICAL_W, lx + 5))
+                   if self.rows[py][px][0] >= 24 and self.rows[py][px][1] <= 14)
+
     def points(self, rgb, top=0):
         key = tuple(c >> 3 for c in rgb)
         return [(px, py) for py in range(top, LOGICAL_H) for px, p in enumerate(self.rows[py])
@@ -152,7 +160,9 @@ def main():
     env.pop("SDL_VIDEODRIVER", None)
     game_env = dict(env)  # the X tools run without the game's preloads
     keep_gl_driver_loaded(os.path.join(work, "quorvex"), game_env)
-    proc = subprocess.Popen([os.path.join(work, "quorvex")], env=game_env, cwd=work)
+    counts = open(os.path.join(work, "pictures.txt"), "w")
+    proc = subprocess.Popen([os.path.join(work, "quorvex"), "--count-pictures"], env=game_env,
+                            cwd=work, stdout=counts)
     try:
         geometry = window_geometry(env)
         gx, gy, gw, gh = geometry
@@ -187,6 +197,19 @@ def main():
         game_screen = shot("3-game.png")
         if game_screen.count(LINK, TOOLBAR) == 0:
             fail("no tower links on the game screen: the click did not start a game")
+        # Goos fall and the tower sways: two whole counts of two seconds, the better one taken
+        # (a machine busy with other work may hold the game up for a moment).
+        with open(os.path.join(work, "pictures.txt")) as f:
+            counted = sum(1 for l in f if l.startswith("quorvex: "))
+        time.sleep(4.5)
+        with open(os.path.join(work, "pictures.txt")) as f:
+            lines = [l.split() for l in f if l.startswith("quorvex: ")][counted:]
+        if not lines:
+            fail("the game printed no count of pictures")
+        rate = max(int(l[1]) / float(l[4]) for l in lines)
+        print("desktop window: %.0f pictures a second during the game" % rate)
+        if rate < 40:
+            fail("only %.0f pictures a second reached the window: %s" % (rate, lines))
 
         placed = False
         for attempt in range(6):
@@ -200,16 +223,24 @@ def main():
             sx, sy = max(goos, key=lambda p: p[1])
             top = min(links, key=lambda p: p[1])
             top_before = top[1]
-            tx, ty = top[0] + (0, 6, -6)[attempt % 3], max(TOOLBAR + 12, top[1] - 20)
+            # Goos climbing the tower may crowd the point above its top: each attempt aims a
+            # little to the side of the one before.
+            tx = top[0] + (0, -14, 14, -28, 28, 0)[attempt]
+            ty = max(TOOLBAR + 12, top[1] - 20 - 8 * (attempt // 3))
             points = [(sx, sy), ((sx + tx) // 2, (sy + ty) // 2), (tx, ty)]
             wx = [gx + p[0] * scale + scale // 2 for p in points]
             wy = [gy + p[1] * scale + scale // 2 for p in points]
+            if screen.held_goo_at(tx, ty):
+                continue  # something red is already there: the check below would prove nothing
             x(env, "xdotool", "mousemove", str(wx[0]), str(wy[0]), "mousedown", "1")
             time.sleep(0.1)
             for px, py in zip(wx[1:], wy[1:]):
                 x(env, "xdotool", "mousemove", str(px), str(py))
                 time.sleep(0.1)
+            held = shot("4-held-%d.png" % attempt).held_goo_at(tx, ty)
             x(env, "xdotool", "mouseup", "1")
+            if held < 12:
+                fail("the goo in the hand is not drawn at the pointer (%d red pixels)" % held)
             time.sleep(1.0)
             after = shot("5-after-%d.png" % attempt).points(LINK, TOOLBAR)
             # A goo joined above the top blob raises the tower's highest link.
@@ -224,6 +255,21 @@ def main():
         if proc.poll() is not None:
             fail("the game ended during play with status %d" % proc.returncode)
         print("desktop window: a %dx window, a classic game started and a goo placed" % scale)
+        # Resized, the picture keeps its aspect: whole scales where the window holds one, the
+        # largest true fit in a smaller one, black bars around.
+        window_id = x(env, "xdotool", "search", "--onlyvisible", "--name", "^Quorvex$").stdout.split()[0]
+        for size, expected in (((200, 200), "150x200+25+0"), ((700, 700), "480x640+110+30")):
+            x(env, "xdotool", "windowsize", window_id, str(size[0]), str(size[1]))
+            time.sleep(1.0)
+            wx, wy, ww, wh = window_geometry(env)
+            path = os.path.join(work, "6-resized-%dx%d.png" % size)
+            x(env, "import", "-window", "root", path)
+            trimmed = x(env, "convert", path, "-crop", "%dx%d+%d+%d" % (ww, wh, wx, wy),
+                        "+repage", "-fuzz", "2%", "-trim", "-format", "%wx%h%O", "info:")
+            picture = trimmed.stdout.strip().replace("+-", "-")
+            if (ww, wh) != size or picture != expected:
+                fail("a %dx%d window shows the picture as %s, not %s" %
+                     (ww, wh, picture, expected))
         # Asked to quit the way a desktop asks, the game closes cleanly (a sanitizer report at
         # exit ends it with another status).
         proc.terminate()

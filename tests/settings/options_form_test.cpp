@@ -143,9 +143,12 @@ TEST_F(Options, BackReturnsToWhereTheOptionsWereOpenedFrom) {
   EXPECT_EQ(app.switched, (std::vector<std::string>{"StartForm", "GameForm"}));
 }
 
-TEST_F(Options, ReleasingTheScreenWritesTheOptions) {
+TEST_F(Options, LeavingOrReleasingTheScreenWritesTheOptions) {
   make();
   EXPECT_NE(file().find("MusicOn = 0\n"), std::string::npos);  // a missing file is made at once
+  choose("rgTypeConnection", 2);
+  form->Deactivate();  // a crash after leaving the screen keeps the choice
+  EXPECT_NE(file().find("ConnectType = 2\n"), std::string::npos);
   form->options().screenShotCount = 2;
   choose("rgBackground", 1);
   form->Release();

@@ -44,16 +44,6 @@ TEST_F(SoundSystemTest, VolumesAreTruncatedProductsOfTwoPointFiveFive) {
   system->SetMusicVolume(100);
   system->SetSoundVolume(20);
   EXPECT_EQ(library.calls(), (Calls{"SetSongVolume(1, 254)", "SetEffectsVolume(51)"}));
-  EXPECT_EQ(system->musicVolume(), 100);
-  EXPECT_EQ(system->soundVolume(), 20);
-}
-
-TEST_F(SoundSystemTest, OpenAndRestartUseTheMixingRateAndChannels) {
-  EXPECT_TRUE(system->OpenSound());
-  system->SetSoundVolume(60);
-  library.ClearCalls();
-  system->RestartSound();
-  EXPECT_EQ(library.calls(), (Calls{"Close()", "Open(11025, 32)", "SetEffectsVolume(153)"}));
 }
 
 TEST_F(SoundSystemTest, StartSongLoopsAndPlaysAtTheMusicVolumeOnlyWhenMusicIsOn) {
@@ -85,40 +75,36 @@ TEST_F(SoundSystemTest, MusicVolumeZeroStopsTheSongAndFortyStartsItAgain) {
   EXPECT_TRUE(system->musicOn());
 }
 
-TEST_F(SoundSystemTest, MusicSwitchActsOnTheSongOnlyWhenAskedAndWhenItChanges) {
+// The switch acts on the song only when asked and when it changes; stopping needs music on and
+// a song.
+TEST_F(SoundSystemTest, MusicSwitchAndStopActOnlyWhenTheyShould) {
+  system->StopSong();  // no song
   playMenuSong();
   system->SetMusicOn(true, true);  // already on
   system->SetMusicOn(false, false);
+  system->StopSong();  // music off
   EXPECT_TRUE(library.calls().empty());
   EXPECT_FALSE(system->musicOn());
   system->SetMusicOn(true, true);
   system->SetMusicOn(false, true);
-  EXPECT_EQ(library.calls(), (Calls{"PlaySong(1)", "StopSong(1)"}));
-}
-
-TEST_F(SoundSystemTest, StopSongNeedsMusicOnAndASong) {
-  system->StopSong();  // no song
-  playMenuSong();
-  system->SetMusicOn(false, false);
-  system->StopSong();
-  EXPECT_TRUE(library.calls().empty());
   system->SetMusicOn(true, false);
   system->StopSong();
-  EXPECT_EQ(library.calls(), (Calls{"StopSong(1)"}));
+  EXPECT_EQ(library.calls(), (Calls{"PlaySong(1)", "StopSong(1)", "StopSong(1)"}));
 }
 
-TEST_F(SoundSystemTest, EffectsFollowTheSoundVolume) {
+TEST_F(SoundSystemTest, OpenedAtTheMixingRateEffectsFollowTheSoundVolume) {
+  EXPECT_TRUE(system->OpenSound());
   system->SetSoundVolume(40);
   EXPECT_TRUE(system->effectsOn());
   system->PlaySample(7);
   system->SetSoundVolume(0);
   EXPECT_FALSE(system->effectsOn());
   system->PlaySample(7);
-  EXPECT_EQ(library.calls(),
-            (Calls{"SetEffectsVolume(102)", "PlaySample(7)", "SetEffectsVolume(0)"}));
+  EXPECT_EQ(library.calls(), (Calls{"Open(11025, 32)", "SetEffectsVolume(102)", "PlaySample(7)",
+                                    "SetEffectsVolume(0)"}));
   system->SetEffectsOn(true);
   system->PlaySample(0);  // a sample the library refused
-  EXPECT_EQ(library.calls().size(), 3u);
+  EXPECT_EQ(library.calls().size(), 4u);
 }
 
 TEST_F(SoundSystemTest, LoadSongDataFallsBackToTheApplicationArchive) {
@@ -141,7 +127,9 @@ TEST_F(SoundSystemTest, LoadSongDataFallsBackToTheApplicationArchive) {
   EXPECT_FALSE(system->hasSong());
 }
 
-TEST_F(SoundSystemTest, DeactivateThenActivateRestartsTheSongFromItsBeginning) {
+// Deactivation stops the song; activation reopens the library and plays the song from its
+// beginning; destruction frees it and closes the library.
+TEST_F(SoundSystemTest, DeactivateActivateAndDestroy) {
   playMenuSong();
   system->StopSong();  // deactivation
   EXPECT_TRUE(system->ReloadSongData());
@@ -150,15 +138,12 @@ TEST_F(SoundSystemTest, DeactivateThenActivateRestartsTheSongFromItsBeginning) {
       library.calls(),
       (Calls{"StopSong(1)", "FreeSong(1)", "Close()", "Open(11025, 32)", "SetEffectsVolume(0)",
              "LoadSong(9) -> 2", "SetSongLooping(2, 1)", "PlaySong(2)", "SetSongVolume(2, 102)"}));
-}
-
-TEST_F(SoundSystemTest, DestructionFreesTheSongAndClosesTheLibrary) {
-  playMenuSong();
+  library.ClearCalls();
   system.reset();
-  EXPECT_EQ(library.calls(), (Calls{"FreeSong(1)", "Close()"}));
+  EXPECT_EQ(library.calls(), (Calls{"FreeSong(2)", "Close()"}));
 }
 
-TEST_F(SoundSystemTest, StartUpAppliesTheOptionsAndStartsTheMenuSong) {
+TEST_F(SoundSystemTest, StartUpAppliesTheOptionsAndStartsTheMenuSongWhenMusicIsOn) {
   ASSERT_TRUE(sound::ApplyStartOptions(*system, {1, 1, 60, 20}));
   EXPECT_TRUE(system->musicOn());
   EXPECT_TRUE(system->effectsOn());
@@ -166,14 +151,14 @@ TEST_F(SoundSystemTest, StartUpAppliesTheOptionsAndStartsTheMenuSong) {
       library.calls(),
       (Calls{"SetEffectsVolume(51)", "Close()", "Open(11025, 32)", "SetEffectsVolume(51)",
              "LoadSong(9) -> 1", "SetSongLooping(1, 1)", "PlaySong(1)", "SetSongVolume(1, 153)"}));
-}
 
-TEST_F(SoundSystemTest, StartUpWithMusicOffLoadsNoSong) {
-  ASSERT_TRUE(sound::ApplyStartOptions(*system, {0, 0, 0, 0}));
+  // With music off no song is loaded; a missing menu song fails the start.
+  sound::SoundSystem quiet(library, *archive);
+  library.ClearCalls();
+  ASSERT_TRUE(sound::ApplyStartOptions(quiet, {0, 0, 0, 0}));
   EXPECT_EQ(library.calls(), (Calls{"SetEffectsVolume(0)"}));
-  EXPECT_FALSE(system->hasSongData());
-  EXPECT_FALSE(system->effectsOn());
-
+  EXPECT_FALSE(quiet.hasSongData());
+  EXPECT_FALSE(quiet.effectsOn());
   auto empty = testing_support::memoryArchive({});
   sound::SoundSystem noSongs(library, *empty);
   EXPECT_FALSE(sound::ApplyStartOptions(noSongs, {1, 0, 20, 0})) << "the menu song is missing";

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <streambuf>
 #include <string>
@@ -16,8 +17,10 @@
 
 #include "app/application.h"
 #include "app/run.h"
+#include "game/game_scene.h"
 #include "platform/file.h"
 #include "platform/headless/headless_platform.h"
+#include "qvtool/run_state_log.h"
 #include "qvtool/verbs.h"
 #include "script/variable_table.h"
 
@@ -62,6 +65,45 @@ class LineCapture final : public std::streambuf {
 
 // What a failed start-up's code means, for the codes a modder's archive can cause. The code
 // is read from the "App init error. Code : 0X0007" box; other boxes speak for themselves.
+// FNV-1a over everything that moves in the game scene's world, its counters and the state of
+// its random numbers: two runs that end with the same digest ended in the same world.
+class Digest {
+ public:
+  template <typename T>
+  void add(const T& value) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&value);
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+      hash_ = (hash_ ^ bytes[i]) * 0x100000001B3ull;
+  }
+  std::uint64_t value() const { return hash_; }
+
+ private:
+  std::uint64_t hash_ = 0xCBF29CE484222325ull;
+};
+
+std::uint64_t worldDigest(app::Application& application) {
+  Digest d;
+  auto* scene = dynamic_cast<game::GameScene*>(application.scene());
+  if (scene == nullptr || !scene->initialised()) return d.value();
+  const game::World& w = scene->world();
+  for (const game::Blob& b : w.blobs()) {
+    d.add(b.id), d.add(b.x), d.add(b.y), d.add(b.vx), d.add(b.vy), d.add(b.colorIndex);
+  }
+  for (const game::Link& l : w.links())
+    d.add(l.a->id), d.add(l.b->id), d.add(l.restLength);
+  for (const game::Goo& g : w.goos())
+    d.add(g.x), d.add(g.y), d.add(g.vy), d.add(g.pulse);
+  d.add(w.camera.cameraX), d.add(w.camera.cameraY), d.add(w.camera.zoom);
+  d.add(w.wind.wind), d.add(w.frameCount), d.add(w.towerTop), d.add(w.bestTop);
+  d.add(w.goosUsed), d.add(w.holding), d.add(w.dropX), d.add(w.dropY);
+  d.add(w.experiencePoints), d.add(scene->controlTime);
+  for (const game::Cloud& c : scene->renderer().clouds())
+    d.add(c.x);
+  util::Random next = w.random();
+  d.add(next.next());
+  return d.value();
+}
+
 std::string startupCause(const std::string& box, const std::string& dir) {
   if (box == "Game already run") return dir + "graphics.dat is held by another process";
   const std::size_t at = box.find("Code : 0X");
@@ -104,6 +146,8 @@ int runRun(Args args) {
   std::string replayPath;
   std::optional<long> frames;
   bool printVars = false;
+  bool printWorld = false;
+  std::string stateLogPath;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view a = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -127,9 +171,18 @@ int runRun(Args args) {
       config.displayHeight = static_cast<int>(h);
     } else if (a == "--vars") {
       printVars = true;
+    } else if (a == "--world") {
+      printWorld = true;
+    } else if (a == "--between" && hasValue) {
+      long n = 0;
+      if (!parsePositive(args[++i], n) || n > 39) return fail("--between needs 1 to 39");
+      config.betweenPictures = static_cast<int>(n);
+    } else if (a == "--state-log" && hasValue) {
+      stateLogPath = std::string(args[++i]);
     } else {
       return fail("unknown or incomplete option '" + std::string(a) +
-                  "' (usage: qvtool run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars])");
+                  "' (usage: qvtool run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars] "
+                  "[--world] [--between N] [--state-log FILE])");
     }
   }
   if (dir.empty()) return fail("--dir INSTALL_DIR is required");
@@ -150,13 +203,30 @@ int runRun(Args args) {
     config.quitDelayMs = static_cast<std::uint32_t>(std::min<long long>(slackMs, 0x40000000));
   }
 
+  std::ofstream stateFile;
+  if (!stateLogPath.empty()) {
+    stateFile.open(stateLogPath);
+    if (!stateFile) return fail(stateLogPath + ": can't be written", 1);
+  }
   platform::HeadlessPlatform headless(std::move(config));
+  StateLog stateLog(stateFile);
+  FrameWatch watched(headless, [&] {
+    if (stateFile.is_open()) stateLog.Frame(headless.tickMs());
+  });
   app::RunOptions options;
   options.maxFrames = frames;
-  if (printVars) {
-    options.atEnd = [](app::Application& application) {
-      for (const auto& entry : application.variables().entries()) {
-        std::cout << entry.name << '=' << entry.value << '\n';
+  if (stateFile.is_open()) {
+    options.atStart = [&stateLog](app::Application& application) { stateLog.Start(application); };
+  }
+  if (printVars || printWorld) {
+    options.atEnd = [printVars, printWorld](app::Application& application) {
+      if (printVars) {
+        for (const auto& entry : application.variables().entries()) {
+          std::cout << entry.name << '=' << entry.value << '\n';
+        }
+      }
+      if (printWorld) {
+        std::cout << "world digest: " << std::hex << worldDigest(application) << std::dec << '\n';
       }
     };
   }
@@ -166,11 +236,13 @@ int runRun(Args args) {
   LineCapture reasons(nullptr);
   std::streambuf* const realOut = std::cout.rdbuf(&boxes);
   std::streambuf* const realErr = std::cerr.rdbuf(&reasons);
-  const app::RunResult result = app::Run(headless, options);
+  const app::RunResult result = app::Run(watched, options);
   std::cout.rdbuf(realOut);
   std::cerr.rdbuf(realErr);
   std::cout.flush();
   if (result == app::RunResult::Quit) {
+    if (headless.shownPictures() > 0)
+      std::cout << "pictures between frames: " << headless.shownPictures() << '\n';
     for (const std::string& reason : reasons.lines()) {
       std::fprintf(stderr, "qvtool run: %s\n", reason.c_str());
     }

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "qvtool/verbs.h"
 #include "natives/application_variables.h"
+#include "qvtool/verbs.h"
 #include "script/host.h"
 #include "script/native_registry.h"
 #include "script/script_engine.h"

@@ -17,8 +17,10 @@ std::span<const Verb> allVerbs() {
       {"help", "help: lists the verbs", nullptr},
       {"pack", "pack MANIFEST OUT [-I DIR]...: builds an archive from a manifest", runPack},
       {"run",
-       "run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars] [--display WxH]: "
-       "the whole game on the headless platform",
+       "run --dir INSTALL_DIR [--replay FILE] [--frames N] [--vars] [--display WxH] "
+       "[--world] [--between N] [--state-log FILE]: the whole game on the headless platform "
+       "(--world: a digest of the game world at the end; --between: N pictures painted between "
+       "game frames; --state-log: a line of the game's state for every frame)",
        runRun},
       {"script",
        "script FILE.scr [FUNCTION [ARGS...]]: runs a script with the application "

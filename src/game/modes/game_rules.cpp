@@ -58,8 +58,9 @@ void RunRelayTransition(GameScene& scene, gui::AppServices& app) {
   script::VariableTable& v = app.variables();
   const int l = scene.level;
   const double metres = towerMetres(scene);
-  const RelayTransition t = ComputeRelayTransition(
-      l, metres, scene.targetHeight, static_cast<int>(w.goos().size()), scene.levels());
+  const int target = scene.targetHeight;
+  const RelayTransition t =
+      ComputeRelayTransition(l, metres, target, static_cast<int>(w.goos().size()), scene.levels());
   v.SetVariable("PyramidHeight", util::formatFixed(metres, 2));
   scene.levelTime = t.levelTime;
   v.SetVariable("LevelTime", std::to_string(t.levelTime));
@@ -68,11 +69,21 @@ void RunRelayTransition(GameScene& scene, gui::AppServices& app) {
   v.SetVariable("NeedHeight", std::to_string(t.targetMetres));
   v.SetVariable("GoosFree", t.goosFreeText);
   v.SetVariable("EstafetLevel", std::to_string(l + 1));
+  // The same numbers one by one, for messages that explain them in words: the level just
+  // played and its target, whether it was missed, and where the next level's goos come from.
+  v.SetVariable("LevelReached", std::to_string(l));
+  v.SetVariable("LevelTarget", std::to_string(target));
+  v.SetVariable("TargetMissed", t.failed ? "1" : "0");
+  v.SetVariable("LevelGoos", std::to_string(t.levelGoos));
+  v.SetVariable("BonusGoos", std::to_string(t.bonusGoos));
+  v.SetVariable("GoosTotal", std::to_string(t.gooLimit));
+  constexpr const char* kTransitionVariables[] = {
+      "PyramidHeight", "LevelTime",    "GoosFree",  "NeedHeight", "EstafetLevel", "LevelReached",
+      "LevelTarget",   "TargetMissed", "LevelGoos", "BonusGoos",  "GoosTotal"};
   if (t.nextLevel) {
     app.RunMessageForm("ESWin", "elcomplete.scr", kMessageTimeoutMs);
     if (l > 0) scene.RebuildForNextLevel();
-    for (const char* name :
-         {"PyramidHeight", "LevelTime", "GoosFree", "NeedHeight", "EstafetLevel"})
+    for (const char* name : kTransitionVariables)
       v.DeleteVariable(name);
     w.goosUsed = 0;
     scene.level = l + 1;

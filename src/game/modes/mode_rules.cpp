@@ -60,6 +60,8 @@ RelayTransition ComputeRelayTransition(int level, double heightMetres, int targe
                    std::to_string(std::abs(levelShare)) + " + " +
                    std::to_string(freeShare + freeGoos);
   t.gooLimit = levelGoos + freeGoos + freeShare + levelShare;
+  t.levelGoos = levelGoos;
+  t.bonusGoos = levelShare + freeShare;
   t.nextLevel = !t.failed && level < static_cast<int>(levels.size());
   return t;
 }

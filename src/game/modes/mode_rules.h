@@ -39,6 +39,8 @@ struct RelayTransition {
   int gooLimit = 0;          // the next level's goos with the carried-over share
   int targetMetres = 0;      // the next level's target (0 when there is none)
   std::string goosFreeText;  // "GoosFree": "level - n + m" or "level + n + m"
+  int levelGoos = 0;         // the next level's own goos
+  int bonusGoos = 0;         // the goos won (or lost) by the share the target was beaten by
 };
 
 /// Computes a transition: heightMetres is the tower's height now, targetMetres the current

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/scene/camera_control.h"
+#include "game/scene/scene_frame.h"
 #include "game/scene/scene_palette.h"
 #include "game/world/world.h"
 #include "gfx/images/anim_picture.h"
@@ -28,13 +29,6 @@ struct SceneLook {
   int backgroundType = 0;  // 0 gradient sky and earth, 1 flat colours
   int colorSpectrum = 0;   // colour pair 0..4 when not multicoloured
   bool multicolorOn = false;
-};
-
-struct Cloud {
-  int sprite = 0;      // 0..11
-  float x = 0.0f;      // screen x
-  float y = 0.0f;      // world y
-  float speed = 0.0f;  // drift per unit of wind
 };
 
 inline constexpr int kCloudSprites = 12;
@@ -68,8 +62,18 @@ class SceneRenderer {
   /// Draws the world with the scene's top-left at (originX, originY) of target. The caller
   /// holds the world's lock and has already moved the camera for this frame (edge scrolling,
   /// smooth zoom). Clouds drift as they are drawn. keyPointerShown draws the hover goo's ring.
+  /// The frame drawn is kept, with the one before, for PaintBetween.
   void Paint(World& world, gfx::Surface& target, int originX, int originY, std::uint32_t timeMs,
              const SceneLook& look, bool keyPointerShown);
+
+  /// Draws the scene a fraction t (0..1) of the way from the frame before the last Paint to
+  /// the last one, changing nothing: t = 0 and t = 1 draw those two frames exactly. hand, when
+  /// given, is the goo in the hand as the pointer holds it now (drawn at the pointer with the
+  /// last frame's camera); otherwise the hand is blended like the rest. Before any Paint it
+  /// draws nothing.
+  void PaintBetween(const World& world, gfx::Surface& target, int originX, int originY,
+                    std::uint32_t timeMs, const SceneLook& look, float t,
+                    const SceneFrame::Held* hand) const;
 
   /// Link width for a zoom: ceil(zoom x LINK_SIZE).
   static float LinkWidth(float zoom, float linkSize);
@@ -78,25 +82,45 @@ class SceneRenderer {
     float x = 10000.0f;
     float y = 10000.0f;
   };
+  using FlagSlots = std::array<FlagSlot, kFlagSlots>;
   /// The highest blob of each 200-unit height band, as the last Paint found them.
-  const std::array<FlagSlot, kFlagSlots>& flagSlots() const { return flags_; }
+  const FlagSlots& flagSlots() const { return flags_; }
   const std::vector<Cloud>& clouds() const { return clouds_; }
   std::vector<Cloud>& clouds() { return clouds_; }
 
  private:
-  void paintSky(const World& world, gfx::Surface& target, int ox, int oy, const SceneLook& look);
-  void paintEarth(const World& world, gfx::Surface& target, int ox, int oy, const SceneLook& look);
-  void paintClouds(const World& world, gfx::Surface& target, int ox, int oy, std::uint32_t timeMs);
-  void paintGoos(const World& world, gfx::Surface& target, int ox, int oy, std::uint32_t timeMs,
-                 const SceneLook& look, bool keyPointerShown);
-  void paintBlobsAndFlags(const World& world, gfx::Surface& target, int ox, int oy,
-                          std::uint32_t timeMs, const SceneLook& look);
+  // The goo images and the flag scaled for one zoom. The set of the zoom before is kept so
+  // that a picture between two frames of a zoom change draws each frame's own sprites.
+  struct Sprites {
+    float zoom = -1.0f;
+    std::array<gfx::StreamPicture, kColorCount> goos;
+    gfx::AnimPicture flag;
+  };
+  const Sprites& spritesFor(float zoom) const;
+  void drawFrame(const World& world, const SceneFrame& frame, gfx::Surface& target, int ox, int oy,
+                 std::uint32_t timeMs, const SceneLook& look, FlagSlots& flags) const;
+  void paintSky(const SceneFrame& frame, gfx::Surface& target, int ox, int oy,
+                const SceneLook& look) const;
+  void paintEarth(const World& world, const SceneFrame& frame, gfx::Surface& target, int ox, int oy,
+                  const SceneLook& look) const;
+  void paintClouds(const World& world, const SceneFrame& frame, gfx::Surface& target, int ox,
+                   int oy, std::uint32_t timeMs) const;
+  void paintGoos(const World& world, const SceneFrame& frame, const Sprites& sprites,
+                 gfx::Surface& target, int ox, int oy, std::uint32_t timeMs,
+                 const SceneLook& look) const;
+  void paintBlobsAndFlags(const World& world, const SceneFrame& frame, const Sprites& sprites,
+                          gfx::Surface& target, int ox, int oy, std::uint32_t timeMs,
+                          const SceneLook& look, FlagSlots& flags) const;
   int colorOf(int ownIndex, const SceneLook& look) const;
 
   SceneSize size_;
   ScenePalette palette_;
-  std::array<gfx::StreamPicture, kColorCount> gooImages_;
-  gfx::AnimPicture flag_;
+  std::unique_ptr<Sprites> sprites_ = std::make_unique<Sprites>();
+  std::unique_ptr<Sprites> oldSprites_ = std::make_unique<Sprites>();
+  SceneFrame previous_;
+  SceneFrame current_;
+  int framesPainted_ = 0;
+  mutable SceneFrame blended_;  // scratch for PaintBetween, kept to reuse its memory
   std::array<std::unique_ptr<gfx::Picture>, kCloudSprites> cloudSprites_;
   std::vector<Cloud> clouds_;
   std::array<FlagSlot, kFlagSlots> flags_;

@@ -16,7 +16,8 @@ struct Goo {
   Blob* target = nullptr;  ///< end of `link` the goo heads for; set whenever link is set
   std::uint8_t pulse = 0;  ///< squash of its shape, 0..D/2 (4 while falling)
   std::uint8_t magic = 0;
-  std::uint16_t colorIndex = 0;  ///< 0..4
+  std::uint16_t colorIndex = 0;   ///< 0..4
+  std::uint16_t strayFrames = 0;  ///< frames in a row spent out of the player's reach
 };
 
 }  // namespace game

@@ -48,6 +48,9 @@ struct Camera {
 inline constexpr int kModeUnlimited = 4;
 /// Free goos never exceed this many.
 inline constexpr int kMaxFreeGoos = 50;
+/// A free goo out of the player's reach for longer than this many frames (10 s) falls again
+/// from the sky.
+inline constexpr int kStrayGooFrames = 250;
 
 class World {
  public:
@@ -68,6 +71,10 @@ class World {
   void MoveGoos();
   /// Adds one magic goo high above the ground.
   void SpawnMagicGoo();
+  /// True when the player can get to this free goo: its position is a number and lies within
+  /// the field the view can be moved over (x within W x 1000 / 480 of the centre; y within the
+  /// range of blob coordinates).
+  bool InReach(const Goo& goo) const;
   /// Ground y at world x.
   int groundHeightAt(int x) const { return earth.groundHeightAt(x); }
   /// Advances the wind (see Wind::ChangeWind).
@@ -181,6 +188,7 @@ class World {
   void playSample(const char* name);
   void spawnGoos();
   void moveGoo(Goo& goo, std::uint32_t index, const Blob& base);
+  void bringBackStray(Goo& goo);
   void updateHoverGoo();
   void heightRecord(const Blob& blob);
   void removeLink(Link* link);

@@ -204,8 +204,11 @@ void World::DropGoo(bool keyForm) {
       playSample(name.c_str());
     }
   }
+  // However the hold ends, the keys no longer carry anything: a carry left marked would draw
+  // a goo that is not in the world and swallow the next action key.
+  (void)keyForm;
   holding = 0;
-  if (keyForm) keyDrag = 0;
+  keyDrag = 0;
   camera.targetZoom = camera.savedZoom;
   placement = 0;
 }

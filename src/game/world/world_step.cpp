@@ -113,6 +113,7 @@ void World::MoveGoos() {
   std::uint32_t index = 0;
   for (Goo& goo : goos_) {
     moveGoo(goo, index, *base);
+    bringBackStray(goo);
     ++index;
   }
   updateHoverGoo();
@@ -222,6 +223,36 @@ void World::moveGoo(Goo& goo, std::uint32_t index, const Blob& base) {
     goo.x -= constants_.walkStep;
   }
   goo.y = static_cast<float>(groundHeightAt(truncToInt(goo.x)));
+}
+
+bool World::InReach(const Goo& goo) const {
+  if (!std::isfinite(goo.x) || !std::isfinite(goo.y)) return false;
+  const float half = static_cast<float>(constants_.width * 1000 / 480);
+  return std::fabs(goo.x) <= half && std::fabs(goo.y) <= 32767.0f;
+}
+
+// A goo can leave the field the view covers: carried far to the side by a tower that fell over,
+// walking back from beyond it, or given a position that is no number at all by a tower that
+// flew apart. The player can't pick it there, and a classic or relay game, which waits for the
+// last free goo, could never end. A goo that has no position is put back at once; one merely
+// out of sight gets kStrayGooFrames to come back by itself. Either then falls again from the
+// sky like a new goo, keeping its colour.
+void World::bringBackStray(Goo& goo) {
+  if (InReach(goo)) {
+    goo.strayFrames = 0;
+    return;
+  }
+  const bool lost = !std::isfinite(goo.x) || !std::isfinite(goo.y);
+  goo.strayFrames += 1;
+  if (!lost && goo.strayFrames <= kStrayGooFrames) return;
+  const int w = constants_.width;
+  const int rx = random_.next() * 480 / util::Random::kMax;
+  goo.x = static_cast<float>((rx - 240) * w / 480);
+  goo.y = static_cast<float>(-(w * 1000 / 480));
+  goo.vy = 0.0f;
+  goo.link = nullptr;
+  goo.target = nullptr;
+  goo.strayFrames = 0;
 }
 
 void World::updateHoverGoo() {

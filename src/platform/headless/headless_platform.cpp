@@ -31,6 +31,11 @@ void HeadlessPlatform::waitForEvent(std::uint32_t deadlineMs) {
   if (until > nowMs_) nowMs_ = until;
 }
 
+std::uint32_t HeadlessPlatform::nextShowMs() {
+  const int step = 40 / (config_.betweenPictures + 1);
+  return lastShowMs_ + static_cast<std::uint32_t>(step > 0 ? step : 1);
+}
+
 bool HeadlessPlatform::createWindow(int width, int height) {
   if (width <= 0 || height <= 0) return false;
   windowWidth_ = width;

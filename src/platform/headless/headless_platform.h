@@ -24,6 +24,9 @@ struct HeadlessConfig {
   bool quitAtEnd = true;             // queue a Quit once the replay has ended ...
   std::uint32_t quitDelayMs = 0;     // ... this long after its end
   std::ostream* messages = nullptr;  // where message boxes are printed (none: not printed)
+  /// Pictures painted between two game frames, as a desktop does at its refresh rate; 0 shows
+  /// the game frames only. Either way replays, shots and results are the same.
+  int betweenPictures = 0;
 };
 
 class HeadlessPlatform final : public Platform, public FrameBuffer {
@@ -40,6 +43,14 @@ class HeadlessPlatform final : public Platform, public FrameBuffer {
   void minimiseWindow() override { foreground_ = false; }
   void showWindow() override { foreground_ = true; }
   FrameBuffer& frameBuffer() override { return *this; }
+  int displayRate() override {
+    return config_.betweenPictures > 0 ? 25 * (config_.betweenPictures + 1) : 0;
+  }
+  void showFrame() override {
+    ++shownPictures_;
+    lastShowMs_ = nowMs_;
+  }
+  std::uint32_t nextShowMs() override;
   void messageBox(std::string_view text, std::string_view caption) override;
   std::string installFolder() override { return config_.installFolder; }
   std::string saveFolder() override {
@@ -57,6 +68,8 @@ class HeadlessPlatform final : public Platform, public FrameBuffer {
   /// The display's pixels as last presented.
   const std::vector<std::uint16_t>& pixels() const { return pixels_; }
   int presentedFrames() const { return presentedFrames_; }
+  /// Pictures shown between game frames (betweenPictures > 0).
+  int shownPictures() const { return shownPictures_; }
   bool windowCreated() const { return windowWidth_ > 0; }
 
  private:
@@ -70,6 +83,8 @@ class HeadlessPlatform final : public Platform, public FrameBuffer {
   std::vector<std::uint16_t> pixels_;
   std::vector<std::string> messageBoxes_;
   int presentedFrames_ = 0;
+  int shownPictures_ = 0;
+  std::uint32_t lastShowMs_ = 0;
 };
 
 }  // namespace platform

@@ -13,7 +13,6 @@
 #include <string>
 #include <utility>
 
-#include "platform/rgb565_expand.h"
 #include "platform/save_folder.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/window_fit.h"
@@ -69,22 +68,10 @@ bool SdlPlatform::createWindow(int width, int height) {
     std::fprintf(stderr, "SDL_CreateWindow: %s\n", SDL_GetError());
     return false;
   }
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (renderer_ == nullptr) {
-    std::fprintf(stderr, "SDL_CreateRenderer: %s\n", SDL_GetError());
-    return false;
-  }
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-  SDL_RenderSetLogicalSize(renderer_, width_, height_);  // also maps mouse positions back
-  SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
-  // A 32-bit texture in the window's own format: software renderers then scale it with a plain
-  // stretch instead of converting every scaled pixel (a quarter of the CPU time at the menu).
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                               width_, height_);
-  if (texture_ == nullptr) {
-    std::fprintf(stderr, "SDL_CreateTexture: %s\n", SDL_GetError());
-    return false;
-  }
+  if (!createPresenter()) return false;
+  // Smaller than the screen itself the picture would lose pixels; a window manager keeps it.
+  SDL_SetWindowMinimumSize(window_, width_, height_);
+  fitPicture(width_ * scale, height_ * scale);
   return true;
 }
 
@@ -107,9 +94,38 @@ void SdlPlatform::toggleFullscreen() {
   queue_.push_back(Event{EventType::Paint});
 }
 
+// The logical size keeps the picture's aspect with black bars; whole scales keep its pixels
+// sharp while the window holds one, and a smaller window gets the largest true fit.
+void SdlPlatform::fitPicture(int windowWidth, int windowHeight) {
+  if (renderer_ == nullptr) return;
+  const FitRect fit = PictureFit(FitSize{windowWidth, windowHeight}, FitSize{width_, height_});
+  SDL_RenderSetIntegerScale(renderer_, fit.wholeScale ? SDL_TRUE : SDL_FALSE);
+}
+
 void SdlPlatform::pushKey(int key, bool down) {
   if (key < 0) return;
   queue_.push_back(Event{down ? EventType::KeyDown : EventType::KeyUp, key});
+}
+
+// Every key the game sees goes through the held keys, so a controller direction repeats and
+// nothing stays held once the window or the controller is gone.
+void SdlPlatform::heldKey(int key, bool down, HeldKeys::Source source) {
+  if (key < 0) return;
+  if (down) {
+    held_.Down(key, source, tickMs());
+    pushKey(key, true);
+  } else if (held_.Up(key, source)) {
+    pushKey(key, false);
+  }
+}
+
+void SdlPlatform::releaseHeld(std::optional<HeldKeys::Source> source) {
+  for (const int key : held_.ReleaseAll(source))
+    pushKey(key, false);
+  if (!source || *source == HeldKeys::Source::Pad) {
+    stick_ = StickKeys{};
+    stickX_ = stickY_ = 0;
+  }
 }
 
 void SdlPlatform::showWindow() {
@@ -173,18 +189,6 @@ std::optional<RawFrameBuffer> SdlPlatform::rawFrameBuffer() {
   return RawFrameBuffer{pixels_.data(), 2, width_ * 2, width_, height_};
 }
 
-void SdlPlatform::endDraw() {
-  if (renderer_ == nullptr || texture_ == nullptr) return;
-  const std::size_t count = static_cast<std::size_t>(width_) * height_;
-  frame32_.resize(count);
-  ExpandRgb565Pixels(pixels_.data(), frame32_.data(), count);
-  SDL_UpdateTexture(texture_, nullptr, frame32_.data(), width_ * 4);
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-  SDL_RenderPresent(renderer_);
-}
-
 void SdlPlatform::pushStylus(EventType type, int logicalX, int logicalY) {
   // Stylus positions travel in 240-wide system coordinates; the program doubles them again on
   // a 480-wide screen.
@@ -235,30 +239,29 @@ void SdlPlatform::translate(const SDL_Event& e) {
         if (e.type == SDL_KEYDOWN && e.key.repeat == 0) toggleFullscreen();
         break;
       }
-      const int vk = VirtualKeyFromSdl(e.key.keysym.sym);
-      if (vk < 0) break;
-      queue_.push_back(Event{e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp, vk});
+      heldKey(VirtualKeyFromSdl(e.key.keysym.sym), e.type == SDL_KEYDOWN,
+              HeldKeys::Source::Keyboard);
       break;
     }
     case SDL_MOUSEBUTTONDOWN:
       if (e.button.button != SDL_BUTTON_LEFT) break;
-      buttonDown_ = true;
       pushStylus(EventType::StylusDown, e.button.x, e.button.y);
       break;
     case SDL_MOUSEBUTTONUP:
       if (e.button.button != SDL_BUTTON_LEFT) break;
-      buttonDown_ = false;
       pushStylus(EventType::StylusUp, e.button.x, e.button.y);
       break;
     case SDL_MOUSEMOTION:
-      // A stylus only moves while it touches the screen.
-      if (buttonDown_) pushStylus(EventType::StylusMove, e.motion.x, e.motion.y);
+      // Moves without a button reach the forms too: the menus light the button under the
+      // mouse, while the game screen takes only moves with the button down as a drag.
+      pushStylus(EventType::StylusMove, e.motion.x, e.motion.y);
       break;
     case SDL_CONTROLLERDEVICEADDED:
       if (SDL_GameController* controller = SDL_GameControllerOpen(e.cdevice.which))
         controllers_.push_back(controller);
       break;
     case SDL_CONTROLLERDEVICEREMOVED:
+      releaseHeld(HeldKeys::Source::Pad);  // an unplugged controller holds nothing down
       if (SDL_GameController* gone = SDL_GameControllerFromInstanceID(e.cdevice.which)) {
         controllers_.erase(std::remove(controllers_.begin(), controllers_.end(), gone),
                            controllers_.end());
@@ -267,14 +270,14 @@ void SdlPlatform::translate(const SDL_Event& e) {
       break;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
-      pushKey(KeyForPadButton(PadButtonFromSdl(e.cbutton.button)),
-              e.type == SDL_CONTROLLERBUTTONDOWN);
+      heldKey(KeyForPadButton(PadButtonFromSdl(e.cbutton.button)),
+              e.type == SDL_CONTROLLERBUTTONDOWN, HeldKeys::Source::Pad);
       break;
     case SDL_CONTROLLERAXISMOTION:
       if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) stickX_ = e.caxis.value;
       if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) stickY_ = e.caxis.value;
       for (const KeyChange& change : stick_.Move(stickX_, stickY_))
-        pushKey(change.key, change.down);
+        heldKey(change.key, change.down, HeldKeys::Source::Pad);
       break;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
@@ -283,15 +286,13 @@ void SdlPlatform::translate(const SDL_Event& e) {
           queue_.push_back(Event{EventType::Activate});
           break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+          // Keys and directions let go in another window never reach this one.
+          releaseHeld(std::nullopt);
           focusLost_ = true;
           queue_.push_back(Event{EventType::Deactivate});
           break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-          // Whole scales while the window holds at least one; smaller, the largest fit.
-          if (renderer_ != nullptr) {
-            const bool fits = e.window.data1 >= width_ && e.window.data2 >= height_;
-            SDL_RenderSetIntegerScale(renderer_, fits ? SDL_TRUE : SDL_FALSE);
-          }
+          fitPicture(e.window.data1, e.window.data2);
           queue_.push_back(Event{EventType::Paint});
           break;
         case SDL_WINDOWEVENT_EXPOSED:
@@ -310,6 +311,8 @@ void SdlPlatform::pump() {
   SDL_Event e;
   while (SDL_PollEvent(&e))
     translate(e);
+  // Checked whenever the game looks for events, which it does at least once a game frame.
+  if (const std::optional<int> again = held_.Repeat(tickMs())) pushKey(*again, true);
 }
 
 bool SdlPlatform::peekEvent() {
@@ -325,6 +328,8 @@ std::optional<Event> SdlPlatform::getEvent() {
 }
 
 void SdlPlatform::waitForEvent(std::uint32_t deadlineMs) {
+  // A picture kept by endDraw (a modal loop's frame) reaches the display before the sleep.
+  showKeptFrame();
 #ifdef __EMSCRIPTEN__
   // In a browser the canvas is shown and input delivered only while the game's code is paused
   // (Asyncify unwinds to the browser in emscripten_sleep): every wait gives the page a turn,

@@ -311,6 +311,55 @@ TEST(WorldGoos, GooPassesALinklessBaseBlob) {
   EXPECT_FLOAT_EQ(goo.x, 200.3f);
 }
 
+// Goos the player can't get to (the field the view covers is x within 500 of the centre)
+// fall again from the sky: at once without a position, after 250 frames when merely out of
+// sight. Whatever stays within the field is left alone.
+TEST(WorldGoos, GooOutOfReachFallsAgainFromTheSky) {
+  const float nan = std::nanf("");
+  const struct {
+    const char* what;
+    float x, y;
+    bool onFallenPart;
+    int framesUntilBack;  // 0: never
+  } cases[] = {
+      {"no position", nan, -40.0f, false, 1},
+      {"endless height", 0.0f, -INFINITY, false, 1},
+      {"climbing a part fallen beyond the field", 900.0f, 0.0f, true, 251},
+      {"walking back from far beyond the ground", 3000.0f, 0.0f, false, 251},
+      {"climbing a part fallen within the field", 400.0f, 0.0f, true, 0},
+  };
+  for (const auto& c : cases) {
+    GooTest t;
+    Goo& goo = t.addGoo(c.x, c.y);
+    if (c.onFallenPart) {
+      Blob* a = t.world.AddBlob(static_cast<std::int16_t>(c.x), 0, 0, 0);
+      Blob* b = t.world.AddBlob(static_cast<std::int16_t>(c.x + 30), 0, 0, 0);
+      goo.link = t.world.AddLink(a, b, 0);
+      goo.target = b;
+    }
+    int frames = 0;
+    do {
+      t.world.MoveGoos();
+      ++frames;
+    } while (frames < 400 && goo.y != -500.0f);
+    if (c.framesUntilBack == 0) {
+      EXPECT_EQ(frames, 400) << c.what;
+      EXPECT_NE(goo.link, nullptr) << c.what;
+      continue;
+    }
+    ASSERT_EQ(frames, c.framesUntilBack) << c.what;
+    EXPECT_TRUE(t.world.InReach(goo)) << c.what;
+    EXPECT_EQ(goo.y, -500.0f) << c.what;
+    EXPECT_EQ(goo.link, nullptr) << c.what;
+    EXPECT_LE(std::fabs(goo.x), 120.0f) << c.what;
+    // It lands where the player can pick it.
+    while (goo.y < 0.0f)
+      t.world.MoveGoos();
+    EXPECT_TRUE(t.world.PickGoo(static_cast<std::int16_t>(goo.x), -1)) << c.what;
+    EXPECT_TRUE(t.world.goos().empty()) << "nothing left to wait for: " << c.what;
+  }
+}
+
 TEST(WorldGoos, PulseFollowsListPositionAndFrameCount) {
   GooTest t;
   Goo& first = t.addGoo(0, 0);

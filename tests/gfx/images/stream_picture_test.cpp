@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "fixtures/gfx/image_bytes.h"
 #include "gfx/color.h"
 #include "gfx/images/run_stream.h"
 #include "gfx/surface.h"
-#include "image_bytes.h"
 
 namespace gfx {
 namespace {
@@ -13,89 +13,11 @@ namespace {
 using testing::Bytes;
 using testing::cmd;
 
-std::vector<std::uint16_t> row(const SurfaceBuffer& buffer, int y) {
-  const auto& p = buffer.pixels();
-  const int w = buffer.surface().width;
-  return {p.begin() + y * w, p.begin() + (y + 1) * w};
-}
-
-TEST(StreamPicture, FillOpDrawsThreeRedPixels) {
-  StreamPicture picture;
-  ASSERT_TRUE(picture.LoadBytes("r.espr", Bytes().u16({3, 1, cmd(4, 3), 0xF800, 0}).data));
-  SurfaceBuffer buffer(5, 1, 0x1111);
-  picture.Draw(buffer.surface(), 1, 0, nullptr, 0);
-  EXPECT_EQ(row(buffer, 0), (std::vector<std::uint16_t>{0x1111, 0xF800, 0xF800, 0xF800, 0x1111}));
-}
-
-TEST(StreamPicture, EveryOpcode) {
-  // skip 1, copy 2, blend-each 1 at alpha 16, blend-fill 2 at alpha 31, fill 1
-  StreamPicture picture;
-  ASSERT_TRUE(picture.LoadBytes("o.espr", Bytes()
-                                              .u16({7, 1})
-                                              .u16({cmd(0, 1), cmd(1, 2), 0x0001, 0x0002})
-                                              .u16({cmd(2, 1), 0xFFFF, 16})
-                                              .u16({cmd(3, 2), 0x07E0, 31})
-                                              .u16({cmd(4, 1), 0x001F, 0})
-                                              .data));
-  SurfaceBuffer buffer(8, 1, 0);
-  picture.Draw(buffer.surface(), 0, 0, nullptr, 0);
-  std::uint16_t blended = 0;
-  BlendPixel(blended, 0xFFFF, 16);
-  EXPECT_EQ(row(buffer, 0),
-            (std::vector<std::uint16_t>{0, 1, 2, blended, 0x07E0, 0x07E0, 0x001F, 0}));
-}
-
-TEST(StreamPicture, ClipsLeftRightAndRows) {
-  // Two rows of five: row 0 fills 1, row 1 copies 1..5.
-  StreamPicture picture;
-  ASSERT_TRUE(picture.LoadBytes(
-      "c.espr", Bytes().u16({5, 2, cmd(4, 5), 9, 0}).u16({cmd(1, 5), 1, 2, 3, 4, 5, 0}).data));
-  SurfaceBuffer buffer(6, 2, 0);
-  const Box clip{2, 1, 2, 1};  // columns 2..3 of row 1
-  picture.Draw(buffer.surface(), 0, 0, &clip, 0);
-  EXPECT_EQ(row(buffer, 0), (std::vector<std::uint16_t>(6, 0)));
-  EXPECT_EQ(row(buffer, 1), (std::vector<std::uint16_t>{0, 0, 3, 4, 0, 0}));
-}
-
-TEST(StreamPicture, SkipPastClipEndsRowButNextRowDraws) {
-  StreamPicture picture;
-  ASSERT_TRUE(picture.LoadBytes(
-      "s.espr", Bytes().u16({6, 2, cmd(0, 4), cmd(4, 2), 7, 0}).u16({cmd(4, 6), 8, 0}).data));
-  SurfaceBuffer buffer(6, 2, 0);
-  const Box clip{0, 0, 3, 2};
-  picture.Draw(buffer.surface(), 0, 0, &clip, 0);
-  EXPECT_EQ(row(buffer, 0), (std::vector<std::uint16_t>(6, 0)));
-  EXPECT_EQ(row(buffer, 1), (std::vector<std::uint16_t>{8, 8, 8, 0, 0, 0}));
-}
-
-TEST(StreamPicture, NeverWritesOutsideTheSurface) {
-  StreamPicture picture;
-  ASSERT_TRUE(
-      picture.LoadBytes("b.espr", Bytes().u16({4, 2, cmd(4, 4), 5, 0, cmd(4, 4), 5, 0}).data));
-  SurfaceBuffer buffer(3, 1, 0);
-  const Box huge{-100, -100, 1000, 1000};
-  picture.Draw(buffer.surface(), -2, 0, &huge, 0);
-  EXPECT_EQ(row(buffer, 0), (std::vector<std::uint16_t>{5, 5, 0}));
-}
-
-TEST(StreamPicture, RefusesStreamsRunningPastTheEntry) {
-  StreamPicture picture;
-  EXPECT_FALSE(picture.LoadBytes("t.espr", Bytes().u16({3, 1, cmd(1, 3), 1, 2}).data));
-  EXPECT_FALSE(picture.LoadBytes("t.espr", Bytes().u16({3, 2, cmd(4, 3), 1, 0}).data))
-      << "second row missing";
-  EXPECT_FALSE(picture.LoadBytes("t.espr", Bytes().u16({3, 1, cmd(9, 3), 0}).data))
-      << "unknown opcode";
-  EXPECT_FALSE(picture.LoadBytes("t.espr", Bytes().u16({3}).data));
-  SurfaceBuffer buffer(3, 1, 0x4444);
-  picture.Draw(buffer.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(row(buffer, 0), (std::vector<std::uint16_t>(3, 0x4444))) << "failed load draws nothing";
-}
-
 TEST(RunStream, DrawStopsAtEndOfUnvalidatedBytes) {
   SurfaceBuffer buffer(4, 1, 0);
   const std::vector<std::byte> cut = Bytes().u16({cmd(1, 4), 1, 2}).data;
   drawRunStream(buffer.surface(), 0, 0, 4, 1, cut, 0, nullptr);
-  EXPECT_EQ(row(buffer, 0), (std::vector<std::uint16_t>(4, 0)));
+  EXPECT_EQ(buffer.pixels(), (std::vector<std::uint16_t>(4, 0)));
 }
 
 // Blend-each rows as converted .sft pictures have them: long transparent and opaque runs
@@ -166,7 +88,6 @@ TEST(StreamPicture, SftBecomesOneBlendCommandPerRow) {
   StreamPicture picture;
   ASSERT_TRUE(picture.LoadBytes(
       "p.sft", sftHeader(2, 2).u32({0xFFFF0000, 0x80FFFFFF, 0x00000000, 0xFF00FF00}).data));
-  EXPECT_EQ(picture.width(), 2);
   const std::vector<std::byte> expected = Bytes()
                                               .u16({2, 2})
                                               .u16({cmd(2, 2), 0xF800, 31, 0xFFFF, 16, 0})
@@ -197,14 +118,8 @@ TEST(StreamPicture, SftResamplingAveragesBoxesAndReversesRows) {
   EXPECT_EQ(buffer.pixels(), (std::vector<std::uint16_t>{0xF800, 0x001F}));
 }
 
-TEST(StreamPicture, SftLimits) {
+TEST(StreamPicture, SftResamplingLimits) {
   StreamPicture picture;
-  std::vector<std::uint32_t> wide(256, 0xFF000000);
-  Bytes b = sftHeader(256, 1);
-  for (std::uint32_t p : wide)
-    b.u32({p});
-  EXPECT_FALSE(picture.LoadBytes("w.sft", b.data)) << "a row is one command of at most 255";
-  EXPECT_FALSE(picture.LoadBytes("s.sft", sftHeader(2, 2).u32({1, 2, 3}).data)) << "short";
   EXPECT_FALSE(picture.loadSft(sftHeader(1, 1).u32({0xFFFFFFFF}).data, std::make_pair(3, 1)))
       << "more than twice the source: empty box";
   EXPECT_TRUE(picture.loadSft(sftHeader(1, 1).u32({0xFFFFFFFF}).data, std::make_pair(2, 2)));

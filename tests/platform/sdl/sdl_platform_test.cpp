@@ -10,6 +10,7 @@
 #include "app/archive_fixture.h"
 #include "app/run.h"
 #include "platform/file.h"
+#include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace {
@@ -86,6 +87,16 @@ TEST_F(SdlDummy, KeysBecomeVirtualKeyCodesAndUnusedKeysAreDropped) {
   EXPECT_FALSE(sdl.getEvent());
 }
 
+// The desktop keypad's cross moves the way it points; the main row keeps the game's digits.
+TEST(SdlKeys, KeypadCrossIsTheArrowsAndActionKey) {
+  const std::pair<SDL_Keycode, int> kTable[] = {
+      {SDLK_KP_8, 38}, {SDLK_KP_2, 40}, {SDLK_KP_4, 37}, {SDLK_KP_6, 39}, {SDLK_KP_5, 13},
+      {SDLK_KP_1, 49}, {SDLK_KP_3, 51}, {SDLK_KP_0, 48}, {SDLK_KP_9, 57}, {SDLK_8, 56},
+      {SDLK_2, 50},    {SDLK_UP, 38},   {SDLK_a, 'A'},   {SDLK_F1, 112},  {SDLK_F13, -1}};
+  for (const auto& [sdl, vk] : kTable)
+    EXPECT_EQ(platform::VirtualKeyFromSdl(sdl), vk) << SDL_GetKeyName(sdl);
+}
+
 TEST_F(SdlDummy, WindowKeysStayWithTheWindowAndControllersSendTheGamesKeys) {
   platform::SdlPlatform sdl(folder());
   ASSERT_TRUE(sdl.initialised());
@@ -117,7 +128,44 @@ TEST_F(SdlDummy, WindowKeysStayWithTheWindowAndControllersSendTheGamesKeys) {
                                                               {platform::EventType::KeyDown, 40}}));
 }
 
-TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesOnlyWhilePressed) {
+TEST_F(SdlDummy, FocusLossAndUnpluggingLetGoOfHeldKeys) {
+  platform::SdlPlatform sdl(folder());
+  ASSERT_TRUE(sdl.createWindow(240, 320));
+  drain(sdl);
+  SDL_Event pad{};
+  pad.type = SDL_CONTROLLERBUTTONDOWN;
+  pad.cbutton.button = SDL_CONTROLLER_BUTTON_DPAD_UP;
+  SDL_Event window{};
+  window.type = SDL_WINDOWEVENT;
+  window.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  SDL_Event unplugged{};
+  unplugged.type = SDL_CONTROLLERDEVICEREMOVED;
+  for (const SDL_Event& e :
+       {pad, key(SDL_KEYDOWN, SDLK_RETURN), window, key(SDL_KEYUP, SDLK_RETURN), pad, unplugged})
+    push(e);
+  using T = platform::EventType;
+  std::vector<std::pair<T, int>> seen;
+  while (auto e = sdl.getEvent())
+    if (e->type != T::Paint) seen.emplace_back(e->type, e->key);
+  EXPECT_EQ(seen, (std::vector<std::pair<T, int>>{{T::KeyDown, 38},
+                                                  {T::KeyDown, 13},
+                                                  {T::KeyUp, 38},
+                                                  {T::KeyUp, 13},
+                                                  {T::Deactivate, 0},
+                                                  {T::KeyDown, 38},
+                                                  {T::KeyUp, 38}}))
+      << "the late release of Enter is not sent twice";
+}
+
+TEST_F(SdlDummy, TheWindowCanNotShrinkBelowTheScreen) {
+  platform::SdlPlatform sdl(folder());
+  ASSERT_TRUE(sdl.createWindow(240, 320));
+  int w = 0, h = 0;
+  SDL_GetWindowMinimumSize(SDL_GetWindowFromID(windowId()), &w, &h);
+  EXPECT_EQ(std::make_pair(w, h), std::make_pair(240, 320));
+}
+
+TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesReachTheGameWithoutAPress) {
   platform::SdlPlatform sdl(folder());
   ASSERT_TRUE(sdl.createWindow(240, 320));
   drain(sdl);
@@ -133,7 +181,7 @@ TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesOnlyWhilePressed) {
   motion.motion.windowID = windowId();
   motion.motion.x = 10 * scale;
   motion.motion.y = 10 * scale;
-  push(motion);  // no button held: not a stylus move
+  push(motion);  // no button held: still a move, for the menus' hover
   push(button(SDL_MOUSEBUTTONDOWN, 100 * scale, 50 * scale));
   motion.motion.x = 101 * scale;
   motion.motion.y = 52 * scale;
@@ -141,6 +189,10 @@ TEST_F(SdlDummy, MouseIsTheStylusInLogicalPixelsAndMovesOnlyWhilePressed) {
   push(button(SDL_MOUSEBUTTONUP, 239 * scale + scale / 2, 319 * scale));
 
   auto e = sdl.getEvent();
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->type, platform::EventType::StylusMove);
+  EXPECT_EQ(e->x, 10);
+  e = sdl.getEvent();
   ASSERT_TRUE(e);
   EXPECT_EQ(e->type, platform::EventType::StylusDown);
   EXPECT_EQ(e->x, 100);

@@ -27,8 +27,9 @@ void link(tools::ArgbImage& image, float ax, float ay, float bx, float by, float
   }
 }
 
-// A small tower of three goos and a fourth one carried towards it; step 1 shows it being
-// carried, step 2 joined by two new links.
+// The help pages' drawings: a small tower of three goos and a fourth one carried towards it
+// (step 1) or joined by two new links (step 2); a taller tower with its flag (step 3); the
+// shop's frozen links and magic goo (step 4).
 tools::ArgbImage HowTo(int step, int scale) {
   const float s = static_cast<float>(scale);
   tools::ArgbImage image(100 * scale, 60 * scale, 0xFFCFE4F7);
@@ -47,9 +48,30 @@ tools::ArgbImage HowTo(int step, int scale) {
     link(image, gx, gy, cx, cy, s, 0xFF000000 | kLinkColours[2]);
     link(image, gx, gy, bx, by, s, 0xFF000000 | kLinkColours[2]);
   }
+  if (step >= 3) {
+    // 3: a taller tower with its height flag; 4: the shop's aids, the lowest links frozen icy
+    // cyan and a bright pink magic goo beside the tower.
+    const float tx = 40 * s, ty = 10 * s;
+    link(image, cx, cy, tx, ty, s, ink);
+    link(image, ax, ay, tx - 12 * s, 18 * s, s, ink);
+    link(image, tx - 12 * s, 18 * s, tx, ty, s, ink);
+    link(image, tx - 12 * s, 18 * s, cx, cy, s, ink);
+    if (step == 4) link(image, ax, ay, bx, by, s, 0xFF00E0FF);
+    for (auto [x, y] : {std::pair{tx, ty}, std::pair{tx - 12 * s, 18 * s}})
+      blit(image, ball, static_cast<int>(x - 6 * s), static_cast<int>(y - 6 * s));
+    if (step == 3) {
+      link(image, tx + 1 * s, ty - 4 * s, tx + 1 * s, 0, s, 0xFF6B5236);
+      for (int y = 0; y < static_cast<int>(5 * s); ++y)
+        for (int x = static_cast<int>(tx + 2 * s); x < static_cast<int>(tx + 10 * s); ++x)
+          image.at(x, y) = 0xFFE23B3B;
+    } else {
+      const tools::ArgbImage magic = GooBall(16 * scale, 0xFF50D8);
+      blit(image, magic, static_cast<int>(72 * s), static_cast<int>(32 * s));
+    }
+  }
   for (auto [x, y] : {std::pair{ax, ay}, std::pair{bx, by}, std::pair{cx, cy}})
     blit(image, ball, static_cast<int>(x - 6 * s), static_cast<int>(y - 6 * s));
-  blit(image, carried, static_cast<int>(gx - 6 * s), static_cast<int>(gy - 6 * s));
+  if (step <= 2) blit(image, carried, static_cast<int>(gx - 6 * s), static_cast<int>(gy - 6 * s));
   if (step == 1) {  // the stylus holding it
     link(image, gx + 3 * s, gy + 3 * s, gx + 14 * s, gy + 16 * s, s, 0xFF404040);
   }
@@ -111,6 +133,8 @@ void DrawMenus(ArtOutput& out) {
   out.addPicture("panelsm.cmb", Panel(200, 120, s));
   out.addPicture("howto1.spr", HowTo(1, s), "spr16rle");
   out.addPicture("howto2.spr", HowTo(2, s), "spr16rle");
+  out.addPicture("howto3.spr", HowTo(3, s), "spr16rle");
+  out.addPicture("howto4.spr", HowTo(4, s), "spr16rle");
 }
 
 }  // namespace assetgen

@@ -84,7 +84,7 @@ tools::ArgbImage FlagFrame(int frame, int scale) {
       const float cov = std::min(edgeCoverage(top - py), edgeCoverage(py - bottomEdge));
       if (cov <= 0) continue;
       const bool stripe = static_cast<int>((py - top) / (clothHeight / 3)) % 2 == 0;
-      std::uint32_t colour = stripe ? 0xFFE23B3B : 0xFFF8F8F8;
+      std::uint32_t colour = stripe ? 0xFFD0202C : 0xFFF8F8F8;  // crimson: no goo has its red
       colour = slope > 0 ? mix(colour, 0xFFFFFFFF, slope * 0.25f)
                          : mix(colour, 0xFF402030, -slope * 0.3f);
       blend(image, x, y, colour, cov);
