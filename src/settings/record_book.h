@@ -71,7 +71,6 @@ class RecordBook final : public gui::Form {
   std::int8_t mode_ = 0;
   std::int8_t shownMode_ = 1;           // the mode whose table is on the screen
   std::optional<int> namingRank_;       // the row of the record being named
-  gui::Control* hiddenName_ = nullptr;  // that row's name label, under the edit box
 };
 
 }  // namespace settings
