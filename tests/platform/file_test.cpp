@@ -35,11 +35,14 @@ TEST_F(PlatformFile, ReadsAtOffsetsWithShortCountsAtTheEnd) {
   EXPECT_EQ((*file)->readAt(1000, buf), 0u);
 }
 
-TEST_F(PlatformFile, MissingFileIsNotFound) {
+TEST_F(PlatformFile, MissingFilesAndFoldersAreRefused) {
   auto file = platform::openReadableFile(path("none"), platform::OpenMode::Shared);
   ASSERT_FALSE(file);
   EXPECT_EQ(file.error().code, util::ErrorCode::NotFound);
   EXPECT_FALSE(platform::openReadableFile(dir_.string(), platform::OpenMode::Shared));
+  auto status = platform::writeFileAtomically(path("no/such/dir/scores.dat"), {});
+  ASSERT_FALSE(status);
+  EXPECT_EQ(status.error().code, util::ErrorCode::Io);
 }
 
 // The lock is per process: a child process must be refused while the parent holds the file.
@@ -70,13 +73,6 @@ TEST_F(PlatformFile, AtomicWriteReplacesAndLeavesNoTemporary) {
   ASSERT_TRUE(back);
   EXPECT_EQ(*back, text);
   EXPECT_FALSE(fs::exists(target + ".tmp"));
-}
-
-TEST_F(PlatformFile, AtomicWriteIntoMissingFolderFailsAndKeepsNothing) {
-  const std::string target = path("no/such/dir/scores.dat");
-  auto status = platform::writeFileAtomically(target, {});
-  ASSERT_FALSE(status);
-  EXPECT_EQ(status.error().code, util::ErrorCode::Io);
 }
 
 }  // namespace
