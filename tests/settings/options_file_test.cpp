@@ -118,15 +118,5 @@ TEST_F(OptionsFile, ValuesOutsideTheirRangeAreClamped) {
   EXPECT_EQ(options.cloudsOn, 0);  // not a number: 0, as the integer conversion reads it
 }
 
-TEST_F(OptionsFile, AFailedSaveLeavesTheOldFile) {
-  write("MusicOn = 1\n");
-  KeyValueFile file;
-  ASSERT_TRUE(file.Load(path()));
-  fs::remove(path());
-  fs::create_directory(path());  // the path is now a folder: the save can't replace it
-  EXPECT_FALSE(SaveOptionsFile(Options{}, file));
-  EXPECT_TRUE(fs::is_directory(path()));
-}
-
 }  // namespace
 }  // namespace settings
