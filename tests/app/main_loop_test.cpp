@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "app/run.h"
 #include "archive_fixture.h"
+#include "fixtures/temp_folder.h"
 #include "gui/form.h"
 #include "gui/gui_fixture.h"
 #include "platform/file.h"
@@ -32,15 +33,9 @@ struct Pad : gui::Control {
   int paints = 0;
 };
 
-class MainLoop : public ::testing::Test {
+class MainLoop : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "main_loop" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  std::string folder() const { return dir_.string() + "/"; }
+  void SetUp() override { TempFolderTest::SetUp(); }
   platform::HeadlessConfig config(int width = 240, int height = 320) {
     writeArchive(folder() + "graphics.dat",
                  {{"init.scr", initScript({{"INIT_RES", "1"},
@@ -53,7 +48,6 @@ class MainLoop : public ::testing::Test {
     c.displayHeight = height;
     return c;
   }
-  fs::path dir_;
 };
 
 // Frames come at most every 40 ms; the key table follows the keys; Start (91) sends the game

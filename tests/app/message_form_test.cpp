@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "archive_fixture.h"
+#include "fixtures/temp_folder.h"
 #include "gui/form.h"
 #include "platform/headless/headless_platform.h"
 
@@ -26,13 +27,10 @@ constexpr const char* kEmpty =
 constexpr const char* kSilent = "function Init(h)\n{\n}\n";
 constexpr const char* kBroken = "function Init(h)\n{\n";
 
-class MessageForm : public ::testing::Test {
+class MessageForm : public testing_support::TempFolderTest {
  protected:
   void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "message_form" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    TempFolderTest::SetUp();
     writeArchive(dir_.string() + "/graphics.dat",
                  {{"init.scr", initScript({{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}})},
                   {"answer.scr", kAnswering},
@@ -46,7 +44,6 @@ class MessageForm : public ::testing::Test {
     c.quitAtEnd = false;
     return c;
   }
-  fs::path dir_;
 };
 
 // Every way the message ends, with the form removed and the screen underneath current again,

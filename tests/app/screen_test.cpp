@@ -120,12 +120,6 @@ TEST(ScreenPresent, EveryPixelLandsAtItsWordOnEveryLayout) {
   EXPECT_EQ(gone.ends, 0);
 }
 
-TEST(ScreenPresent, NothingBeforeInit) {
-  Screen screen;
-  screen.Present();  // no frame buffer yet: must not crash
-  EXPECT_EQ(screen.surface().pixels, nullptr);
-}
-
 // A display with its own raw size, for the physical-size rule.
 struct SizeCase {
   int propsWidth, propsHeight;

@@ -1,4 +1,5 @@
 #include "platform/file.h"
+#include "fixtures/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -11,16 +12,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PlatformFile : public ::testing::Test {
+class PlatformFile : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "platform_file" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
+  void SetUp() override { TempFolderTest::SetUp(); }
   std::string path(const char* name) const { return (dir_ / name).string(); }
-  fs::path dir_;
 };
 
 TEST_F(PlatformFile, ReadsAtOffsetsWithShortCountsAtTheEnd) {

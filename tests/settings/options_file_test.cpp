@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "fixtures/temp_folder.h"
 #include "platform/file.h"
 #include "settings/key_value_file.h"
 #include "settings/options.h"
@@ -13,18 +14,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class OptionsFile : public ::testing::Test {
+class OptionsFile : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "options" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
+  void SetUp() override { TempFolderTest::SetUp(); }
   std::string path() const { return (dir_ / "options.dat").string(); }
   void write(const std::string& text) { std::ofstream(path(), std::ios::binary) << text; }
   std::string read() const { return *platform::readWholeFile(path()); }
-  fs::path dir_;
 };
 
 TEST(KeyValueText, TidiesKeysAndValuesAndStopsAtALineWithoutEquals) {

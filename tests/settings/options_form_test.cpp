@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "fixtures/game/scene_fixture.h"
+#include "fixtures/temp_folder.h"
 #include "gui/select_box.h"
 #include "platform/file.h"
 
@@ -32,14 +33,9 @@ class RecordingSound final : public OptionsSound {
   std::vector<std::string> calls;
 };
 
-class Options : public ::testing::Test {
+class Options : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "options_form" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
+  void SetUp() override { TempFolderTest::SetUp(); }
   std::string path() const { return (dir_ / "options.dat").string(); }
   // The screen with the boxes its script would make, set up from options.dat.
   OptionsForm& make() {
@@ -68,7 +64,6 @@ class Options : public ::testing::Test {
 
   FakeApp app;
   RecordingSound sound;
-  fs::path dir_;
   std::unique_ptr<OptionsForm> form;
   gui::Control* menu = nullptr;
   std::vector<settings::Options> looks;

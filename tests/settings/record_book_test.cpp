@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "fixtures/game/scene_fixture.h"
+#include "fixtures/temp_folder.h"
 #include "gui/edit_box.h"
 #include "gui/keyboard.h"
 #include "gui/label.h"
@@ -19,13 +20,10 @@ namespace {
 namespace fs = std::filesystem;
 using game::testing::FakeApp;
 
-class Records : public ::testing::Test {
+class Records : public testing_support::TempFolderTest {
  protected:
   void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "records" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    TempFolderTest::SetUp();
     app.layout = gui::RecordBookLayout{40, 75, 10, 20};
   }
   std::string scoresPath() const { return (dir_ / "scores.dat").string(); }
@@ -62,7 +60,6 @@ class Records : public ::testing::Test {
   }
 
   FakeApp app;
-  fs::path dir_;
   std::unique_ptr<RecordBook> book;
   gui::EditBox* edit = nullptr;
   gui::Keyboard* keyboard = nullptr;

@@ -111,12 +111,6 @@ TEST(HeadlessPlatform, StylusInLogicalPixelsReachesTheProgramInSystemCoordinates
   ASSERT_TRUE(down);
   EXPECT_EQ(down->x, 150);
   EXPECT_EQ(down->y, 49);
-
-  HeadlessConfig small;
-  small.replay = *parseReplay("tap 301 99\n");
-  HeadlessPlatform low(small);
-  ASSERT_TRUE(low.createWindow(240, 320));
-  EXPECT_EQ(low.getEvent()->x, 301);
 }
 
 }  // namespace
