@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/screen.h"
 #include "fixtures/gfx/fake_frame_buffer.h"
+#include "fixtures/temp_folder.h"
 #include "gfx/color.h"
 #include "gfx/primitives.h"
+#include "platform/file.h"
 
 namespace {
 
@@ -31,19 +31,10 @@ std::uint16_t le16(const std::vector<std::byte>& b, std::size_t at) {
                                     std::to_integer<unsigned>(b[at + 1]) << 8);
 }
 
-std::vector<std::byte> readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<char> chars((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<std::byte> out(chars.size());
-  for (std::size_t i = 0; i < chars.size(); ++i)
-    out[i] = static_cast<std::byte>(chars[i]);
-  return out;
-}
-
-std::string tempPath(const std::string& name) {
-  std::filesystem::create_directories(QV_TEST_TMP_DIR);
-  return std::string(QV_TEST_TMP_DIR) + "/" + name;
-}
+class WriteBitmap : public testing_support::TempFolderTest {
+ protected:
+  std::string tempPath(const std::string& name) const { return folder() + name; }
+};
 
 std::uint16_t tinted(std::uint16_t p) {
   gfx::BlendPixel(p, 0x001F, 16);
@@ -117,7 +108,7 @@ TEST(ScreenshotName, CounterPaddedToFourDigitsNeverCut) {
   EXPECT_EQ(app::ScreenshotPath("d/", 65535), "d/screenshot65535.bmp");
 }
 
-TEST(WriteBitmap, WritesTheFileThenTintsTheDisplayTowardBlue) {
+TEST_F(WriteBitmap, WritesTheFileThenTintsTheDisplayTowardBlue) {
   FakeFrameBuffer fb(240 * 320, 0, 240, 320, 2, 480);
   Screen screen;
   ASSERT_TRUE(screen.Init(240, 320, false, 0, fb));
@@ -127,9 +118,10 @@ TEST(WriteBitmap, WritesTheFileThenTintsTheDisplayTowardBlue) {
   fb.origin()[5] = 0x0000;  // the display need not match the back buffer
 
   const std::string path = tempPath("write_bitmap.bmp");
-  std::filesystem::remove(path);
   ASSERT_TRUE(app::WriteBitmap(screen, path));
-  EXPECT_EQ(readFile(path), app::EncodeBitmap(screen.surface()));
+  const std::vector<std::byte> encoded = app::EncodeBitmap(screen.surface());
+  EXPECT_EQ(*platform::readWholeFile(path),
+            std::string(reinterpret_cast<const char*>(encoded.data()), encoded.size()));
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 
   // Every display pixel went halfway to blue: (old * 15 + new * 16) / 32 per field.
@@ -146,7 +138,7 @@ TEST(WriteBitmap, WritesTheFileThenTintsTheDisplayTowardBlue) {
   EXPECT_EQ(screen.surface().at(1, 0), 0xFFFF);
 }
 
-TEST(WriteBitmap, FalseAndNoTintWhenTheFileCannotBeCreated) {
+TEST_F(WriteBitmap, FalseAndNoTintWhenTheFileCannotBeCreated) {
   FakeFrameBuffer fb(240 * 320, 0, 240, 320, 2, 480);
   fb.fill(0x1234);
   Screen screen;
@@ -173,7 +165,7 @@ bool runCommand(const std::string& command, std::string& output) {
 }
 
 // An independent reader (ImageMagick) sees the screenshot the right way up in the right colours.
-TEST(WriteBitmap, ImageMagickReadsTheScreenshot) {
+TEST_F(WriteBitmap, ImageMagickReadsTheScreenshot) {
   FakeFrameBuffer fb(240 * 320, 0, 240, 320, 2, 480);
   Screen screen;
   ASSERT_TRUE(screen.Init(240, 320, false, 0, fb));
@@ -186,7 +178,6 @@ TEST(WriteBitmap, ImageMagickReadsTheScreenshot) {
   s.at(5, 200) = gfx::Rgb565From24(0x808080);  // a mid grey: fields 16, 32, 16, read as 132
   s.at(6, 200) = 0x0000;
   const std::string path = tempPath("peer.bmp");
-  std::filesystem::remove(path);
   ASSERT_TRUE(app::WriteBitmap(screen, path));
   ASSERT_EQ(std::filesystem::file_size(path), 153656u);
 

