@@ -142,11 +142,9 @@ TEST_F(Options, LeavingOrReleasingTheScreenWritesTheOptions) {
   choose("rgTypeConnection", 2);
   form->Deactivate();  // a crash after leaving the screen keeps the choice
   EXPECT_NE(file().find("ConnectType = 2\n"), std::string::npos);
-  form->options().screenShotCount = 2;
   choose("rgBackground", 1);
-  form->Release();
+  form->Release();  // as at shutdown
   EXPECT_NE(file().find("BackgroundType = 1\n"), std::string::npos);
-  EXPECT_NE(file().find("ScreenShotCount = 2\n"), std::string::npos);
 }
 
 TEST_F(Options, AScriptThatDoesNotLoadShowsError) {

@@ -92,6 +92,9 @@ TEST(ScoreTable, DecodesDamagedFilesAsFarAsWholeRecordsGo) {
 }
 
 TEST(RecordBookLayout, TitlesAndRowPositions) {
+  EXPECT_EQ(ModeTitle(1), "CLASSIC GAME");  // each tab's rows are checked end to end
+  EXPECT_EQ(ModeTitle(2), "TOWERACE GAME");
+  EXPECT_EQ(ModeTitle(4), "UNLIMITED GAME");
   EXPECT_EQ(ModeTitle(3), "3");
   EXPECT_EQ(ModeTitle(77), "");
   EXPECT_EQ(RecordRowY(40, 75, 2), 70);
