@@ -7,8 +7,10 @@
 #include "app/application.h"
 #include "app/run.h"
 #include "archive_fixture.h"
+#include "fixtures/temp_folder.h"
 #include "gui/form.h"
 #include "gui/gui_fixture.h"
+#include "platform/file.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {
@@ -31,15 +33,9 @@ struct Pad : gui::Control {
   int paints = 0;
 };
 
-class MainLoop : public ::testing::Test {
+class MainLoop : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "main_loop" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  std::string folder() const { return dir_.string() + "/"; }
+  void SetUp() override { TempFolderTest::SetUp(); }
   platform::HeadlessConfig config(int width = 240, int height = 320) {
     writeArchive(folder() + "graphics.dat",
                  {{"init.scr", initScript({{"INIT_RES", "1"},
@@ -52,10 +48,11 @@ class MainLoop : public ::testing::Test {
     c.displayHeight = height;
     return c;
   }
-  fs::path dir_;
 };
 
-TEST_F(MainLoop, FramesComeAtMostEvery40MsWhateverTheEvents) {
+// Frames come at most every 40 ms; the key table follows the keys; Start (91) sends the game
+// to the background, where nothing is drawn, until it is activated again.
+TEST_F(MainLoop, FramesComeEvery40MsKeysAreTrackedAndStartSendsTheGameAway) {
   platform::HeadlessConfig c = config();
   c.quitAtEnd = false;
   platform::HeadlessPlatform headless(c);
@@ -69,30 +66,7 @@ TEST_F(MainLoop, FramesComeAtMostEvery40MsWhateverTheEvents) {
   EXPECT_TRUE(a.Frame());
   EXPECT_EQ(a.framesDrawn(), 2);
   EXPECT_EQ(headless.presentedFrames(), 2);
-}
 
-TEST_F(MainLoop, EventsBetweenFramesDoNotAddFrames) {
-  const auto framesFor = [&](const char* replay) {
-    platform::HeadlessConfig c = config();
-    c.replay = *platform::parseReplay(replay);
-    platform::HeadlessPlatform headless(c);
-    long frames = 0;
-    app::RunOptions options;
-    options.atEnd = [&](app::Application& a) { frames = a.framesDrawn(); };
-    EXPECT_EQ(app::Run(headless, options), app::RunResult::Quit);
-    return frames;
-  };
-  const long quiet = framesFor("wait 1000\n");
-  EXPECT_EQ(quiet, 24);  // 40, 80, ..., 960; the quit at 1000 comes first
-  EXPECT_EQ(framesFor("wait 990\nkey 37\nwait 1\nkey 37\nwait 3\ntap 5 5\nwait 6\n"), quiet);
-}
-
-TEST_F(MainLoop, KeyStatesFollowTheKeysAndStartSendsTheGameAway) {
-  platform::HeadlessConfig c = config();
-  c.quitAtEnd = false;
-  platform::HeadlessPlatform headless(c);
-  app::Application a(headless);
-  ASSERT_EQ(a.StartUp(), 0);
   a.HandleEvent(platform::Event{platform::EventType::KeyDown, 37});
   EXPECT_TRUE(a.keyState(37));
   a.HandleEvent(platform::Event{platform::EventType::KeyUp, 37});
@@ -103,11 +77,31 @@ TEST_F(MainLoop, KeyStatesFollowTheKeysAndStartSendsTheGameAway) {
   EXPECT_FALSE(a.active());
   EXPECT_FALSE(headless.isForeground());
   headless.waitForEvent(1000);
-  EXPECT_FALSE(a.Frame());  // nothing is drawn while in the background
+  EXPECT_FALSE(a.Frame());
   a.HandleEvent(platform::Event{platform::EventType::Activate});
   EXPECT_TRUE(a.active());
   EXPECT_TRUE(headless.isForeground());
   EXPECT_TRUE(a.Frame());
+}
+
+// A run quits through the normal shutdown at the end of its replay, which lets go of
+// graphics.dat; events between frames add none.
+TEST_F(MainLoop, EventsBetweenFramesDoNotAddFrames) {
+  const auto framesFor = [&](const char* replay) {
+    platform::HeadlessConfig c = config();
+    c.replay = *platform::parseReplay(replay);
+    platform::HeadlessPlatform headless(c);
+    long frames = 0;
+    app::RunOptions options;
+    options.atEnd = [&](app::Application& a) { frames = a.framesDrawn(); };
+    EXPECT_EQ(app::Run(headless, options), app::RunResult::Quit);
+    EXPECT_TRUE(
+        platform::openReadableFile(folder() + "graphics.dat", platform::OpenMode::Exclusive));
+    return frames;
+  };
+  const long quiet = framesFor("wait 1000\n");
+  EXPECT_EQ(quiet, 24);  // 40, 80, ..., 960; the quit at 1000 comes first
+  EXPECT_EQ(framesFor("wait 990\nkey 37\nwait 1\nkey 37\nwait 3\ntap 5 5\nwait 6\n"), quiet);
 }
 
 TEST_F(MainLoop, StylusIsDoubledOnTheLargeScreenOnly) {

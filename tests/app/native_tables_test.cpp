@@ -34,11 +34,6 @@ TEST(NativeTables, TheListingIsWhatAStartedGameRegistersAndCoversEveryNative) {
     EXPECT_EQ(listed[t].names, started[t].names) << listed[t].title;
     all.insert(all.end(), listed[t].names.begin(), listed[t].names.end());
   }
-  EXPECT_EQ(listed[0].title, "GUI");
-  EXPECT_EQ(listed[3].title, "Sound");
-  EXPECT_EQ(listed[2].names.front(), "QuitApplication");
-  EXPECT_EQ(listed[3].names,
-            (std::vector<std::string>{"LoadMusic", "PlayMusic", "StopMusic", "PlayEffect"}));
 
   // Every native a script can call belongs to exactly one listed table, in registry order.
   std::vector<std::string> registered;

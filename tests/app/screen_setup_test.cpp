@@ -18,37 +18,32 @@ const char* const kScripts[] = {"ingame.scr",   "startgame.scr",  "choosegame.sc
                                 "auxclass.scr", "auxestafet.scr", "auxunlim.scr",
                                 "infoform.scr", "options.scr"};
 
-class ScreenSetupTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "screen_setup" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+// The set-up over an archive with every screen script except the one named.
+struct ScreensOver {
+  explicit ScreensOver(const std::string& missing) {
     game::testing::SetSceneVariables(app.variables_);
-  }
-  // An archive with every screen script except the one named.
-  void archiveWithout(const std::string& missing) {
     std::vector<std::pair<std::string, std::string>> entries;
-    for (const char* script : kScripts) {
+    for (const char* script : kScripts)
       if (script != missing) entries.emplace_back(script, "function Init(h)\n{\n}\n");
-    }
     app.SetArchive(entries);
+    fs::remove_all(dir);
+    fs::create_directories(dir);
   }
   int run() {
-    const app::ScreenSetup setup{.app = app, .root = root, .saveFolder = dir_.string() + "/"};
+    const app::ScreenSetup setup{.app = app, .root = root, .saveFolder = dir.string() + "/"};
     return app::SetUpScreens(setup, screens);
   }
-
   FakeApp app;
   gui::Form root{"main", nullptr};
   app::Screens screens;
-  fs::path dir_;
+  fs::path dir = fs::path(QV_TEST_TMP_DIR) / "screen_setup";
 };
 
-TEST_F(ScreenSetupTest, MakesEveryScreenInOrder) {
-  archiveWithout("");
-  ASSERT_EQ(run(), 0);
+TEST(ScreenSetup, MakesEveryScreenInOrder) {
+  ScreensOver s("");
+  auto& root = s.root;
+  auto& screens = s.screens;
+  ASSERT_EQ(s.run(), 0);
   std::vector<std::string> names;
   for (const gui::Control* child : root.children())
     names.push_back(child->name());
@@ -63,37 +58,31 @@ TEST_F(ScreenSetupTest, MakesEveryScreenInOrder) {
   EXPECT_TRUE(screens.demoScene->visible);  // behind every menu from the first frame
   EXPECT_FALSE(screens.recordBook->visible);
   EXPECT_EQ(root.FindForm("HelpForm")->navFlags, 31);
-  EXPECT_TRUE(fs::exists(dir_ / "options.dat"));  // no options yet: written at once
-  EXPECT_TRUE(app.boxes.empty());
+  EXPECT_TRUE(fs::exists(s.dir / "options.dat"));  // no options yet: written at once
+  EXPECT_TRUE(s.app.boxes.empty());
 }
 
-TEST_F(ScreenSetupTest, AMissingHelpScriptStopsWith268AndNoMessage) {
-  archiveWithout("helpform.scr");
-  EXPECT_EQ(run(), 268);
-  EXPECT_TRUE(app.boxes.empty());
-  EXPECT_EQ(root.FindForm("RecordBook"), nullptr);  // nothing after it was made
-}
-
-TEST_F(ScreenSetupTest, AMissingCreditsScriptShowsItsMessageAndStopsWith272) {
-  archiveWithout("credits.scr");
-  EXPECT_EQ(run(), 272);
-  EXPECT_EQ(app.boxes, std::vector<std::string>{"Error: Error setting credits form driver"});
-}
-
-TEST_F(ScreenSetupTest, TheGameScreensScriptComesBeforeTheMenus) {
-  archiveWithout("ingame.scr");
-  EXPECT_EQ(run(), 262);
-  EXPECT_EQ(app.boxes, std::vector<std::string>{"Error: Error setting game form driver"});
-  EXPECT_EQ(root.FindForm("StartForm"), nullptr);
-}
-
-TEST_F(ScreenSetupTest, AResultGoesToTheRecordBook) {
-  archiveWithout("");
-  ASSERT_EQ(run(), 0);
-  screens.gameScene->Record(1, game::RecordResult{250, "12.50m"});
-  ASSERT_EQ(screens.recordBook->table().records().size(), 1u);
-  EXPECT_EQ(screens.recordBook->table().records()[0].scoreText, "12.50m");
-  EXPECT_EQ(app.switched.back(), "RecordBook");
+// A missing screen script stops the set-up with its code, with or without a message, and
+// nothing after that screen is made; the game screen's script comes before the menus.
+// A missing screen script stops the set-up with its code, with or without a message, and
+// nothing after that screen is made; the game screen's script comes before the menus.
+TEST(ScreenSetup, AMissingScriptStopsWithItsCodeAndMessage) {
+  const struct {
+    const char* missing;
+    int code;
+    std::vector<std::string> boxes;
+    const char* notMade;
+  } kCases[] = {
+      {"helpform.scr", 268, {}, "RecordBook"},
+      {"credits.scr", 272, {"Error: Error setting credits form driver"}, "AuxClassicForm"},
+      {"ingame.scr", 262, {"Error: Error setting game form driver"}, "StartForm"},
+  };
+  for (const auto& c : kCases) {
+    ScreensOver s(c.missing);
+    EXPECT_EQ(s.run(), c.code) << c.missing;
+    EXPECT_EQ(s.app.boxes, c.boxes) << c.missing;
+    EXPECT_EQ(s.root.FindForm(c.notMade), nullptr) << c.missing;
+  }
 }
 
 }  // namespace

@@ -29,12 +29,7 @@ TEST(SceneSoundAdapter, PlaysLoadedSamplesByNameAndSkipsMissingOnes) {
   ASSERT_EQ(library.calls().size(), 1u);
   EXPECT_NE(library.calls()[0].find("PlaySample"), std::string::npos) << library.calls()[0];
 
-  library.ClearCalls();
   adapter.PlaySong("4.xm");
-  bool songLoaded = false;
-  for (const std::string& call : library.calls())
-    songLoaded |= call.find("LoadSong") == 0;
-  EXPECT_TRUE(songLoaded);
   EXPECT_EQ(system.songName(), "4.xm");
 }
 

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "app/application.h"
-#include "app/run.h"
 #include "app/startup_codes.h"
 #include "archive_fixture.h"
-#include "gui/form.h"
+#include "fixtures/temp_folder.h"
 #include "platform/file.h"
 #include "platform/headless/headless_platform.h"
 #include "script/variable_table.h"
@@ -21,24 +22,14 @@ const std::vector<std::pair<std::string, std::string>> kGoodVars = {
     {"INIT_RES", "1"}, {"RES_X", "240"},           {"RES_Y", "320"},
     {"SE_SPURT", "2"}, {"NORMAL_SE_COLOR", "255"}, {"ACTIVE_SE_COLOR", "16711680"}};
 
-class Startup : public ::testing::Test {
+class Startup : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "startup" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  std::string folder() const { return dir_.string() + "/"; }
+  void SetUp() override { TempFolderTest::SetUp(); }
   platform::HeadlessConfig config() const {
     platform::HeadlessConfig c;
     c.installFolder = folder();
     return c;
   }
-  void writeInit(const std::vector<std::pair<std::string, std::string>>& vars) {
-    writeArchive(folder() + "graphics.dat", {{"init.scr", initScript(vars)}});
-  }
-  fs::path dir_;
 };
 
 TEST(StartupMessage, FixedTextsAndCodeFormat) {
@@ -50,77 +41,60 @@ TEST(StartupMessage, FixedTextsAndCodeFormat) {
   EXPECT_EQ(app::StartupMessage(0x1200), "Game already run");
 }
 
-TEST_F(Startup, ArchiveFailures) {
-  platform::HeadlessPlatform headless(config());
-  {
-    app::Application application(headless);
-    EXPECT_EQ(application.StartUp(), 0x1101);  // no graphics.dat
+// Each failing step stops the start with its code; the message box, where one is shown, is
+// printed by the headless platform.
+TEST_F(Startup, FailingStepsStopWithTheirCodes) {
+  using Vars = std::vector<std::pair<std::string, std::string>>;
+  const struct {
+    const char* archive;  // nullptr: no graphics.dat; "" an init.scr of vars and extra entries
+    Vars vars;
+    std::vector<std::pair<std::string, std::string>> extra;
+    std::string result;
+  } kCases[] = {
+      {nullptr, {}, {}, "4353 "},  // 0x1101
+      {"2.00....", {}, {}, "4354 "},
+      {"", {{"RES_X", "240"}, {"RES_Y", "320"}}, {}, "768 "},  // INIT_RES missing reads as 0
+      {"", {{"INIT_RES", "1"}, {"RES_X", "0"}, {"RES_Y", "320"}}, {}, "8 "},
+      {"", {{"INIT_RES", "1"}, {"RES_X", "240"}}, {}, "8 "},
+      // A size the display code cannot present is refused instead of overrunning the display.
+      {"", {{"INIT_RES", "1"}, {"RES_X", "300"}, {"RES_Y", "300"}}, {}, "768 "},
+      {"", {}, {{"init.scr", "function Init(h) { x = 1;"}}, "7 "},
+      {"", kGoodVars, {{"fonts_menu.cfn", "not a font"}}, "18 "},
+      {"", kGoodVars, {{"experiena.cfn", "not a font"}}, "23 "},
+  };
+  for (const auto& c : kCases) {
+    fs::remove(folder() + "graphics.dat");
+    if (c.archive != nullptr && *c.archive != 0) {
+      std::ofstream(folder() + "graphics.dat") << c.archive;
+    } else if (c.archive != nullptr) {
+      auto entries = c.extra;
+      entries.emplace_back("init.scr", initScript(c.vars));  // the earlier of two names wins
+      writeArchive(folder() + "graphics.dat", entries);
+    }
+    std::ostringstream printed;
+    platform::HeadlessConfig config = this->config();
+    config.messages = &printed;
+    platform::HeadlessPlatform headless(config);
+    EXPECT_EQ(std::to_string(app::Application(headless).StartUp()) + " " + printed.str(), c.result)
+        << c.result;
   }
-  std::ofstream(folder() + "graphics.dat") << "2.00....";
-  app::Application application(headless);
-  EXPECT_EQ(application.StartUp(), 0x1102);
 }
 
-TEST_F(Startup, ResolutionVariablesFromInitScript) {
-  platform::HeadlessPlatform headless(config());
-  writeInit({{"RES_X", "240"}, {"RES_Y", "320"}});
-  EXPECT_EQ(app::Application(headless).StartUp(), 0x300);  // INIT_RES missing reads as 0
-  writeInit({{"INIT_RES", "1"}, {"RES_X", "0"}, {"RES_Y", "320"}});
-  EXPECT_EQ(app::Application(headless).StartUp(), 8);
-  writeInit({{"INIT_RES", "1"}, {"RES_X", "240"}});
-  EXPECT_EQ(app::Application(headless).StartUp(), 8);
-  // A size the display code cannot present is refused instead of overrunning the display.
-  writeInit({{"INIT_RES", "1"}, {"RES_X", "300"}, {"RES_Y", "300"}});
-  EXPECT_EQ(app::Application(headless).StartUp(), 0x300);
-}
-
-TEST_F(Startup, InitScriptThatDoesNotLoadGivesCode7) {
-  writeArchive(folder() + "graphics.dat", {{"init.scr", "function Init(h) { x = 1;"}});
-  platform::HeadlessPlatform headless(config());
-  EXPECT_EQ(app::Application(headless).StartUp(), 7);
-}
-
-TEST_F(Startup, SucceedsAndSetsUpScreenAndPointer) {
-  writeInit(kGoodVars);
+// The rest of a good start is what every end-to-end game plays through.
+TEST_F(Startup, SucceedsAndSetsUpTheRootFormAndThePointersColours) {
+  writeArchive(folder() + "graphics.dat", {{"init.scr", initScript(kGoodVars)}});
   platform::HeadlessPlatform headless(config());
   app::Application application(headless);
   ASSERT_EQ(application.StartUp(), 0);
-  EXPECT_TRUE(headless.windowCreated());
-  EXPECT_EQ(application.logicalWidth(), 240);
-  EXPECT_FALSE(application.hiRes());
   EXPECT_EQ(application.rootForm().width, 240);
   EXPECT_EQ(application.rootForm().navFlags, 3);
   EXPECT_EQ(application.keyPointer().normalColour(), 0x001F);
   EXPECT_EQ(application.keyPointer().activeColour(), 0xF800);
-  EXPECT_EQ(application.screen().surface().at(10, 10), 0xFFFF);
-  // The screens are made, the demo scene runs behind the start menu, which is current.
-  ASSERT_NE(application.screens().demoScene, nullptr);
-  EXPECT_TRUE(application.screens().demoScene->initialised());
-  EXPECT_EQ(application.currentForm(), application.FindForm("StartForm"));
-  EXPECT_NE(application.fonts().Find("fonts_menu"), nullptr);
-}
-
-TEST_F(Startup, LaterStepsStopWithTheirCodes) {
-  const auto startWith = [&](std::vector<std::pair<std::string, std::string>> extra) {
-    extra.insert(extra.begin(), {"init.scr", initScript(kGoodVars)});
-    writeArchive(folder() + "graphics.dat", extra);
-    std::ostringstream printed;
-    platform::HeadlessConfig c = config();
-    c.messages = &printed;
-    platform::HeadlessPlatform headless(c);
-    app::Application application(headless);
-    const int code = application.StartUp();
-    return std::to_string(code) + " " + printed.str();
-  };
-  EXPECT_EQ(startWith({{"fonts_menu.cfn", "not a font"}}), "18 ");
-  EXPECT_EQ(startWith({{"experiena.cfn", "not a font"}}), "23 ");
-  EXPECT_EQ(startWith({{"credits.scr", "function Init(h) {"}}),
-            "272 messagebox: Error: Error setting credits form driver\n");
 }
 
 // The exclusive hold on graphics.dat is what keeps a second copy of the game from starting.
 TEST_F(Startup, SecondQvtoolProcessPrintsGameAlreadyRun) {
-  writeInit(kGoodVars);
+  writeArchive(folder() + "graphics.dat", {{"init.scr", initScript(kGoodVars)}});
   auto held = platform::openReadableFile(folder() + "graphics.dat", platform::OpenMode::Exclusive);
   ASSERT_TRUE(held);
   const std::string command = std::string(QV_BIN_DIR) + "/qvtool run --dir " + folder();
@@ -133,21 +107,6 @@ TEST_F(Startup, SecondQvtoolProcessPrintsGameAlreadyRun) {
   const int status = pclose(pipe);
   EXPECT_EQ(output, "messagebox: Error: Game already run\n");
   EXPECT_EQ(WEXITSTATUS(status), 1);
-}
-
-TEST_F(Startup, RunQuitsThroughNormalShutdownAtEndOfReplay) {
-  writeInit(kGoodVars);
-  platform::HeadlessConfig c = config();
-  c.replay = *platform::parseReplay("wait 400\n");
-  platform::HeadlessPlatform headless(c);
-  long frames = -1;
-  app::RunOptions options;
-  options.atEnd = [&](app::Application& a) { frames = a.framesDrawn(); };
-  EXPECT_EQ(app::Run(headless, options), app::RunResult::Quit);
-  // Frames at 40, 80, ..., 360 ms of virtual time; the Quit due at 400 ms is handled first.
-  EXPECT_EQ(frames, 9);
-  // The lock went with the Application: the game can start again.
-  EXPECT_TRUE(platform::openReadableFile(folder() + "graphics.dat", platform::OpenMode::Exclusive));
 }
 
 }  // namespace

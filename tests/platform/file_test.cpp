@@ -1,4 +1,5 @@
 #include "platform/file.h"
+#include "fixtures/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -11,16 +12,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PlatformFile : public ::testing::Test {
+class PlatformFile : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "platform_file" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
+  void SetUp() override { TempFolderTest::SetUp(); }
   std::string path(const char* name) const { return (dir_ / name).string(); }
-  fs::path dir_;
 };
 
 TEST_F(PlatformFile, ReadsAtOffsetsWithShortCountsAtTheEnd) {
@@ -35,11 +30,14 @@ TEST_F(PlatformFile, ReadsAtOffsetsWithShortCountsAtTheEnd) {
   EXPECT_EQ((*file)->readAt(1000, buf), 0u);
 }
 
-TEST_F(PlatformFile, MissingFileIsNotFound) {
+TEST_F(PlatformFile, MissingFilesAndFoldersAreRefused) {
   auto file = platform::openReadableFile(path("none"), platform::OpenMode::Shared);
   ASSERT_FALSE(file);
   EXPECT_EQ(file.error().code, util::ErrorCode::NotFound);
   EXPECT_FALSE(platform::openReadableFile(dir_.string(), platform::OpenMode::Shared));
+  auto status = platform::writeFileAtomically(path("no/such/dir/scores.dat"), {});
+  ASSERT_FALSE(status);
+  EXPECT_EQ(status.error().code, util::ErrorCode::Io);
 }
 
 // The lock is per process: a child process must be refused while the parent holds the file.
@@ -70,13 +68,6 @@ TEST_F(PlatformFile, AtomicWriteReplacesAndLeavesNoTemporary) {
   ASSERT_TRUE(back);
   EXPECT_EQ(*back, text);
   EXPECT_FALSE(fs::exists(target + ".tmp"));
-}
-
-TEST_F(PlatformFile, AtomicWriteIntoMissingFolderFailsAndKeepsNothing) {
-  const std::string target = path("no/such/dir/scores.dat");
-  auto status = platform::writeFileAtomically(target, {});
-  ASSERT_FALSE(status);
-  EXPECT_EQ(status.error().code, util::ErrorCode::Io);
 }
 
 }  // namespace

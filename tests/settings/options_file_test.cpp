@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "fixtures/temp_folder.h"
 #include "platform/file.h"
 #include "settings/key_value_file.h"
 #include "settings/options.h"
@@ -13,47 +14,42 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class OptionsFile : public ::testing::Test {
+class OptionsFile : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(QV_TEST_TMP_DIR) / "options" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
+  void SetUp() override { TempFolderTest::SetUp(); }
   std::string path() const { return (dir_ / "options.dat").string(); }
   void write(const std::string& text) { std::ofstream(path(), std::ios::binary) << text; }
   std::string read() const { return *platform::readWholeFile(path()); }
-  fs::path dir_;
 };
 
+// Keys and values are trimmed and inner runs of blanks shrink to one; the first "=" splits.
+// Reading stops at the first line without "=" (an empty line included), keeping what came
+// before; lines are read in pieces of 999 characters.
 TEST(KeyValueText, TidiesKeysAndValuesAndStopsAtALineWithoutEquals) {
-  KeyValueFile file;
-  EXPECT_TRUE(file.Parse("MusicVolume=60\n  Music  Volume  =  6 0  \r\nEmpty =\n"));
-  ASSERT_EQ(file.entries().size(), 3u);
-  EXPECT_EQ(file.Get("MusicVolume"), "60");
-  EXPECT_EQ(file.entries()[1].first, "Music Volume");  // one inner blank: not an option key
-  EXPECT_EQ(file.entries()[1].second, "6 0");
-  EXPECT_EQ(file.Get("Empty"), "");
-  EXPECT_EQ(file.Get("Absent"), "0");
-
-  EXPECT_FALSE(file.Parse("A = 1\n\n"));  // an empty line after the last entry
-  ASSERT_EQ(file.entries().size(), 1u);   // what was read before the bad line stays
-  EXPECT_FALSE(file.Parse("A = 1\nno equals sign\nB = 2\n"));
-  EXPECT_EQ(file.entries().size(), 1u);
-  EXPECT_TRUE(file.Parse(""));
-  EXPECT_TRUE(file.Parse("A = 1"));  // the last line may lack its line end
-  EXPECT_EQ(file.Get("A"), "1");
-  EXPECT_TRUE(file.Parse("A = 1 = 2\n"));  // the first "=" splits
-  EXPECT_EQ(file.Get("A"), "1 = 2");
-}
-
-TEST(KeyValueText, LongLinesAreReadInPiecesOf999) {
-  KeyValueFile file;
-  // 999 characters without "=", then "=1": the first piece has no "=" and the load fails.
-  EXPECT_FALSE(file.Parse(std::string(999, 'k') + "=1\n"));
-  EXPECT_TRUE(file.Parse("K=" + std::string(997, 'v') + "\n"));
-  EXPECT_EQ(file.Get("K").size(), 997u);
+  const struct {
+    std::string text;
+    bool ok;
+    std::string entries;
+  } kCases[] = {
+      {"MusicVolume=60\n  Music  Volume  =  6 0  \r\nEmpty =\n", true,
+       "MusicVolume=60|Music Volume=6 0|Empty=|"},
+      {"A = 1\n\n", false, "A=1|"},
+      {"A = 1\nno equals sign\nB = 2\n", false, "A=1|"},
+      {"", true, ""},
+      {"A = 1", true, "A=1|"},  // the last line may lack its line end
+      {"A = 1 = 2\n", true, "A=1 = 2|"},
+      {std::string(999, 'k') + "=1\n", false, ""},  // the first piece has no "="
+      {"K=" + std::string(997, 'v') + "\n", true, "K=" + std::string(997, 'v') + "|"},
+  };
+  for (const auto& c : kCases) {
+    KeyValueFile file;
+    EXPECT_EQ(file.Parse(c.text), c.ok) << c.text;
+    std::string entries;
+    for (const auto& [key, value] : file.entries())
+      entries += key + "=" + value + "|";
+    EXPECT_EQ(entries, c.entries) << c.text;
+  }
+  EXPECT_EQ(KeyValueFile().Get("Absent"), "0");
 }
 
 TEST(KeyValueText, SetIntUpdatesTheFirstEntryOrAppends) {
@@ -116,16 +112,6 @@ TEST_F(OptionsFile, ValuesOutsideTheirRangeAreClamped) {
   EXPECT_EQ(options.connectType, 2);
   EXPECT_EQ(options.screenShotCount, 65535);
   EXPECT_EQ(options.cloudsOn, 0);  // not a number: 0, as the integer conversion reads it
-}
-
-TEST_F(OptionsFile, AFailedSaveLeavesTheOldFile) {
-  write("MusicOn = 1\n");
-  KeyValueFile file;
-  ASSERT_TRUE(file.Load(path()));
-  fs::remove(path());
-  fs::create_directory(path());  // the path is now a folder: the save can't replace it
-  EXPECT_FALSE(SaveOptionsFile(Options{}, file));
-  EXPECT_TRUE(fs::is_directory(path()));
 }
 
 }  // namespace
