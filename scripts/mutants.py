@@ -44,8 +44,11 @@ MUTANTS = [
     # platform
     ("src/platform/window_fit.cpp", "return std::max(fit, 1);", "return std::max(fit - 1, 1);",
      "the first window is one scale smaller than fits"),
-    ("src/platform/save_folder.cpp", "if (!fs::exists(target, error) && fs::is_regular_file",
-     "if (fs::is_regular_file",
+    ("src/platform/save_folder.cpp",
+     "if (!fs::exists(target, error) && fs::is_regular_file(source, error))\n"
+     "    fs::copy_file(source, target, error);",
+     "if (fs::is_regular_file(source, error))\n"
+     "    fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);",
      "the player's options.dat is overwritten by the defaults on every start"),
     ("src/platform/headless/replay.cpp", "parseNumber(words[1], 0, 255, code)",
      "parseNumber(words[1], 0, 256, code)", "a replay accepts key code 256"),
@@ -164,7 +167,7 @@ MUTANTS = [
      "a gui native reads the caller's script name as a missing argument"),
     # app
     ("src/app/bitmap_writer.cpp", "std::max(width, 0)) + 3u) & ~3u;",
-     "std::max(width, 0)) + 2u) & ~3u;", "screenshot rows lose their padding to four bytes"),
+     "std::max(width, 0)) + 1u) & ~1u;", "screenshot rows lose their padding to four bytes"),
     ("src/app/key_pointer.cpp", "  if (x_ > maxX) x_ = maxX;\n", "  (void)maxX;\n",
      "the key pointer leaves the screen on the right"),
     # tools
