@@ -42,10 +42,16 @@ class Choice : public ::testing::Test {
   gui::Form form{"f", nullptr};
 };
 
-TEST_F(Choice, SliderGeometryAndTaps) {
+TEST_F(Choice, SliderGeometryPaintAndTaps) {
   auto* slider = new gui::DiskretSlider("s", &form);
-  ASSERT_TRUE(slider->Init(20, 10, 70, 99, "", "seg.spr", nullptr, 5, 2, source));
+  ASSERT_TRUE(slider->Init(20, 10, 70, 99, "empty.spr", "seg.spr", nullptr, 5, 2, source));
   EXPECT_EQ(slider->height, 6);  // the requested height is not used
+  gfx::SurfaceBuffer buffer(200, 100);
+  form.Paint(buffer.surface(), 0, 0, nullptr, 0);  // filled, then empty segments
+  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kRed), 2 * 60);
+  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kBlue), 3 * 60);
+  EXPECT_EQ(buffer.surface().at(32, 10), 0);      // gap
+  EXPECT_EQ(buffer.surface().at(50, 10), kBlue);  // third, empty
   // Segments 10 wide, gaps 5: a tap in a gap still counts for the segment before it.
   for (const auto& [x, value] : {std::pair{3, 0}, {8, 1}, {31, 2}, {37, 3}, {69, 5}})
     EXPECT_EQ(slider->ValueAt(x), value) << x;
@@ -80,17 +86,6 @@ TEST_F(Choice, SliderKeysStopAtTheEndsButStillReport) {
   EXPECT_EQ(downs, 8);
 }
 
-TEST_F(Choice, SliderPaintsFilledThenEmptySegments) {
-  auto* slider = new gui::DiskretSlider("s", &form);
-  ASSERT_TRUE(slider->Init(0, 0, 70, 6, "empty.spr", "seg.spr", nullptr, 5, 2, source));
-  gfx::SurfaceBuffer buffer(200, 100);
-  form.Paint(buffer.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kRed), 2 * 60);
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kBlue), 3 * 60);
-  EXPECT_EQ(buffer.surface().at(12, 0), 0);      // gap
-  EXPECT_EQ(buffer.surface().at(30, 0), kBlue);  // third, empty
-}
-
 TEST_F(Choice, CheckBoxToggleComesAfterTheDriversClick) {
   std::vector<std::string> log;
   auto driver = std::make_unique<RecordingDriver>(log);
@@ -107,25 +102,15 @@ TEST_F(Choice, CheckBoxToggleComesAfterTheDriversClick) {
   form.StylusUp(15, 15);
   EXPECT_EQ(log, (std::vector<std::string>{"cb_StylusDown(15,15)", "cb_Click()", "off"}));
   EXPECT_TRUE(box->isOn);
+  gfx::SurfaceBuffer buffer(200, 100);
+  form.Paint(buffer.surface(), 0, 0, nullptr, 0);
+  EXPECT_EQ(buffer.surface().at(9, 12), kGreen);  // at (x - 1, y + 2)
+  EXPECT_EQ(buffer.surface().at(9, 11), 0);
+  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kWhite), 5 * 6 * 8);  // the caption
   box->KeyDown(13, 15, 15);
   box->KeyUp(13, 15, 15);
   EXPECT_FALSE(box->isOn);
   EXPECT_FALSE(box->Init(0, 0, 10, 10, "off.spr", "", nullptr, "", 0, false, nullptr, source));
-}
-
-TEST_F(Choice, CheckBoxPaintsItsPictureShiftedAndItsCaption) {
-  auto* box = new gui::CheckBox("cb", &form);
-  ASSERT_TRUE(box->Init(10, 10, 60, 12, "", "on.spr", fonts.Find("f"), "ab", kWhite, false, nullptr,
-                        source));
-  gfx::SurfaceBuffer buffer(200, 100);
-  form.Paint(buffer.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kGreen), 0);  // off, no off picture
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kWhite), 12 * 8);
-  box->isOn = true;
-  box->invalid = true;
-  form.Paint(buffer.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(buffer.surface().at(9, 12), kGreen);  // at (x - 1, y + 2)
-  EXPECT_EQ(buffer.surface().at(9, 11), 0);
 }
 
 TEST_F(Choice, RadioGroupSelectsStrictlyInsideItems) {
