@@ -2,6 +2,8 @@
 // the focus moves.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "gui/button.h"
 #include "gui/control_registry.h"
 #include "gui/form.h"
@@ -120,6 +122,10 @@ TEST_F(Dispatch, KeysGoToWillingChildrenWithUnchangedCoordinates) {
   gui::Button* a = button("a", 0, 0, 50, 50);
   int downX = -1;
   a->onDown = [&](gui::Control&, int x, int) { downX = x; };
+  // The navigation keys: the arrows, Enter and the keypad's 2, 4, 5, 6 and 8.
+  const std::set<int> navigation = {13, 37, 38, 39, 40, 50, 52, 53, 54, 56};
+  for (int key = -1; key < 300; ++key)
+    EXPECT_EQ(gui::IsNavigationKey(key), navigation.count(key) == 1) << key;
   form.KeyDown(65, 15, 25);  // not a key buttons take
   EXPECT_TRUE(log.empty());
   form.KeyDown(39, 15, 25);
