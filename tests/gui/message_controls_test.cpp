@@ -68,7 +68,7 @@ TEST_F(Messages, CulminateParsesCountThresholdsAndTexts) {
   EXPECT_FALSE(message.Init(0, 0, "missing.txt", fonts.Find("f"), 1, source));
 }
 
-TEST_F(Messages, CulminateThresholdsAllowATolerance) {
+TEST_F(Messages, CulminateThresholdsAllowAToleranceAndFallingBackRearms) {
   gui::CulminateMessage message("EiffelText", &form);
   ASSERT_TRUE(message.Init(0, 50, "eiffel.txt", fonts.Find("f"), 1, source));
   message.ReportHeight(30, 1);  // not active yet
@@ -92,11 +92,8 @@ TEST_F(Messages, CulminateThresholdsAllowATolerance) {
   message.Reset();
   EXPECT_FALSE(message.active);
   EXPECT_EQ(message.current(), -1);
-}
 
-TEST_F(Messages, CulminateFallingBackLetsAnEntryShowAgainLater) {
-  gui::CulminateMessage message("EiffelText", &form);
-  ASSERT_TRUE(message.Init(0, 0, "eiffel.txt", fonts.Find("f"), 1, source));
+  // Falling back under an entry's threshold lets it show again later.
   message.active = true;
   message.ReportHeight(45, 1);  // 2.25 units: Second
   ASSERT_EQ(message.current(), 1);
