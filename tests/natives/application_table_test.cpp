@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/game/scene_fixture.h"
 #include "fixtures/resources/memory_archive.h"
 #include "natives/sound_table.h"
 #include "resources/resource_archive.h"
@@ -18,13 +19,6 @@
 namespace {
 
 using Calls = std::vector<std::string>;
-
-class QuietHost final : public script::Host {
- public:
-  void ShowMessage(std::string_view, std::string_view) override {}
-  void ReportError(const script::ScriptError&) override { ++errors; }
-  int errors = 0;
-};
 
 class ApplicationTable : public ::testing::Test {
  protected:
@@ -56,7 +50,7 @@ class ApplicationTable : public ::testing::Test {
   sound::SoundSystem sound{library, *archive};
   script::VariableTable variables;
   script::NativeRegistry natives;
-  QuietHost host;
+  game::testing::FakeApp host;  // the script host: records errors
   std::vector<std::string> events;
 };
 
@@ -76,7 +70,7 @@ TEST_F(ApplicationTable, ApplicationNativesActAndAnswer) {
   run("HideCursor(); ShowCursor(); SaveScreenShot(); SaveScreenShot(); QuitApplication();");
   EXPECT_EQ(events, (Calls{"switch ChooseForm", "hide", "show", "shot", "shot", "quit"}))
       << "SwitchForm acts only with exactly one argument";
-  EXPECT_EQ(host.errors, 0);
+  EXPECT_TRUE(host.errors.empty());
 }
 
 TEST_F(ApplicationTable, ScreenParamsAnswerWidthAndHeightOnly) {
@@ -110,7 +104,7 @@ TEST_F(ApplicationTable, MusicNativesDriveTheSoundSystem) {
   run("LoadMusic(\"9.xm\"); PlayMusic(); StopMusic();");
   EXPECT_EQ(library.calls().back(), "LoadSong(0) -> 0");
   EXPECT_FALSE(sound.hasSong());
-  EXPECT_EQ(host.errors, 0);
+  EXPECT_TRUE(host.errors.empty());
 }
 
 }  // namespace

@@ -203,7 +203,7 @@ TEST_F(GuiTable, RecordBookLayout) {
   EXPECT_EQ(app.recordBook.rightMargin, 10);
 }
 
-TEST_F(GuiTable, SelectBoxReportsFailuresAndTakesItems) {
+TEST_F(GuiTable, SelectBoxTakesItemsAndItsFailuresAndShowMessageGiveMessageBoxes) {
   const std::string f = *form();
   const std::vector<std::string> good = {f,       "0",     "0",     "sbMode", "60",    "10",
                                          "0",     "0",     "0",     "0",      "f",     "1",
@@ -233,13 +233,9 @@ TEST_F(GuiTable, SelectBoxReportsFailuresAndTakesItems) {
   badFont[3] = "sbFont";
   badFont[10] = "nofont";
   EXPECT_NE(app.control(app.call("AddSelectBox", badFont)), nullptr);
-  EXPECT_EQ(app.boxes, (std::vector<std::string>{"Error bitmap: sbBad", "Error init: sbBad",
-                                                 "Error init: sbFont"}));
-}
-
-TEST_F(GuiTable, ShowMessageUsesTheMessageCaption) {
   app.call("ShowMessage", {"abc"});
-  EXPECT_EQ(app.boxes, (std::vector<std::string>{"Message: abc"}));
+  EXPECT_EQ(app.boxes, (std::vector<std::string>{"Error bitmap: sbBad", "Error init: sbBad",
+                                                 "Error init: sbFont", "Message: abc"}));
 }
 
 TEST_F(GuiTable, SetDriverRunsInitWithTheFormsHandle) {
