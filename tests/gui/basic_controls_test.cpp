@@ -131,7 +131,8 @@ TEST_F(Controls, TextButtonGrowsWithItsPressedText) {
   form.StylusDown(3, 3);
   EXPECT_EQ(button->width, 50);  // "Go on" in the 10-pixel font
   EXPECT_EQ(button->height, 12);
-  EXPECT_EQ(button->focusX, 1 + 3 * (50 / 4));
+  EXPECT_EQ(button->focusX, 1 + 3 * (50 / 4));  // three quarters across and down
+  EXPECT_EQ(button->focusY, 1 + 3 * (12 / 4));
   button->pressed = false;
   button->StylusMove(40, 5);  // dragging onto it presses it
   EXPECT_TRUE(button->pressed);

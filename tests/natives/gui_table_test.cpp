@@ -117,6 +117,7 @@ TEST_F(GuiTable, LabelsImagesAndTextButtons) {
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->width, 12);
   EXPECT_EQ(button->pressedText(), "Go!");
+  EXPECT_TRUE(button->invalid);  // drawn when first shown
 }
 
 TEST_F(GuiTable, FlagSettersAndGetters) {
