@@ -36,7 +36,7 @@ class Controls : public ::testing::Test {
   gfx::SurfaceBuffer buffer{20, 10};
 };
 
-TEST_F(Controls, ImageSizesAndLoadFailures) {
+TEST_F(Controls, ImageSizesLoadFailuresAndSourceChanges) {
   auto* image = new gui::Image("i", &form);
   EXPECT_TRUE(image->Init(2, 1, nullptr, "red.spr", source));
   EXPECT_EQ(image->width, 4);
@@ -44,31 +44,22 @@ TEST_F(Controls, ImageSizesAndLoadFailures) {
   paint();
   EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kRed), 12);
   EXPECT_EQ(buffer.surface().at(2, 1), kRed);
-
-  auto* empty = new gui::Image("e", &form);
-  EXPECT_TRUE(empty->Init(0, 0, nullptr, "", source));
-  EXPECT_EQ(empty->width, 0);
-  EXPECT_EQ(empty->picture(), nullptr);
-
-  auto* unknown = new gui::Image("u", &form);
-  EXPECT_FALSE(unknown->Init(0, 0, nullptr, "red.png", source));
-  EXPECT_FALSE(unknown->Init(0, 0, nullptr, "bad.spr", source));
-  EXPECT_FALSE(unknown->Init(0, 0, nullptr, "missing.spr", source));
-  EXPECT_EQ(unknown->width, 0);
-  paint();  // draws nothing it could not load
-}
-
-TEST_F(Controls, SetImageSourceReplacesOrKeepsThePicture) {
-  auto* image = new gui::Image("i", &form);
-  ASSERT_TRUE(image->Init(0, 0, nullptr, "red.spr", source));
   image->invalid = false;
   EXPECT_TRUE(image->SetImageSource("green.spr", source));
   EXPECT_EQ(image->width, 6);
-  EXPECT_FALSE(image->invalid);  // no invalidation
-  EXPECT_FALSE(image->SetImageSource("missing.spr", source));
-  EXPECT_EQ(image->width, 6);
+  EXPECT_FALSE(image->invalid);                                // no invalidation
+  EXPECT_FALSE(image->SetImageSource("missing.spr", source));  // keeps the picture
   ASSERT_NE(image->picture(), nullptr);
   EXPECT_EQ(image->picture()->width(), 6);
+
+  auto* empty = new gui::Image("e", &form);
+  EXPECT_TRUE(empty->Init(0, 0, nullptr, "", source));
+  EXPECT_EQ(empty->picture(), nullptr);
+  auto* unknown = new gui::Image("u", &form);
+  for (const char* name : {"red.png", "bad.spr", "missing.spr"})
+    EXPECT_FALSE(unknown->Init(0, 0, nullptr, name, source)) << name;
+  EXPECT_EQ(unknown->width, 0);
+  paint();  // draws nothing it could not load
 }
 
 TEST_F(Controls, RectIsFilledOnlyInsideItsForm) {
@@ -91,9 +82,6 @@ TEST_F(Controls, RectIsFilledOnlyInsideItsForm) {
 TEST_F(Controls, ButtonShowsThePressedPictureWhilePressedAndFocused) {
   auto* button = new gui::Button("b", &form);
   ASSERT_TRUE(button->Init(8, 4, nullptr, "red.spr", "green.spr", source));
-  EXPECT_EQ(button->width, 4);
-  EXPECT_EQ(button->focusX, 8 + 3);
-  EXPECT_EQ(button->focusY, 4 + 3 * (3 / 4));
   paint();
   EXPECT_EQ(buffer.surface().at(8, 4), kRed);
   form.StylusDown(9, 5);  // pressed, and the form gives it the focus
@@ -106,7 +94,6 @@ TEST_F(Controls, ButtonShowsThePressedPictureWhilePressedAndFocused) {
 
   auto* plain = new gui::Button("p", &form);
   ASSERT_TRUE(plain->Init(0, 0, nullptr, "red.spr", "", source));
-  EXPECT_EQ(plain->pressedPicture(), nullptr);
   plain->SetFocus();  // focus presses it
   EXPECT_TRUE(plain->pressed);
   plain->KillFocus();
@@ -144,7 +131,8 @@ TEST_F(Controls, TextButtonGrowsWithItsPressedText) {
   form.StylusDown(3, 3);
   EXPECT_EQ(button->width, 50);  // "Go on" in the 10-pixel font
   EXPECT_EQ(button->height, 12);
-  EXPECT_EQ(button->focusX, 1 + 3 * (50 / 4));
+  EXPECT_EQ(button->focusX, 1 + 3 * (50 / 4));  // three quarters across and down
+  EXPECT_EQ(button->focusY, 1 + 3 * (12 / 4));
   button->pressed = false;
   button->StylusMove(40, 5);  // dragging onto it presses it
   EXPECT_TRUE(button->pressed);
@@ -153,9 +141,8 @@ TEST_F(Controls, TextButtonGrowsWithItsPressedText) {
   button->KillFocus();
   EXPECT_FALSE(button->pressed);
 
-  auto* same = new gui::TextButton("s", &form);
+  auto* same = new gui::TextButton("s", &form);  // no pressed font or text: the normal ones
   ASSERT_TRUE(same->Init(0, 0, nullptr, fonts.Find("f"), nullptr, "abc", std::nullopt, 0, 0));
-  EXPECT_EQ(same->pressedText(), "abc");
   same->StylusDown(0, 0);
   EXPECT_EQ(same->width, 18);
 }
@@ -168,7 +155,6 @@ TEST_F(Controls, LabelFollowsItsText) {
   EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kRed), 12 * 8);
   label->SetText("abc", kGreen);
   EXPECT_EQ(label->width, 18);
-  EXPECT_EQ(label->colour(), kGreen);
   auto* fontless = new gui::Label("n", &form);
   EXPECT_TRUE(fontless->Init(0, 0, nullptr, "text", kRed));
   EXPECT_EQ(fontless->width, 0);

@@ -42,18 +42,19 @@ class Choice : public ::testing::Test {
   gui::Form form{"f", nullptr};
 };
 
-TEST_F(Choice, SliderGeometryAndTaps) {
+TEST_F(Choice, SliderGeometryPaintAndTaps) {
   auto* slider = new gui::DiskretSlider("s", &form);
-  ASSERT_TRUE(slider->Init(20, 10, 70, 99, "", "seg.spr", nullptr, 5, 2, source));
-  EXPECT_EQ(slider->gap(), 5);
-  EXPECT_EQ(slider->pitch(), 15);
-  EXPECT_EQ(slider->width, 70);
+  ASSERT_TRUE(slider->Init(20, 10, 70, 99, "empty.spr", "seg.spr", nullptr, 5, 2, source));
   EXPECT_EQ(slider->height, 6);  // the requested height is not used
-  EXPECT_EQ(slider->ValueAt(3), 0);
-  EXPECT_EQ(slider->ValueAt(8), 1);
-  EXPECT_EQ(slider->ValueAt(31), 2);  // q = 2, r = 1
-  EXPECT_EQ(slider->ValueAt(37), 3);  // r = 7 lies beyond the gap
-  EXPECT_EQ(slider->ValueAt(69), 5);
+  gfx::SurfaceBuffer buffer(200, 100);
+  form.Paint(buffer.surface(), 0, 0, nullptr, 0);  // filled, then empty segments
+  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kRed), 2 * 60);
+  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kBlue), 3 * 60);
+  EXPECT_EQ(buffer.surface().at(32, 10), 0);      // gap
+  EXPECT_EQ(buffer.surface().at(50, 10), kBlue);  // third, empty
+  // Segments 10 wide, gaps 5: a tap in a gap still counts for the segment before it.
+  for (const auto& [x, value] : {std::pair{3, 0}, {8, 1}, {31, 2}, {37, 3}, {69, 5}})
+    EXPECT_EQ(slider->ValueAt(x), value) << x;
   form.StylusDown(20 + 31, 12);
   EXPECT_EQ(slider->value, 2);
   EXPECT_TRUE(slider->pressed);
@@ -78,24 +79,11 @@ TEST_F(Choice, SliderKeysStopAtTheEndsButStillReport) {
   slider->KeyDown(37, 0, 0);
   EXPECT_EQ(slider->value, 4);
   EXPECT_EQ(slider->focusX, 20 + 3 * 15 + 5);
-  EXPECT_TRUE(slider->invalid);
   for (int i = 0; i < 6; ++i)
     slider->KeyDown(52, 0, 0);
   EXPECT_EQ(slider->value, 0);
   EXPECT_EQ(slider->focusX, 20 + 5);
   EXPECT_EQ(downs, 8);
-}
-
-TEST_F(Choice, SliderPaintsFilledThenEmptySegments) {
-  auto* slider = new gui::DiskretSlider("s", &form);
-  ASSERT_TRUE(slider->Init(0, 0, 70, 6, "empty.spr", "seg.spr", nullptr, 5, 2, source));
-  gfx::SurfaceBuffer buffer(200, 100);
-  form.Paint(buffer.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kRed), 2 * 60);
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kBlue), 3 * 60);
-  EXPECT_EQ(buffer.surface().at(15, 0), kRed);   // second segment
-  EXPECT_EQ(buffer.surface().at(12, 0), 0);      // gap
-  EXPECT_EQ(buffer.surface().at(30, 0), kBlue);  // third, empty
 }
 
 TEST_F(Choice, CheckBoxToggleComesAfterTheDriversClick) {
@@ -114,25 +102,15 @@ TEST_F(Choice, CheckBoxToggleComesAfterTheDriversClick) {
   form.StylusUp(15, 15);
   EXPECT_EQ(log, (std::vector<std::string>{"cb_StylusDown(15,15)", "cb_Click()", "off"}));
   EXPECT_TRUE(box->isOn);
+  gfx::SurfaceBuffer buffer(200, 100);
+  form.Paint(buffer.surface(), 0, 0, nullptr, 0);
+  EXPECT_EQ(buffer.surface().at(9, 12), kGreen);  // at (x - 1, y + 2)
+  EXPECT_EQ(buffer.surface().at(9, 11), 0);
+  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kWhite), 5 * 6 * 8);  // the caption
   box->KeyDown(13, 15, 15);
   box->KeyUp(13, 15, 15);
   EXPECT_FALSE(box->isOn);
   EXPECT_FALSE(box->Init(0, 0, 10, 10, "off.spr", "", nullptr, "", 0, false, nullptr, source));
-}
-
-TEST_F(Choice, CheckBoxPaintsItsPictureShiftedAndItsCaption) {
-  auto* box = new gui::CheckBox("cb", &form);
-  ASSERT_TRUE(box->Init(10, 10, 60, 12, "", "on.spr", fonts.Find("f"), "ab", kWhite, false, nullptr,
-                        source));
-  gfx::SurfaceBuffer buffer(200, 100);
-  form.Paint(buffer.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kGreen), 0);  // off, no off picture
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kWhite), 12 * 8);
-  box->isOn = true;
-  box->invalid = true;
-  form.Paint(buffer.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(buffer.surface().at(9, 12), kGreen);  // at (x - 1, y + 2)
-  EXPECT_EQ(buffer.surface().at(9, 11), 0);
 }
 
 TEST_F(Choice, RadioGroupSelectsStrictlyInsideItems) {
@@ -143,8 +121,6 @@ TEST_F(Choice, RadioGroupSelectsStrictlyInsideItems) {
   group->AddItem("two", false);
   group->AddItem(std::string(50, 't'), true);
   EXPECT_EQ(group->items()[2].text.size(), 39u);
-  EXPECT_EQ(group->items()[1].area, (gfx::Box{30, 0, 30, 20}));
-  EXPECT_EQ(group->selected, 0);
   int clicks = 0;
   group->onClick = [&](gui::Control&) { ++clicks; };
   group->StylusDown(30, 5);
@@ -154,7 +130,6 @@ TEST_F(Choice, RadioGroupSelectsStrictlyInsideItems) {
   EXPECT_EQ(clicks, 0);
   group->StylusUp(31, 5);
   EXPECT_EQ(group->selected, 1);
-  EXPECT_FALSE(group->pressed);
   EXPECT_EQ(clicks, 1);
   group->StylusMove(70, 5);
   EXPECT_EQ(group->selected, 2);
@@ -169,7 +144,6 @@ TEST_F(Choice, GroupsStepWithKeysAndCompleteOnAnyNavigationRelease) {
   ASSERT_TRUE(group->AddItem("off.spr", "on.spr", 11, true, source));
   ASSERT_TRUE(group->AddItem("off.spr", "on.spr", 22, true, source));
   EXPECT_FALSE(group->AddItem("off.spr", "missing.spr", 33, true, source));
-  EXPECT_EQ(group->items()[1].area, (gfx::Box{0, 30, 8, 8}));
   std::vector<std::string> calls;
   group->onDown = [&](gui::Control&, int, int) { calls.push_back("down"); };
   group->onClick = [&](gui::Control&) { calls.push_back("click"); };
@@ -197,7 +171,6 @@ TEST_F(Choice, GroupsWithoutItemsIgnoreEverything) {
   group->KeyDown(39, 5, 5);
   group->SetSelected(3);
   EXPECT_EQ(calls, 0);
-  EXPECT_FALSE(group->pressed);
   gfx::SurfaceBuffer buffer(200, 100);
   form.Paint(buffer.surface(), 0, 0, nullptr, 0);
   EXPECT_EQ(gfx::testing::countColour(buffer.surface(), 0), 200 * 100);
@@ -208,9 +181,14 @@ class Select : public Choice {
   void SetUp() override {
     Choice::SetUp();
     box = new gui::SelectBox("sb", &form);
-    ASSERT_TRUE(box->LoadPictures(
-        {"mid.spr", "midf.spr", "arrow.spr", "arrowf.spr", "arrow.spr", "arrowf.spr"}, source));
+    ASSERT_TRUE(loadPictures(*box));
     ASSERT_TRUE(box->Init(10, 0, 60, 10, 0, 0, 2, 1, fonts.Find("f"), kWhite));
+    for (const char* t : {"a", "b", "c"})
+      ASSERT_TRUE(box->AddItem("", std::string_view(t), 0, source));
+  }
+  bool loadPictures(gui::SelectBox& b) {
+    return b.LoadPictures(
+        {"mid.spr", "midf.spr", "arrow.spr", "arrowf.spr", "arrow.spr", "arrowf.spr"}, source);
   }
   void paint() {
     buffer.pixels().assign(buffer.pixels().size(), 0);
@@ -221,8 +199,6 @@ class Select : public Choice {
 };
 
 TEST_F(Select, ArrowsHideAtTheEnds) {
-  for (const char* t : {"a", "b", "c"})
-    ASSERT_TRUE(box->AddItem("", std::string_view(t), 0, source));
   EXPECT_EQ(box->current(), nullptr);  // nothing selected yet
   box->SetSelected(0);
   EXPECT_FALSE(box->canGoBack);
@@ -234,8 +210,7 @@ TEST_F(Select, ArrowsHideAtTheEnds) {
   EXPECT_FALSE(box->canGoForward);
   EXPECT_EQ(*box->current()->text, "c");
   gui::SelectBox single("one", nullptr);
-  ASSERT_TRUE(single.LoadPictures(
-      {"mid.spr", "midf.spr", "arrow.spr", "arrowf.spr", "arrow.spr", "arrowf.spr"}, source));
+  ASSERT_TRUE(loadPictures(single));
   ASSERT_TRUE(single.Init(0, 0, 60, 10, 0, 0, 0, 0, fonts.Find("f"), 0));
   ASSERT_TRUE(single.AddItem("", std::nullopt, 0, source));
   single.SetSelected(0);
@@ -244,8 +219,6 @@ TEST_F(Select, ArrowsHideAtTheEnds) {
 }
 
 TEST_F(Select, ReleaseOnAnArrowStepsAndElsewhereOnlyClicks) {
-  for (const char* t : {"a", "b", "c"})
-    ASSERT_TRUE(box->AddItem("", std::string_view(t), 0, source));
   box->SetSelected(1);
   int clicks = 0;
   box->onClick = [&](gui::Control&) { ++clicks; };
@@ -268,23 +241,22 @@ TEST_F(Select, ReleaseOnAnArrowStepsAndElsewhereOnlyClicks) {
 }
 
 TEST_F(Select, PaintShowsFocusedPicturesAndTheItem) {
-  ASSERT_TRUE(box->AddItem("item.spr", std::string_view("x"), 0, source));
-  ASSERT_TRUE(box->AddItem("", std::string_view("y"), 0, source));
   EXPECT_FALSE(box->AddItem("item.png", std::string_view("z"), 0, source));
-  EXPECT_EQ(box->items().size(), 2u);
+  ASSERT_TRUE(box->AddItem("item.spr", std::string_view("x"), 0, source));
+  EXPECT_EQ(box->items().size(), 4u);
   paint();
   EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kRed), 20 * 10);  // no item yet
-  box->SetSelected(0);
+  box->SetSelected(3);
   paint();
   // centre at x = 10 + 10 + margin 10 = 30; the item picture there, its text 4 pixels right
   // of the text offset.
   EXPECT_EQ(buffer.surface().at(30, 0), kWhite);
-  EXPECT_EQ(buffer.surface().at(10, 0), 0);       // left arrow hidden at the first item
-  EXPECT_EQ(buffer.surface().at(60, 0), kBlue);   // right arrow at 10 + 10 + 20 + 20
+  EXPECT_EQ(buffer.surface().at(10, 0), kBlue);   // left arrow
+  EXPECT_EQ(buffer.surface().at(60, 0), 0);       // right arrow at 10 + 10 + 20 + 20: hidden
   EXPECT_EQ(buffer.surface().at(36, 1), kWhite);  // "x" at (30 + 2 + 4, 1)
   box->SetFocus();
   paint();
-  EXPECT_EQ(buffer.surface().at(60, 0), kGreen);
+  EXPECT_EQ(buffer.surface().at(10, 0), kGreen);
   EXPECT_EQ(buffer.surface().at(45, 0), kWhite);  // focused centre
 }
 
@@ -295,8 +267,7 @@ TEST_F(Select, ABoxWhosePicturesFailedIsNotInitialised) {
   broken.StylusDown(1, 1);
   EXPECT_FALSE(broken.pressed);
   gui::SelectBox fontless("fontless", &form);
-  ASSERT_TRUE(fontless.LoadPictures(
-      {"mid.spr", "midf.spr", "arrow.spr", "arrowf.spr", "arrow.spr", "arrowf.spr"}, source));
+  ASSERT_TRUE(loadPictures(fontless));
   EXPECT_FALSE(fontless.Init(0, 0, 60, 10, 0, 0, 0, 0, nullptr, 0));
   EXPECT_FALSE(fontless.initialised());
 }

@@ -35,27 +35,17 @@ inline std::string solidSpr(int width, int height, std::uint16_t colour) {
   return out;
 }
 
-/// A .font whose every glyph is a solid glyphWidth x glyphHeight block (glyphWidth 1..63);
-/// wider widths for the characters in `wide` (each wideWidth pixels).
-inline std::string blockFont(int glyphWidth, int glyphHeight, std::string_view wide = {},
-                             int wideWidth = 0) {
+/// A .font whose every glyph is a solid glyphWidth x glyphHeight block (glyphWidth 1..63).
+inline std::string blockFont(int glyphWidth, int glyphHeight) {
   constexpr int kGlyphs = 224;
   std::string table, rows;
-  const std::uint32_t base = kGlyphs * 8;
-  const auto glyphRows = [&](int w) {
-    const std::uint32_t at = base + static_cast<std::uint32_t>(rows.size());
-    for (int r = 0; r < glyphHeight; ++r) {
-      rows.push_back(static_cast<char>(0xC0 | w));
-      rows.push_back(0);
-    }
-    return at;
-  };
-  const std::uint32_t normal = glyphRows(glyphWidth);
-  const std::uint32_t wideAt = wideWidth > 0 ? glyphRows(wideWidth) : normal;
-  for (int c = 32; c < 32 + kGlyphs; ++c) {
-    const bool isWide = wideWidth > 0 && wide.find(static_cast<char>(c)) != std::string_view::npos;
-    putU32(table, isWide ? wideAt : normal);
-    putU16(table, static_cast<unsigned>(isWide ? wideWidth : glyphWidth));
+  for (int r = 0; r < glyphHeight; ++r) {
+    rows.push_back(static_cast<char>(0xC0 | glyphWidth));
+    rows.push_back(0);
+  }
+  for (int c = 0; c < kGlyphs; ++c) {
+    putU32(table, kGlyphs * 8);  // every glyph shares the rows after the table
+    putU16(table, static_cast<unsigned>(glyphWidth));
     putU16(table, static_cast<unsigned>(glyphHeight));
   }
   return table + rows;

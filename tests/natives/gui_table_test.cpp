@@ -34,49 +34,8 @@ class GuiTable : public ::testing::Test {
   TestApp app{kEntries};
 };
 
-TEST_F(GuiTable, RegistersEveryRowInOrder) {
-  ASSERT_TRUE(app.registered);
-  std::vector<std::string> names;
-  for (const auto& e : app.registry.entries())
-    names.push_back(e.name);
-  const std::vector<std::string> expected = {"DeleteControl",
-                                             "AddForm",
-                                             "AddImage",
-                                             "AddFillRect",
-                                             "SetImageSource",
-                                             "AddButton",
-                                             "AddLabel",
-                                             "SetLabelText",
-                                             "ShowMessage",
-                                             "Show",
-                                             "Hide",
-                                             "Enable",
-                                             "Disable",
-                                             "SetPosition",
-                                             "EnableRepaint",
-                                             "DisableRepaint",
-                                             "Invalidate",
-                                             "Refresh",
-                                             "AddTextButton",
-                                             "GetControlName",
-                                             "GetParentForm",
-                                             "SetDriver",
-                                             "GetControl",
-                                             "GetPosX",
-                                             "GetPosY",
-                                             "GetWidth",
-                                             "GetHeight",
-                                             "SetProperties",
-                                             "AddControl",
-                                             "GetRBLSPCoords",
-                                             "AddSelectBox",
-                                             "AddSelectBoxItem",
-                                             "SetRecordBookParams",
-                                             "ShowRecordTable"};
-  EXPECT_EQ(names, expected);
-}
-
 TEST_F(GuiTable, AddFormMakesAHiddenIdleFormThatNavigatesUpAndDown) {
+  ASSERT_TRUE(app.registered);
   auto* f = dynamic_cast<gui::Form*>(app.control(form()));
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(f->parent(), &app.root);
@@ -102,7 +61,6 @@ TEST_F(GuiTable, FillRectWidthIsItsNameReadAsANumber) {
   EXPECT_EQ(wide->height, 40);
   EXPECT_EQ(wide->colour, 65535);
   EXPECT_TRUE(wide->alwaysRepaint);
-  EXPECT_FALSE(wide->updating);
   auto* bar = app.control(app.call("AddFillRect", {f, "1", "2", "bar", "40", "31", "0"}));
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->width, 0);
@@ -134,16 +92,18 @@ TEST_F(GuiTable, LabelsImagesAndTextButtons) {
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->width, 18);
   EXPECT_FALSE(label->enabled);
-  app.call("SetLabelText", {*l, "abcd", "7"});
+  app.call("SetLabelText", {*l, "abcd", "9"});
   EXPECT_EQ(label->width, 24);
-  EXPECT_EQ(label->colour(), 7);
+  EXPECT_EQ(label->colour(), 9);
+  app.call("SetLabelText", {*l, "abcd"});
+  EXPECT_EQ(label->colour(), 0);  // a missing argument reads 0
   EXPECT_EQ(app.call("GetControlName", {*l}), "lTitle");
 
   const auto i = app.call("AddImage", {f, "0", "0", "iLogo", "a.spr"});
   auto* image = dynamic_cast<gui::Image*>(app.control(i));
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->width, 6);
-  app.call("SetImageSource", {*i, "arrow0.spr", ""});
+  app.call("SetImageSource", {*i, "arrow0.spr"});
   EXPECT_EQ(image->width, 3);
   app.otherArchives["extra.dat"] = {{"x.spr", solidSpr(9, 9, 3)}};
   app.call("SetImageSource", {*i, "x.spr", "extra.dat"});
@@ -157,7 +117,7 @@ TEST_F(GuiTable, LabelsImagesAndTextButtons) {
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->width, 12);
   EXPECT_EQ(button->pressedText(), "Go!");
-  EXPECT_TRUE(button->invalid);
+  EXPECT_TRUE(button->invalid);  // drawn when first shown
 }
 
 TEST_F(GuiTable, FlagSettersAndGetters) {
@@ -207,42 +167,43 @@ TEST_F(GuiTable, AddControlBuildsByExactTypeName) {
   const auto made = app.call("AddControl", {f, "Label", "lx", "1", "2", "f", "abc", "3"});
   ASSERT_NE(app.control(made), nullptr);
   EXPECT_EQ(app.control(made)->width, 18);
+  // One argument short: the colour reads 0, never the caller's name.
+  const auto shortOne = app.call("AddControl", {f, "Label", "lw", "1", "2", "f", "abc"});
+  ASSERT_NE(app.control(shortOne), nullptr);
+  EXPECT_EQ(dynamic_cast<gui::Label*>(app.control(shortOne))->colour(), 0);
   EXPECT_EQ(app.call("AddControl", {f, "label", "ly", "1", "2", "f", "abc", "3"}), std::nullopt);
   EXPECT_EQ(app.call("AddControl", {f, "Widget", "lz"}), std::nullopt);
   EXPECT_EQ(app.call("AddControl", {f, "Label"}), std::nullopt);
   auto* screen = dynamic_cast<gui::Form*>(app.control(f));
-  EXPECT_EQ(screen->children().size(), 1u);
+  EXPECT_EQ(screen->children().size(), 2u);
   // A failed initialisation gives nothing and leaves nothing behind: a keyboard without its
   // layout would otherwise still be found by its name.
   EXPECT_EQ(app.call("AddControl", {f, "Button", "bx", "1", "2", "missing.spr"}), std::nullopt);
   EXPECT_EQ(app.call("AddControl", {f, "Keyboard", "Keyboard", "1", "2", "f", "0"}), std::nullopt);
-  EXPECT_EQ(screen->children().size(), 1u);
+  EXPECT_EQ(screen->children().size(), 2u);
   EXPECT_EQ(screen->FindControl("Keyboard"), nullptr);
   const auto sub = app.call("AddControl", {f, "Form", "sub", "1", "2", "30", "40"});
   auto* subForm = dynamic_cast<gui::Form*>(app.control(sub));
   ASSERT_NE(subForm, nullptr);
   EXPECT_FALSE(subForm->visible);
-  EXPECT_TRUE(subForm->enabled);
-  EXPECT_TRUE(subForm->updating);
-  EXPECT_EQ(subForm->navFlags, 3);
+  EXPECT_TRUE(subForm->enabled && subForm->updating);
   EXPECT_EQ(subForm->height, 40);
 }
 
 TEST_F(GuiTable, RecordBookLayout) {
   EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "1", "2"}), "0");
   app.call("SetRecordBookParams", {"40", "75", "10", "20"});
-  for (const char* row : {"0", "1", "2"})
-    EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "0", row}), "20");
-  EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "1", "0"}), "40");
+  // An axis starting with 0 is across (the margin, whatever the row); any other is down. The
+  // row arithmetic itself is the score table's.
+  EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "0", "2"}), "20");
   EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "1", "1"}), "55");
   EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "y", "2"}), "70");
-  EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "1", "-1"}), "25");  // truncates towards zero
   app.call("SetRecordBookParams", {"1", "2", "3"});
   EXPECT_EQ(app.recordBook.top, 40);
   EXPECT_EQ(app.recordBook.rightMargin, 10);
 }
 
-TEST_F(GuiTable, SelectBoxReportsFailuresAndTakesItems) {
+TEST_F(GuiTable, SelectBoxTakesItemsAndItsFailuresAndShowMessageGiveMessageBoxes) {
   const std::string f = *form();
   const std::vector<std::string> good = {f,       "0",     "0",     "sbMode", "60",    "10",
                                          "0",     "0",     "0",     "0",      "f",     "1",
@@ -272,13 +233,9 @@ TEST_F(GuiTable, SelectBoxReportsFailuresAndTakesItems) {
   badFont[3] = "sbFont";
   badFont[10] = "nofont";
   EXPECT_NE(app.control(app.call("AddSelectBox", badFont)), nullptr);
-  EXPECT_EQ(app.boxes, (std::vector<std::string>{"Error bitmap: sbBad", "Error init: sbBad",
-                                                 "Error init: sbFont"}));
-}
-
-TEST_F(GuiTable, ShowMessageUsesTheMessageCaption) {
   app.call("ShowMessage", {"abc"});
-  EXPECT_EQ(app.boxes, (std::vector<std::string>{"Message: abc"}));
+  EXPECT_EQ(app.boxes, (std::vector<std::string>{"Error bitmap: sbBad", "Error init: sbBad",
+                                                 "Error init: sbFont", "Message: abc"}));
 }
 
 TEST_F(GuiTable, SetDriverRunsInitWithTheFormsHandle) {

@@ -41,9 +41,10 @@ class TestApp final : public gui::AppServices, public script::Host {
     registered = natives::RegisterGuiNatives(registry, services);
   }
 
-  /// Calls a native with the arguments and the script name "test.scr".
+  /// Calls a native with the arguments and the script name "7.scr": a native that read the name
+  /// as a missing number argument would see 7 instead of 0.
   std::optional<std::string> call(std::string_view name, std::vector<std::string> args) {
-    args.push_back("test.scr");
+    args.push_back("7.scr");
     return registry.CallNative(name, args);
   }
   gui::Control* control(const std::optional<std::string>& handle) {
