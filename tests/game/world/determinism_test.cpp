@@ -68,7 +68,6 @@ class Snapshot {
     put(next.next());
   }
 
-  const std::vector<std::uint64_t>& words() const { return words_; }
   bool hasDanglingReference() const { return dangling_; }
 
   /// FNV-1a over the words.
@@ -100,13 +99,11 @@ class Snapshot {
 };
 
 struct RunResult {
-  std::vector<std::uint64_t> words;
   std::uint64_t hash = 0;
   std::vector<std::string> samples;
   int blobs = 0;
   int goosUsed = 0;
   int undos = 0;
-  int bareLinks = 0;
   int failedDrops = 0;
   bool dangling = false;
 };
@@ -137,7 +134,6 @@ RunResult playScriptedGame(std::uint32_t seed) {
       }
     }
     if (frame % 25 == 5 && world.holding) {
-      if (world.placement == 2) ++result.bareLinks;
       if (world.placement == 0) ++result.failedDrops;
       world.DropGoo();
     }
@@ -152,7 +148,6 @@ RunResult playScriptedGame(std::uint32_t seed) {
     if (frame % 7 == 0) world.SetKeyPointer(frame % 14 == 0, 10, -30);
   }
   const Snapshot snapshot(world);
-  result.words = snapshot.words();
   result.hash = snapshot.hash();
   result.dangling = snapshot.hasDanglingReference();
   result.samples = events.samples;
@@ -161,7 +156,7 @@ RunResult playScriptedGame(std::uint32_t seed) {
   return result;
 }
 
-TEST(WorldDeterminism, SameSeedAndInputsGiveTheSameWorld) {
+TEST(WorldDeterminism, SameSeedAndInputsGiveTheSameWorldAndAnotherSeedAnother) {
   const RunResult first = playScriptedGame(20261207);
   const RunResult second = playScriptedGame(20261207);
   // The script must really have built something for the comparison to mean anything.
@@ -170,19 +165,11 @@ TEST(WorldDeterminism, SameSeedAndInputsGiveTheSameWorld) {
   EXPECT_GT(first.failedDrops, 0);
   EXPECT_EQ(first.undos, 6);
   EXPECT_FALSE(first.dangling);
-  ASSERT_EQ(first.words.size(), second.words.size());
-  for (std::size_t i = 0; i < first.words.size(); ++i) {
-    ASSERT_EQ(first.words[i], second.words[i]) << "first difference at word " << i;
-  }
   EXPECT_EQ(first.samples, second.samples);
   EXPECT_EQ(first.hash, second.hash);
-}
-
-TEST(WorldDeterminism, AnotherSeedGivesAnotherWorld) {
-  const RunResult a = playScriptedGame(1);
-  const RunResult b = playScriptedGame(2);
-  EXPECT_NE(a.hash, b.hash);
-  EXPECT_FALSE(b.dangling);
+  const RunResult other = playScriptedGame(2);
+  EXPECT_NE(other.hash, first.hash);
+  EXPECT_FALSE(other.dangling);
 }
 
 // The state after the scripted game is pinned, so that an unintended change to the step or to
