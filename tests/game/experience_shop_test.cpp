@@ -15,6 +15,7 @@ WorldConfig config() {
 
 TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
   World world(config(), nullptr);
+  world.mode = 1;
   world.experiencePoints = 30;
   world.wind.wind = 0.7f;
   int frozen = 0;
@@ -25,6 +26,10 @@ TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
   EXPECT_EQ(world.wind.wind, 0.0f);
   EXPECT_EQ(world.experiencePoints, 20);
   EXPECT_EQ(ExperienceHints(world).noWind, "1");
+  EXPECT_EQ(ExperienceHints(world).needBlobs, "1");  // goos are sold only with a limit
+  world.mode = kModeUnlimited;
+  EXPECT_EQ(ExperienceHints(world).needBlobs, "0");
+  world.mode = 1;
 
   world.gooLimit = 10;
   EXPECT_TRUE(ApplyPurchase(world, kBuyMoreGoos, frozen, 240));
@@ -83,15 +88,6 @@ TEST(ExperienceShop, FreezingMakesAMagicLastBlobPermanent) {
   world.lastBlob = magic;
   ApplyPurchase(world, kBuyFreeze, frozen, 240);
   EXPECT_EQ(world.lastBlob, nullptr);
-}
-
-TEST(ExperienceShop, HintsTellTheShopWhatToOffer) {
-  World world(config(), nullptr);
-  world.mode = kModeUnlimited;
-  EXPECT_EQ(ExperienceHints(world).needBlobs, "0");
-  EXPECT_EQ(ExperienceHints(world).noWind, "0");
-  world.mode = 1;
-  EXPECT_EQ(ExperienceHints(world).needBlobs, "1");
 }
 
 }  // namespace
