@@ -29,16 +29,8 @@ struct PairTest : WorldTest {
 
 TEST(WorldPick, TakesTheFirstGooInRangeNotTheNearest) {
   WorldTest t;
-  Goo first;
-  first.x = 20;
-  first.y = -100;
-  first.colorIndex = 3;
-  first.magic = 1;
-  Goo nearer = first;
-  nearer.x = 1;
-  nearer.colorIndex = 1;
-  t.world.AddGoo(first);
-  t.world.AddGoo(nearer);
+  t.world.AddGoo({.x = 20, .y = -100, .magic = 1, .colorIndex = 3});
+  t.world.AddGoo({.x = 1, .y = -100, .magic = 1, .colorIndex = 1});
   t.world.camera.zoom = 2.0f;
   t.world.camera.cameraX = -10.0f;
   t.world.camera.cameraY = -150.0f;
@@ -55,9 +47,7 @@ TEST(WorldPick, TakesTheFirstGooInRangeNotTheNearest) {
 // The pick range of 24 is strict in each axis; a second pick while holding keeps the held goo.
 TEST(WorldPick, RangeIsStrictAndTheHandHoldsOne) {
   WorldTest t;
-  Goo goo;
-  goo.x = 24;
-  goo.y = -100;
+  const Goo goo{.x = 24, .y = -100};
   t.world.AddGoo(goo);
   EXPECT_FALSE(t.world.PickGoo(0, -100));
   EXPECT_FALSE(t.world.PickGoo(1, -124));
@@ -274,11 +264,7 @@ TEST(WorldUndo, BareLinkUndoDetachesItsClimbers) {
   t.hold(40, -300);
   ASSERT_TRUE(t.world.TestPlacement(40, -300));
   t.world.DropGoo();
-  Goo climber;
-  climber.link = t.world.lastLink;
-  climber.target = b;
-  climber.vy = 2.0f;
-  Goo* g = t.world.AddGoo(climber);
+  Goo* g = t.world.AddGoo({.vy = 2.0f, .link = t.world.lastLink, .target = b});
   t.world.UndoLastTurn();
   EXPECT_TRUE(t.world.links().empty() && a->links.empty() && b->links.empty());
   EXPECT_EQ(g->link, nullptr);
@@ -291,10 +277,7 @@ TEST(WorldUndo, RemovedBlobLeavesNoReferenceBehind) {
   PairTest t;
   t.place(15, -125);
   Blob* added = t.world.lastBlob;
-  Goo heading;
-  heading.link = added->links[0];
-  heading.target = added;
-  Goo* g = t.world.AddGoo(heading);
+  Goo* g = t.world.AddGoo({.link = added->links[0], .target = added});
   // A new goo held over the tower was tested against the new blob.
   t.hold(15, -160);
   ASSERT_TRUE(t.world.TestPlacement(15, -160));
@@ -425,9 +408,7 @@ TEST(WorldNewGame, ClearingAfterPlayLeavesNoReferenceAndStartsAgain) {
   ASSERT_TRUE(t.world.TestPlacement(15, -300));
   t.world.SetKeyPointer(true, 0, -100);
   t.world.AddBlob(300, 0, 0, 0);
-  Goo near;
-  near.y = -100;
-  t.world.AddGoo(near);
+  t.world.AddGoo({.y = -100});
   t.world.MoveGoos();
   ASSERT_NE(t.world.hoverGoo, nullptr);
 

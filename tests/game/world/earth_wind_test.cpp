@@ -96,29 +96,6 @@ TEST(WindTable, ChangeWindStepsAndWraps) {
   }
 }
 
-TEST(WindTiming, ChangesEvery26FramesTimesTimerPlusOne) {
-  World world(smallConfig(), nullptr);
-  world.random().seed(42);
-  std::vector<int> changeFrames;
-  std::vector<int> timers;
-  int index = world.wind.windIndex;
-  for (int frame = 1; frame <= 3000; ++frame) {
-    world.Update();
-    if (world.wind.windIndex != index) {
-      index = world.wind.windIndex;
-      changeFrames.push_back(frame);
-      timers.push_back(world.wind.windTimer);
-      EXPECT_TRUE(world.wind.windTimer >= 0 && world.wind.windTimer <= 5);
-    }
-  }
-  ASSERT_GE(changeFrames.size(), 10u);
-  EXPECT_EQ(changeFrames[0], 26);  // the timer starts at 0
-  EXPECT_GT(std::set<int>(timers.begin(), timers.end()).size(), 2u) << "the timer is random";
-  for (std::size_t k = 1; k < changeFrames.size(); ++k)
-    EXPECT_EQ(changeFrames[k] - changeFrames[k - 1], 26 * (timers[k - 1] + 1)) << k;
-  EXPECT_EQ(world.seconds, 3000 / 26);
-}
-
 // A bought calm: each due change only counts the calm down, the wind stays 0 and its index put.
 TEST(WindTiming, HeldWhileNoWindTicksArePositive) {
   World world(smallConfig(), nullptr);

@@ -21,9 +21,7 @@ TEST(WorldStep, EmptySceneAndDemoSceneSpawnNothing) {
     World world(testing::smallConfig(demo), &events);
     world.mode = kModeUnlimited;
     if (demo) world.AddBlob(0, -100, 0, 0);
-    Goo goo;
-    goo.y = -100;
-    world.AddGoo(goo);
+    world.AddGoo({.y = -100});
     EXPECT_EQ(world.PickGoo(0, -100), !demo);
     world.holding = 1;
     EXPECT_FALSE(world.TestPlacement(0, -100));
@@ -172,12 +170,7 @@ TEST(WorldSprings, DegenerateLinks) {
 // A grounded blob at `baseX` so that MoveGoos runs; gooLimit 0 keeps the spawner quiet.
 struct GooTest : WorldTest {
   GooTest() { base = world.AddBlob(200, 0, 0, 0); }
-  Goo& addGoo(float x, float y) {
-    Goo goo;
-    goo.x = x;
-    goo.y = y;
-    return *world.AddGoo(goo);
-  }
+  Goo& addGoo(float x, float y) { return *world.AddGoo({.x = x, .y = y}); }
   Blob* base;
 };
 
@@ -228,20 +221,6 @@ TEST(WorldGoos, ArrivingGooHeadsForTheHighestNeighbour) {
   EXPECT_EQ(goo.link, toHigh1) << "the first of two equally high neighbours wins";
   EXPECT_EQ(goo.target, high1);
   EXPECT_EQ(goo.x, 1.0f) << "choosing takes the frame";
-}
-
-TEST(WorldGoos, GooAtABlobWithNoLinkAboveKeepsItsPlace) {
-  GooTest t;
-  Blob* target = t.world.AddBlob(0, -40, 0, 0);
-  Blob* deep = t.world.AddBlob(0, 150, 0, 0);
-  Link* link = t.world.AddLink(target, deep, 0);
-  Goo& goo = t.addGoo(0, -40);
-  goo.link = link;
-  goo.target = target;
-  for (int i = 0; i < 3; ++i)
-    t.world.MoveGoos();
-  EXPECT_EQ(goo.link, link);
-  EXPECT_TRUE(goo.target == target && goo.x == 0.0f && goo.y == -40.0f);
 }
 
 TEST(WorldGoos, FallingGooLandsWithItsColoursSample) {
