@@ -18,6 +18,7 @@ TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
   world.mode = 1;
   world.experiencePoints = 30;
   world.wind.wind = 0.7f;
+  EXPECT_EQ(ExperienceHints(world).noWind, "0");
   int frozen = 0;
   EXPECT_TRUE(ApplyPurchase(world, kBuyCalmWind, frozen, 240));
   world.wind.noWindTicks = 42;  // some changes skipped since

@@ -64,7 +64,7 @@ TEST_F(Rules, ClassicBriefingControlTimeAndEnd) {
   frames(249);
   EXPECT_TRUE(records.empty());
   frames(1);
-  EXPECT_EQ(app.messages.back(), "CSWin");
+  EXPECT_EQ(app.messages, (std::vector<std::string>{"clbrief", "CSWin"}));
   EXPECT_EQ(app.switched, std::vector<std::string>{"StartForm"});
   EXPECT_EQ(records, std::vector<std::string>{"1 250 12.50m"});
   EXPECT_EQ(world().mode, 0);
@@ -84,7 +84,7 @@ TEST_F(Rules, RelayAnnouncesLevelOneThenPassesOnExactlyTheTarget) {
     stand(0, true);
     world().seconds = 2;
     frames(1);
-    EXPECT_EQ(app.messages, std::vector<std::string>{"ESWin"});
+    ASSERT_EQ(app.messages, std::vector<std::string>{"ESWin"});
     EXPECT_EQ(std::tuple(scene->level, world().gooLimit, scene->targetHeight),
               std::tuple(1, 21, 5));
     EXPECT_FALSE(app.variables_.GetVariable("NeedHeight"));

@@ -144,7 +144,7 @@ TEST_F(Scene, AGooCarriedWithTheKeysIsDroppedByTheSecondActionKey) {
   EXPECT_EQ(s.world().goos().size(), 1u);
 }
 
-TEST_F(Scene, ThePointerSlowsDownOverAGoo) {
+TEST_F(Scene, ThePointerSlowsDownOverAGooAndPansNearTheEdge) {
   GameScene& s = make();
   s.world().hoverGoo = gooAtCentre();
   s.KeyDown(37, 120, 210);
@@ -152,6 +152,9 @@ TEST_F(Scene, ThePointerSlowsDownOverAGoo) {
   s.world().hoverGoo = nullptr;
   s.KeyDown(37, 120, 210);
   EXPECT_EQ(app.units, (std::vector<int>{-1, 2}));  // fine with a fresh repeat, then coarse
+  const float x0 = s.world().camera.cameraX;
+  s.KeyDown(39, 230, 160);  // near the edge the keys pan the view: 2 % of 110 px
+  EXPECT_NEAR(s.world().camera.cameraX, x0 + 2.2f, 1e-4);
 }
 
 TEST_F(Scene, DecorationBlobsAreNamedByIdentifiersThatLinksTake) {
@@ -176,6 +179,29 @@ TEST_F(Scene, TheHeightLabelFollowsTheTowerAndSitsAtTheRightEdge) {
   s.Paint(screen.surface(), 0, 0, nullptr, 0);
   EXPECT_EQ(label.text(), "15.00");  // 300 units at 20 a metre
   EXPECT_EQ(label.x, 240 - label.width - 8);
+}
+
+// Leaving asks first; leaving a classic game goes back to the choice of game, leaving the
+// unlimited one records its best height. Either way the menu song plays again.
+TEST_F(Scene, LeavingAGameAsksFirstThenPlaysTheMenuSong) {
+  GameScene& s = make();
+  std::vector<std::string> records;
+  s.SetRecordSink([&](int mode, const RecordResult& r) {
+    records.push_back(std::to_string(mode) + " " + r.text);
+  });
+  for (const int mode : {1, 4}) {
+    s.StartGame(mode, 10, 0, 0);
+    app.answer = 0;  // play on
+    s.ExitGame();
+    EXPECT_EQ(s.world().mode, mode);
+    app.answer = 1;
+    s.ExitGame();
+    EXPECT_EQ(s.world().mode, 0);
+    EXPECT_EQ(sound.songs.back(), "4.xm");
+  }
+  EXPECT_EQ(app.messages.size(), 4u);
+  EXPECT_EQ(app.switched, std::vector<std::string>{"ChooseForm"});
+  EXPECT_EQ(records, std::vector<std::string>{"4 0.00m"});
 }
 
 TEST_F(Scene, AMissingFlagIsReportedOnce) {

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 #include "world_fixture.h"
 
@@ -301,6 +302,20 @@ TEST(WorldGoos, GooOutOfReachFallsAgainFromTheSky) {
       t.world.MoveGoos();
     EXPECT_TRUE(t.world.PickGoo(static_cast<std::int16_t>(goo.x), -1)) << c.what;
     EXPECT_TRUE(t.world.goos().empty()) << "nothing left to wait for: " << c.what;
+  }
+}
+
+// The squash of a resting goo follows the frame count, each goo one frame behind the last.
+TEST(WorldGoos, PulseFollowsListPositionAndFrameCount) {
+  GooTest t;
+  Goo& first = t.addGoo(0, 0);
+  Goo& second = t.addGoo(50, 0);
+  const int expected[6][2] = {{2, 1}, {2, 1}, {1, 0}, {1, 0}, {0, 1}, {0, 1}};
+  for (int f = 0; f < 6; ++f) {
+    t.world.frameCount = static_cast<std::uint32_t>(f);
+    t.world.MoveGoos();
+    EXPECT_EQ(std::pair(+first.pulse, +second.pulse), std::pair(expected[f][0], expected[f][1]))
+        << f;
   }
 }
 
