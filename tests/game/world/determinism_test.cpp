@@ -13,9 +13,9 @@
 namespace game {
 namespace {
 
-// Every field of the world, floats by their bits, references as list positions (-1 for none).
-class Snapshot {
- public:
+// FNV-1a over every field of the world, floats by their bits, references as list positions
+// (-1 for none, -2 for something gone).
+struct Snapshot {
   explicit Snapshot(World& world) {
     std::map<const Blob*, int> blobIndex;
     std::map<const Link*, int> linkIndex;
@@ -68,34 +68,24 @@ class Snapshot {
     put(next.next());
   }
 
-  bool hasDanglingReference() const { return dangling_; }
-
-  /// FNV-1a over the words.
-  std::uint64_t hash() const {
-    std::uint64_t h = 1469598103934665603ull;
-    for (std::uint64_t w : words_) {
-      for (int i = 0; i < 8; ++i) {
-        h ^= (w >> (8 * i)) & 0xFFu;
-        h *= 1099511628211ull;
-      }
-    }
-    return h;
-  }
+  std::uint64_t hash = 1469598103934665603ull;
+  bool dangling = false;
 
  private:
-  void put(float v) { words_.push_back(std::bit_cast<std::uint32_t>(v)); }
+  void word(std::uint64_t w) {
+    for (int i = 0; i < 8; ++i)
+      hash = (hash ^ ((w >> (8 * i)) & 0xFFu)) * 1099511628211ull;
+  }
+  void put(float v) { word(std::bit_cast<std::uint32_t>(v)); }
   void put(int v) {
-    if (v == -2) dangling_ = true;
-    words_.push_back(static_cast<std::uint32_t>(v));
+    dangling = dangling || v == -2;
+    word(static_cast<std::uint32_t>(v));
   }
   void put(std::int8_t v) { put(static_cast<int>(v)); }
   void put(std::uint8_t v) { put(static_cast<int>(v)); }
   void put(std::uint16_t v) { put(static_cast<int>(v)); }
-  void put(std::uint32_t v) { words_.push_back(v); }
-  void put(std::size_t v) { words_.push_back(v); }
-
-  std::vector<std::uint64_t> words_;
-  bool dangling_ = false;
+  void put(std::uint32_t v) { word(v); }
+  void put(std::size_t v) { word(v); }
 };
 
 struct RunResult {
@@ -144,8 +134,8 @@ RunResult playScriptedGame(std::uint32_t seed) {
     if (frame % 7 == 0) world.SetKeyPointer(frame % 14 == 0, 10, -30);
   }
   const Snapshot snapshot(world);
-  result.hash = snapshot.hash();
-  result.dangling = snapshot.hasDanglingReference();
+  result.hash = snapshot.hash;
+  result.dangling = snapshot.dangling;
   result.samples = events.samples;
   result.blobs = static_cast<int>(world.blobs().size());
   result.goosUsed = world.goosUsed;

@@ -319,40 +319,35 @@ TEST(WorldGoos, PulseFollowsListPositionAndFrameCount) {
   }
 }
 
-TEST(WorldGoos, UnlimitedModeKeepsFiftyFreeGoos) {
+// The unlimited mode keeps fifty goos falling from the sky in the five colours in turn; the
+// other modes never let the goos out, in the hand and used pass the limit, nor take any back.
+TEST(WorldGoos, SpawnerKeepsFiftyOrTheLimit) {
   GooTest t;
   t.world.mode = kModeUnlimited;
   t.world.goosUsed = 1000;
   t.world.MoveGoos();
   ASSERT_EQ(t.world.goos().size(), 50u);
-  std::uint16_t color = 0;
+  int color = 0;
   for (const Goo& goo : t.world.goos()) {
     EXPECT_TRUE(std::fabs(goo.x) <= 120.0f && goo.y <= -499.0f && goo.y >= -1500.0f);
-    EXPECT_EQ(goo.colorIndex, color);
-    EXPECT_EQ(goo.magic, 0);
-    color = static_cast<std::uint16_t>((color + 1) % 5);
+    EXPECT_EQ(std::pair(+goo.colorIndex, +goo.magic), std::pair(color++ % 5, 0));
   }
   const Goo& any = t.world.goos().front();
-  t.world.holding = 0;
   ASSERT_TRUE(t.world.PickGoo(static_cast<std::int16_t>(any.x), static_cast<std::int16_t>(any.y)));
   t.world.MoveGoos();
   EXPECT_EQ(t.world.goos().size(), 50u);
-}
 
-TEST(WorldGoos, OtherModesNeverExceedTheGooLimit) {
-  GooTest t;
-  t.world.mode = 1;
-  t.world.gooLimit = 7;
-  t.world.goosUsed = 2;
-  t.world.holding = 1;
-  t.world.MoveGoos();
-  EXPECT_EQ(t.world.goos().size(), 4u);
-  t.world.holding = 0;
-  t.world.MoveGoos();
-  EXPECT_EQ(t.world.goos().size(), 5u);
-  t.world.goosUsed = 10;
-  t.world.MoveGoos();
-  EXPECT_EQ(t.world.goos().size(), 5u) << "goos already out are not taken back";
+  GooTest limited;
+  World& w = limited.world;
+  w.mode = 1;
+  w.gooLimit = 7;
+  for (const auto& [holding, used, goos] :
+       {std::tuple{1, 2, 4u}, std::tuple{0, 2, 5u}, std::tuple{0, 10, 5u}}) {
+    w.holding = static_cast<std::uint8_t>(holding);
+    w.goosUsed = used;
+    w.MoveGoos();
+    EXPECT_EQ(w.goos().size(), goos) << holding << " " << used;
+  }
 }
 
 TEST(WorldGoos, HoverGooIsTheClosestUnderAVisiblePointer) {
