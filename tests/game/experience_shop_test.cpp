@@ -39,16 +39,11 @@ TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
   for (int answer : {0, -1, 5, 99})
     EXPECT_FALSE(ApplyPurchase(world, answer, frozen, 240));
   EXPECT_EQ(world.experiencePoints, 10);
-}
 
-TEST(ExperienceShop, TheMagicGooIsSoldEvenWithoutThePoints) {
-  World world(config(), nullptr);
-  world.experiencePoints = 3;
-  world.gooLimit = 7;
-  int frozen = 0;
+  // The magic goo costs 15 and is sold even without the points.
   ASSERT_TRUE(ApplyPurchase(world, kBuyMagicGoo, frozen, 240));
-  EXPECT_EQ(world.experiencePoints, -12);
-  EXPECT_EQ(world.gooLimit, 8);
+  EXPECT_EQ(world.experiencePoints, -5);
+  EXPECT_EQ(world.gooLimit, 16);
   ASSERT_EQ(world.goos().size(), 1u);
   EXPECT_EQ(world.goos().front().magic, 1);
 }
@@ -76,17 +71,12 @@ TEST(ExperienceShop, EachFreezeReachesFiveMetresHigher) {
   EXPECT_EQ(frozenLinks(), 4);
   EXPECT_EQ(world.experiencePoints, 0);
   EXPECT_EQ(ExperienceHints(world).currentExp, "0");
-}
 
-TEST(ExperienceShop, FreezingMakesAMagicLastBlobPermanent) {
-  World world(config(), nullptr);
-  Blob* plain = world.AddBlob(0, -10, 0, 0);
-  int frozen = 0;
-  world.lastBlob = plain;
+  // Freezing makes a magic last blob permanent; a plain one can still be taken back.
+  world.lastBlob = column[8];
   ApplyPurchase(world, kBuyFreeze, frozen, 240);
-  EXPECT_EQ(world.lastBlob, plain);  // a plain blob can still be taken back
-  Blob* magic = world.AddBlob(0, -30, 0, 1);
-  world.lastBlob = magic;
+  EXPECT_EQ(world.lastBlob, column[8]);
+  world.lastBlob = world.AddBlob(0, -500, 0, 1);
   ApplyPurchase(world, kBuyFreeze, frozen, 240);
   EXPECT_EQ(world.lastBlob, nullptr);
 }

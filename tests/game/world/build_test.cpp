@@ -1,6 +1,10 @@
 // Construction: picking, the placement test, dropping, the base, undo and the record streak.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+#include <tuple>
+
 #include "world_fixture.h"
 
 namespace game {
@@ -340,15 +344,17 @@ TEST(WorldRecords, StreakBonusTable) {
   EXPECT_FLOAT_EQ(t.events.maxHeights[0].metres, 125.0f / 20.0f);
   EXPECT_EQ(t.events.maxHeights[0].x, 15);
   EXPECT_EQ(t.events.maxHeights[0].y, -125);
-  ASSERT_EQ(t.events.experience.size(), 7u);
-  const char* bonus[] = {"1", "2", "4", "6", "9", "1", "1"};
-  const int total[] = {1, 3, 7, 13, 22, 23, 24};
-  const int record[] = {3, 5, 7, 9, 12, 13, 14};
-  for (int i = 0; i < 7; ++i) {
-    EXPECT_EQ(t.events.experience[i].bonus, bonus[i]) << i;
-    EXPECT_EQ(t.events.experience[i].total, total[i]) << i;
-    EXPECT_EQ(t.events.experience[i].param, 8);
-    EXPECT_EQ(t.events.experience[i].y, -100 - 25 * record[i]) << "paid at record " << record[i];
+  // {bonus, total, the record it is paid at}
+  const std::tuple<std::string, int, int> paid[] = {{"1", 1, 3},  {"2", 3, 5},   {"4", 7, 7},
+                                                    {"6", 13, 9}, {"9", 22, 12}, {"1", 23, 13},
+                                                    {"1", 24, 14}};
+  ASSERT_EQ(t.events.experience.size(), std::size(paid));
+  for (std::size_t i = 0; i < std::size(paid); ++i) {
+    const auto& [bonus, total, record] = paid[i];
+    const auto& e = t.events.experience[i];
+    EXPECT_EQ(std::tuple(e.bonus, e.total, e.param, e.y),
+              std::tuple(bonus, total, 8, -100 - 25 * record))
+        << i;
   }
   EXPECT_EQ(t.world.experiencePoints, 24);
 }
