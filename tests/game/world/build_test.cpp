@@ -173,7 +173,7 @@ TEST(WorldPlacement, CriticalSizeWarningRepeatsEveryFiftyTests) {
   for (int i = 0; i < 40; ++i)
     t.world.TestPlacement(-20, -100);
   EXPECT_EQ(t.world.critCountdown, 0);
-  t.world.TestPlacement(-35, -100);  // 1225 is not above 1250
+  t.world.TestPlacement(-25, -75);  // 25 x 25 + 25 x 25 = 1250 is not above 1250
   EXPECT_EQ(t.events.count("critsize.wav"), 2);
   t.world.TestPlacement(-36, -100);
   EXPECT_EQ(t.events.count("critsize.wav"), 3);
