@@ -42,12 +42,7 @@ class Scene : public ::testing::Test {
     return *scene;
   }
   // A free goo resting in the air at world (0, -100): screen (120, 210) at zoom 1.
-  Goo* gooAtCentre() {
-    Goo goo;
-    goo.x = 0;
-    goo.y = -100;
-    return scene->world().AddGoo(goo);
-  }
+  Goo* gooAtCentre() { return scene->world().AddGoo({.x = 0, .y = -100}); }
 
   FakeApp app;
   RecordingSound sound;
