@@ -15,8 +15,10 @@ WorldConfig config() {
 
 TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
   World world(config(), nullptr);
+  world.mode = 1;
   world.experiencePoints = 30;
   world.wind.wind = 0.7f;
+  EXPECT_EQ(ExperienceHints(world).noWind, "0");
   int frozen = 0;
   EXPECT_TRUE(ApplyPurchase(world, kBuyCalmWind, frozen, 240));
   world.wind.noWindTicks = 42;  // some changes skipped since
@@ -25,6 +27,10 @@ TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
   EXPECT_EQ(world.wind.wind, 0.0f);
   EXPECT_EQ(world.experiencePoints, 20);
   EXPECT_EQ(ExperienceHints(world).noWind, "1");
+  EXPECT_EQ(ExperienceHints(world).needBlobs, "1");  // goos are sold only with a limit
+  world.mode = kModeUnlimited;
+  EXPECT_EQ(ExperienceHints(world).needBlobs, "0");
+  world.mode = 1;
 
   world.gooLimit = 10;
   EXPECT_TRUE(ApplyPurchase(world, kBuyMoreGoos, frozen, 240));
@@ -33,16 +39,11 @@ TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
   for (int answer : {0, -1, 5, 99})
     EXPECT_FALSE(ApplyPurchase(world, answer, frozen, 240));
   EXPECT_EQ(world.experiencePoints, 10);
-}
 
-TEST(ExperienceShop, TheMagicGooIsSoldEvenWithoutThePoints) {
-  World world(config(), nullptr);
-  world.experiencePoints = 3;
-  world.gooLimit = 7;
-  int frozen = 0;
+  // The magic goo costs 15 and is sold even without the points.
   ASSERT_TRUE(ApplyPurchase(world, kBuyMagicGoo, frozen, 240));
-  EXPECT_EQ(world.experiencePoints, -12);
-  EXPECT_EQ(world.gooLimit, 8);
+  EXPECT_EQ(world.experiencePoints, -5);
+  EXPECT_EQ(world.gooLimit, 16);
   ASSERT_EQ(world.goos().size(), 1u);
   EXPECT_EQ(world.goos().front().magic, 1);
 }
@@ -70,28 +71,14 @@ TEST(ExperienceShop, EachFreezeReachesFiveMetresHigher) {
   EXPECT_EQ(frozenLinks(), 4);
   EXPECT_EQ(world.experiencePoints, 0);
   EXPECT_EQ(ExperienceHints(world).currentExp, "0");
-}
 
-TEST(ExperienceShop, FreezingMakesAMagicLastBlobPermanent) {
-  World world(config(), nullptr);
-  Blob* plain = world.AddBlob(0, -10, 0, 0);
-  int frozen = 0;
-  world.lastBlob = plain;
+  // Freezing makes a magic last blob permanent; a plain one can still be taken back.
+  world.lastBlob = column[8];
   ApplyPurchase(world, kBuyFreeze, frozen, 240);
-  EXPECT_EQ(world.lastBlob, plain);  // a plain blob can still be taken back
-  Blob* magic = world.AddBlob(0, -30, 0, 1);
-  world.lastBlob = magic;
+  EXPECT_EQ(world.lastBlob, column[8]);
+  world.lastBlob = world.AddBlob(0, -500, 0, 1);
   ApplyPurchase(world, kBuyFreeze, frozen, 240);
   EXPECT_EQ(world.lastBlob, nullptr);
-}
-
-TEST(ExperienceShop, HintsTellTheShopWhatToOffer) {
-  World world(config(), nullptr);
-  world.mode = kModeUnlimited;
-  EXPECT_EQ(ExperienceHints(world).needBlobs, "0");
-  EXPECT_EQ(ExperienceHints(world).noWind, "0");
-  world.mode = 1;
-  EXPECT_EQ(ExperienceHints(world).needBlobs, "1");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fixtures/game/scene_fixture.h"
 #include "game/game_scene.h"
 #include "gui/form.h"
@@ -42,30 +44,27 @@ class Rules : public ::testing::Test {
   std::vector<std::string> records;
 };
 
-TEST_F(Rules, ClassicBriefsAfterTwoSecondsWhileGoosAreFree) {
+// The briefing comes once, two seconds in; the control time waits while goos are free or nothing
+// rests on the ground, then its 250 frames end the game with the record.
+TEST_F(Rules, ClassicBriefingControlTimeAndEnd) {
   scene->StartGame(1, 10, 0, 0);
-  stand(-100, true);
+  stand(-250, true);
   world().seconds = 1;
   frames(5);
   EXPECT_TRUE(app.messages.empty());
   world().seconds = 2;
   frames(5);
-  EXPECT_EQ(app.messages, std::vector<std::string>{"clbrief"});  // once
-  EXPECT_EQ(scene->controlTime, GameScene::kControlTimeFrames);  // goos free: no countdown
-}
-
-TEST_F(Rules, ClassicControlTimeRunsOnlyOnTheGroundWithNothingLeftAndThenEndsTheGame) {
-  scene->StartGame(1, 10, 0, 0);
+  EXPECT_EQ(app.messages, std::vector<std::string>{"clbrief"});
+  EXPECT_EQ(scene->controlTime, GameScene::kControlTimeFrames);
   stand(-250, false);
   world().grounded = 0;
   frames(10);
-  EXPECT_EQ(scene->controlTime, 250);  // paused while nothing rests on the ground
+  EXPECT_EQ(scene->controlTime, 250);
   world().grounded = 1;
   frames(249);
-  EXPECT_EQ(scene->controlTime, 1);
   EXPECT_TRUE(records.empty());
   frames(1);
-  EXPECT_EQ(app.messages, std::vector<std::string>{"CSWin"});
+  EXPECT_EQ(app.messages, (std::vector<std::string>{"clbrief", "CSWin"}));
   EXPECT_EQ(app.switched, std::vector<std::string>{"StartForm"});
   EXPECT_EQ(records, std::vector<std::string>{"1 250 12.50m"});
   EXPECT_EQ(world().mode, 0);
@@ -75,62 +74,53 @@ TEST_F(Rules, ClassicControlTimeRunsOnlyOnTheGroundWithNothingLeftAndThenEndsThe
   EXPECT_EQ(records.size(), 1u);  // the game is over
 }
 
+// Level 1 is announced two seconds in with its goos and the one still free. Exactly 5 m with
+// nothing left passes into level 2 on a new base, the points carried over; 4.95 m ends the game
+// with the level in the record, and the 4 whole metres of 5 (share 0.8 - 1) cost 1 of 10 goos.
 TEST_F(Rules, RelayAnnouncesLevelOneThenPassesOnExactlyTheTarget) {
-  scene->StartGame(2, 0, 0, 0);
-  stand(0, true);
-  world().seconds = 2;
-  frames(1);
-  EXPECT_EQ(app.messages, std::vector<std::string>{"ESWin"});
-  EXPECT_EQ(scene->level, 1);
-  EXPECT_EQ(world().gooLimit, 20 + 1);  // the level's goos and the one still free
-  EXPECT_EQ(scene->targetHeight, 5);
-  EXPECT_FALSE(app.variables_.GetVariable("NeedHeight"));
-
-  // Exactly 5 m with nothing left: level 2 with its 10 goos, the world rebuilt.
-  world().experiencePoints = 7;
-  stand(-100, false);
-  frames(250);
-  EXPECT_EQ(app.messages.back(), "ESWin");
-  EXPECT_EQ(scene->level, 2);
-  EXPECT_EQ(world().gooLimit, 10);
-  EXPECT_EQ(scene->targetHeight, 10);
-  EXPECT_EQ(world().blobs().size(), 4u);   // a new base
-  EXPECT_EQ(world().experiencePoints, 7);  // carried over
-  EXPECT_EQ(scene->controlTime, 250);
+  for (const float top : {-100.0f, -99.0f}) {
+    scene->StartGame(2, 0, 0, 0);
+    app.messages.clear();
+    stand(0, true);
+    world().seconds = 2;
+    frames(1);
+    ASSERT_EQ(app.messages, std::vector<std::string>{"ESWin"});
+    EXPECT_EQ(std::tuple(scene->level, world().gooLimit, scene->targetHeight),
+              std::tuple(1, 21, 5));
+    EXPECT_FALSE(app.variables_.GetVariable("NeedHeight"));
+    world().experiencePoints = 7;
+    stand(top, false);
+    frames(250);
+    if (top == -100.0f) {
+      EXPECT_EQ(app.messages.back(), "ESWin");
+      EXPECT_EQ(std::tuple(scene->level, world().gooLimit, scene->targetHeight),
+                std::tuple(2, 10, 10));
+      EXPECT_EQ(world().blobs().size(), 4u);
+      EXPECT_EQ(world().experiencePoints, 7);
+      EXPECT_EQ(scene->controlTime, 250);
+    } else {
+      EXPECT_EQ(app.messages.back(), "ESComplete");
+      EXPECT_EQ(records, std::vector<std::string>{"2 299 L1 4.95m"});
+      EXPECT_EQ(world().mode, 0);
+      EXPECT_EQ(app.variables_.GetVariable("GoosFree"), "10 - 1 + 0");
+    }
+  }
 }
 
-TEST_F(Rules, RelayOneMetreShortEndsTheGameWithTheLevelInTheRecord) {
-  scene->StartGame(2, 0, 0, 0);
-  stand(0, true);
-  world().seconds = 2;
-  frames(1);
-  stand(-99, false);  // 4.95 m of 5
-  frames(250);
-  EXPECT_EQ(app.messages, (std::vector<std::string>{"ESWin", "ESComplete"}));
-  EXPECT_EQ(records, std::vector<std::string>{"2 299 L1 4.95m"});
-  EXPECT_EQ(world().mode, 0);
-  // 4 whole metres of 5: the share is 0.8 - 1, so 10 goos lose trunc(-1.99...) = 1.
-  EXPECT_EQ(app.variables_.GetVariable("GoosFree"), "10 - 1 + 0");
-}
-
+// 3.9 m over 40 blobs: the question comes once; playing on keeps the game, leaving ends it.
 TEST_F(Rules, UnlimitedWarnsAboutAWideLowTowerOnce) {
-  scene->StartGame(4, 0, 0, 0);
-  while (world().blobs().size() < 40)
-    world().AddBlob(0, -10, 0, 0);
-  world().towerTop = -78;  // 3.9 m over 40 blobs
-  app.answer = 0;
-  frames(3);
-  EXPECT_EQ(app.messages, std::vector<std::string>{"BadConstruction"});
-  EXPECT_EQ(world().mode, 4);  // kept playing, not asked again
-
-  scene->StartGame(4, 0, 0, 0);
-  while (world().blobs().size() < 40)
-    world().AddBlob(0, -10, 0, 0);
-  world().towerTop = -78;
-  app.answer = 1;
-  frames(1);
-  EXPECT_EQ(app.switched, std::vector<std::string>{"ChooseForm"});
-  EXPECT_EQ(world().mode, 0);
+  for (const int answer : {0, 1}) {
+    scene->StartGame(4, 0, 0, 0);
+    while (world().blobs().size() < 40)
+      world().AddBlob(0, -10, 0, 0);
+    world().towerTop = -78;
+    app.answer = answer;
+    app.messages.clear();
+    frames(3);
+    EXPECT_EQ(app.messages, std::vector<std::string>{"BadConstruction"});
+    EXPECT_EQ(world().mode, answer ? 0 : 4);
+    EXPECT_EQ(app.switched.size(), static_cast<std::size_t>(answer));
+  }
 }
 
 }  // namespace

@@ -39,52 +39,42 @@ TEST(ModeRules, HeightsAndRecordsOfTheThreeModes) {
   EXPECT_EQ(UnlimitedRecord(-2000.0f, 240).text, "100.00m");
 }
 
-const std::vector<RelayLevel> kLevels = {{5, 20}, {10, 10}, {15, 30}};
-
-TEST(RelayTransition, AnnouncingTheFirstLevelGivesItsGoos) {
-  const RelayTransition t = ComputeRelayTransition(0, 0.0, 0, 0, kLevels);
-  EXPECT_FALSE(t.failed);
-  EXPECT_TRUE(t.nextLevel);
-  EXPECT_EQ(t.gooLimit, 20);
-  EXPECT_EQ(t.targetMetres, 5);
-  EXPECT_EQ(t.levelTime, 60);
-  EXPECT_EQ(t.goosFreeText, "20 + 0 + 0");
-}
-
-TEST(RelayTransition, BeatingTheTargetByHalfGrowsTheNextLevelsGoosByHalf) {
-  // Level 1's target was 5 m: 7.9 m counts as 7, ratio (7 - 5) / 5 + 1 = 1.4.
-  RelayTransition t = ComputeRelayTransition(1, 7.9, 5, 0, kLevels);
-  EXPECT_DOUBLE_EQ(t.ratio, 1.4);
-  // The share is the ratio less one, formed after the ratio: 0.3999... of 10 goos is 3.
-  EXPECT_EQ(t.gooLimit, 10 + 3);
-  // Ratio 1.5 with 10 goos in the next level and none left over: 15.
-  t = ComputeRelayTransition(1, 7.5, 5, 0, kLevels);
-  EXPECT_DOUBLE_EQ(t.ratio, 1.4);  // whole metres only: 7.5 is 7
-  t = ComputeRelayTransition(1, 15.0, 10, 0, kLevels);
-  EXPECT_DOUBLE_EQ(t.ratio, 1.5);
-  EXPECT_EQ(t.gooLimit, 15);
-  EXPECT_EQ(t.goosFreeText, "10 + 5 + 0");
-  // Left-over goos are carried and grow by the same share; 1.3 is 3 of 10 in double precision.
-  t = ComputeRelayTransition(1, 13.0, 10, 4, kLevels);
-  EXPECT_EQ(t.gooLimit, 10 + 4 + 1 + 3);
-  EXPECT_EQ(t.goosFreeText, "10 + 3 + 5");
-  EXPECT_EQ(t.levelTime, 70);
-}
-
-TEST(RelayTransition, ExactlyTheTargetPassesAndOneMetreLessEndsTheGame) {
-  EXPECT_FALSE(ComputeRelayTransition(2, 10.0, 10, 0, kLevels).failed);
-  const RelayTransition missed = ComputeRelayTransition(2, 9.99, 10, 0, kLevels);
-  EXPECT_TRUE(missed.failed);
-  EXPECT_FALSE(missed.nextLevel);
-  EXPECT_EQ(missed.goosFreeText.substr(0, 5), "30 - ");
-
-  // After the last level the game ends even when its target was reached.
-  const RelayTransition last = ComputeRelayTransition(3, 20.0, 15, 0, kLevels);
-  EXPECT_FALSE(last.failed);
-  EXPECT_FALSE(last.nextLevel);
-  EXPECT_EQ(last.targetMetres, 0);
-  // No levels at all: the announcement itself ends the game.
-  EXPECT_FALSE(ComputeRelayTransition(0, 0.0, 0, 0, {}).nextLevel);
+// Between relay levels: whole metres only count; the share beyond the target (the ratio less
+// one, formed after the ratio) grows the next level's goos and the ones left over, which are
+// carried; exactly the target passes, less ends the game, and so does the last level.
+TEST(RelayTransition, GoosAndTheEndOfTheGame) {
+  const std::vector<RelayLevel> levels = {{5, 20}, {10, 10}, {15, 30}};
+  struct Case {
+    int level;
+    double metres;
+    int target, left;
+    bool failed, next;
+    double ratio;                           // 0: not checked
+    int gooLimit, targetMetres, levelTime;  // -1: not checked
+    const char* goosFree;                   // nullptr: not checked
+  } cases[] = {
+      {0, 0.0, 0, 0, false, true, 0, 20, 5, 60, "20 + 0 + 0"},    // level 1 announced
+      {1, 7.9, 5, 0, false, true, 1.4, 10 + 3, -1, -1, nullptr},  // 0.3999... of 10 is 3
+      {1, 7.5, 5, 0, false, true, 1.4, -1, -1, -1, nullptr},
+      {1, 15.0, 10, 0, false, true, 1.5, 15, -1, -1, "10 + 5 + 0"},
+      {1, 13.0, 10, 4, false, true, 0, 10 + 4 + 1 + 3, -1, 70, "10 + 3 + 5"},
+      {2, 10.0, 10, 0, false, true, 0, -1, -1, -1, nullptr},
+      {2, 9.99, 10, 0, true, false, 0, -1, -1, -1, nullptr},
+      {3, 20.0, 15, 0, false, false, 0, -1, 0, -1, nullptr},
+  };
+  for (const Case& c : cases) {
+    const RelayTransition t = ComputeRelayTransition(c.level, c.metres, c.target, c.left, levels);
+    SCOPED_TRACE(::testing::Message() << c.level << " " << c.metres << " " << c.left);
+    EXPECT_EQ(t.failed, c.failed);
+    EXPECT_EQ(t.nextLevel, c.next);
+    EXPECT_DOUBLE_EQ(c.ratio > 0 ? t.ratio : 0.0, c.ratio);
+    EXPECT_EQ(c.gooLimit >= 0 ? t.gooLimit : -1, c.gooLimit);
+    EXPECT_EQ(c.targetMetres >= 0 ? t.targetMetres : -1, c.targetMetres);
+    EXPECT_EQ(c.levelTime >= 0 ? t.levelTime : -1, c.levelTime);
+    EXPECT_EQ(c.goosFree ? t.goosFreeText : "", c.goosFree ? c.goosFree : "");
+  }
+  EXPECT_EQ(ComputeRelayTransition(2, 9.99, 10, 0, levels).goosFreeText.substr(0, 5), "30 - ");
+  EXPECT_FALSE(ComputeRelayTransition(0, 0.0, 0, 0, {}).nextLevel) << "no levels: the end";
 }
 
 }  // namespace
