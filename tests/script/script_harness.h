@@ -1,9 +1,13 @@
 // Shared set-up for the script tests: an engine on a registry with recording natives and a host
-// that records message boxes and failure reports.
+// that records message boxes and failure reports; and the table of whole runs.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <optional>
+#include <ostream>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,7 +29,7 @@ class RecordingHost : public Host {
 };
 
 // Natives: Out(values...) records its arguments (script name last) and gives nothing;
-// Echo(x) gives x; Count() gives how many times it ran.
+// Echo(x) gives x; Count() gives how many times it ran; Throw() throws.
 class ScriptHarness {
  public:
   ScriptHarness() : engine_(std::make_unique<ScriptEngine>(registry, host)) {
@@ -39,6 +43,10 @@ class ScriptHarness {
     registry.RegisterNative("Count", [this](std::span<const std::string>) {
       return std::optional<std::string>(std::to_string(++counted));
     });
+    registry.RegisterNative("Throw",
+                            [](std::span<const std::string>) -> std::optional<std::string> {
+                              throw std::runtime_error("bad argument");
+                            });
   }
 
   ScriptEngine& engine() { return *engine_; }
@@ -53,18 +61,15 @@ class ScriptHarness {
     return engine_->CallFunction("T");
   }
 
-  /// The value of expression, as passed to Out; "<failed>" when the run failed.
-  std::string eval(const std::string& expression) {
-    run("Out(" + expression + ")");
-    if (outs.size() != 1) return "<failed>";
-    return outs[0][0];
-  }
-
-  /// Values of the first argument of every Out call so far.
-  std::vector<std::string> outFirsts() const {
+  /// Every Out call so far, its arguments joined by "," without the script name.
+  std::vector<std::string> outTexts() const {
     std::vector<std::string> values;
-    for (const auto& out : outs)
-      values.push_back(out.empty() ? "" : out[0]);
+    for (const auto& out : outs) {
+      std::string text;
+      for (std::size_t i = 0; i + 1 < out.size(); ++i)
+        text += (i ? "," : "") + out[i];
+      values.push_back(text);
+    }
     return values;
   }
 
@@ -84,5 +89,17 @@ class ScriptHarness {
  private:
   std::unique_ptr<ScriptEngine> engine_;
 };
+
+// One run: SCRIPT is loaded as "test.scr" (wrapped in "function T(){...}" unless it starts with
+// "function") and T is called. OUTS are the Out calls (see outTexts); ERROR is the one failure
+// reported, with its one box, or "" for a run without either.
+struct RunCase {
+  std::string script;
+  std::vector<std::string> outs;
+  std::string error = "";
+  friend void PrintTo(const RunCase& c, std::ostream* os) { *os << c.script.substr(0, 80); }
+};
+
+class ScriptRuns : public ::testing::TestWithParam<RunCase> {};
 
 }  // namespace script::testing
