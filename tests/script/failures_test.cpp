@@ -108,12 +108,12 @@ TEST(ScriptNesting, CyclesThroughNativesAndOtherScriptsAreBounded) {
 }
 
 TEST(ScriptNesting, UnbalancedAndHugeTextsNeverReadOutOfBounds) {
-  ScriptHarness h;
   for (const std::string& body :
        {std::string("Out(((("), std::string("if"), std::string("if(1)"), std::string("while"),
         std::string("return"), std::string("var"), std::string("Out(\""), std::string("\""),
         std::string("x=\"abc"), std::string("Out(1,\"a)"), std::string(")))"),
         std::string("if(1){Out(1)}else"), std::string(40000, '"'), std::string(5000, '$')}) {
+    ScriptHarness h;
     h.run(body);
     EXPECT_LE(h.host.boxes.size(), 1u) << body.substr(0, 20);
   }

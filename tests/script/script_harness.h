@@ -32,7 +32,7 @@ class RecordingHost : public Host {
 // Echo(x) gives x; Count() gives how many times it ran; Throw() throws.
 class ScriptHarness {
  public:
-  ScriptHarness() : engine_(std::make_unique<ScriptEngine>(registry, host)) {
+  ScriptHarness() {
     registry.RegisterNative("Out", [this](std::span<const std::string> args) {
       outs.emplace_back(args.begin(), args.end());
       return std::optional<std::string>();
@@ -49,16 +49,14 @@ class ScriptHarness {
                             });
   }
 
-  ScriptEngine& engine() { return *engine_; }
+  ScriptEngine& engine() { return engine_; }
 
   /// Loads text as "test.scr"; true on success.
-  bool load(const std::string& text) { return engine_->LoadScript("test.scr", text).ok(); }
+  bool load(const std::string& text) { return engine_.LoadScript("test.scr", text).ok(); }
 
-  /// Loads "function T() { BODY }" and calls T; gives T's result.
-  std::optional<std::string> run(const std::string& body) {
-    fresh();
-    if (!load("function T() {" + body + "}")) return std::string("<load failed>");
-    return engine_->CallFunction("T");
+  /// Loads "function T() { BODY }" and calls T.
+  void run(const std::string& body) {
+    if (load("function T() {" + body + "}")) engine_.CallFunction("T");
   }
 
   /// Every Out call so far, its arguments joined by "," without the script name.
@@ -73,21 +71,13 @@ class ScriptHarness {
     return values;
   }
 
-  /// Starts over with a new engine (same registry and natives), clearing the records.
-  void fresh() {
-    engine_ = std::make_unique<ScriptEngine>(registry, host);
-    outs.clear();
-    host.boxes.clear();
-    host.errors.clear();
-  }
-
   NativeRegistry registry;
   RecordingHost host;
   std::vector<std::vector<std::string>> outs;
   int counted = 0;
 
  private:
-  std::unique_ptr<ScriptEngine> engine_;
+  ScriptEngine engine_{registry, host};
 };
 
 // One run: SCRIPT is loaded as "test.scr" (wrapped in "function T(){...}" unless it starts with
