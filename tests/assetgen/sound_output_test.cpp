@@ -11,23 +11,11 @@
 #include <string>
 
 #include "assetgen/sound/sounds.h"
+#include "assetgen_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::set<std::string> manifestEntries() {
-  std::ifstream in(fs::path(QV_SOURCE_DIR) / "data" / "sounds.manifest");
-  std::set<std::string> names;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
-    std::istringstream words(line);
-    std::string name;
-    if (words >> name) names.insert(name);
-  }
-  return names;
-}
 
 std::string head(const fs::path& path, std::size_t n) {
   std::ifstream in(path, std::ios::binary);
@@ -58,7 +46,7 @@ TEST(SoundOutput, WritesExactlyTheManifestsEntries) {
       EXPECT_LT(fs::file_size(entry.path()), 32000u) << name;
     }
   }
-  const std::set<std::string> expected = manifestEntries();
+  const std::set<std::string> expected = assetgen_testing::manifestNames("sounds.manifest");
   EXPECT_EQ(expected.size(), 25u) << "four songs and twenty-one effects";
   EXPECT_EQ(written, expected);
 }

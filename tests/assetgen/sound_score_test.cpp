@@ -5,6 +5,7 @@
 #include "assetgen/sound/instruments.h"
 #include "assetgen/sound/score.h"
 #include "assetgen/sound/song_scores.h"
+#include "assetgen/sound/songs.h"
 
 namespace {
 
@@ -38,52 +39,36 @@ const XmCell& at(const assetgen::XmModule& m, int row, int channel) {
   return m.patterns.at(0).cells.at(static_cast<std::size_t>(row * 5 + channel));
 }
 
-TEST(ScoreArrangement, MelodyNotesRestsAndLengthsLandOnTheirRows) {
+using RowNotes = std::vector<std::pair<int, int>>;
+
+// Note numbers count from 1 = C0 in semitones: 12 * octave + step + 1.
+TEST(ScoreArrangement, NotesChordsAndBassLinesLandOnTheirRows) {
   ScoreSection s = quiet('A');
   s.melody = "F#5- Bb3--- r C4 A7" + std::string(55, '-');
-  const auto m = ArrangeScore(oneSection(s));
-  ASSERT_TRUE(m.ok()) << m.error().message;
-  EXPECT_EQ(at(*m, 0, kMelody).note, 12 * 5 + 6 + 1) << "F#5";
-  EXPECT_EQ(at(*m, 0, kMelody).instrument, assetgen::kLead);
-  EXPECT_EQ(at(*m, 1, kMelody).note, 0) << "a held note leaves its further rows empty";
-  EXPECT_EQ(at(*m, 2, kMelody).note, 12 * 3 + 10 + 1) << "Bb3";
-  EXPECT_EQ(at(*m, 6, kMelody).note, assetgen::kXmKeyOff) << "a rest releases the note";
-  EXPECT_EQ(at(*m, 6, kMelody).instrument, 0);
-  EXPECT_EQ(at(*m, 7, kMelody).note, 49) << "C4 is the sample's own pitch";
-  EXPECT_EQ(at(*m, 8, kMelody).note, 12 * 7 + 9 + 1) << "A7";
-}
-
-TEST(ScoreArrangement, ChordsDriveTheHarmonyAndTheBass) {
-  ScoreSection s = quiet('A');
   s.chords = "C Am F# Bbm";  // sixteen rows each
   s.arpeggio = "0123............";
   s.bass = "R3FOL^..........";
   const auto m = ArrangeScore(oneSection(s));
   ASSERT_TRUE(m.ok()) << m.error().message;
-  // C major in the harmony's octave 4: C4 E4 G4 C5.
-  EXPECT_EQ(at(*m, 0, kHarmony).note, 49);
-  EXPECT_EQ(at(*m, 1, kHarmony).note, 53);
-  EXPECT_EQ(at(*m, 2, kHarmony).note, 56);
-  EXPECT_EQ(at(*m, 3, kHarmony).note, 61);
-  EXPECT_EQ(at(*m, 0, kHarmony).instrument, assetgen::kHarmony);
-  // A minor: a root above G goes an octave down (A3), and its third is minor (C4).
-  EXPECT_EQ(at(*m, 16, kHarmony).note, 12 * 3 + 9 + 1);
-  EXPECT_EQ(at(*m, 17, kHarmony).note, 49);
-  // F# major: root F#4 (not above G), major third A#4.
-  EXPECT_EQ(at(*m, 32, kHarmony).note, 12 * 4 + 6 + 1);
-  EXPECT_EQ(at(*m, 33, kHarmony).note, 12 * 4 + 10 + 1);
+  constexpr int kOff = assetgen::kXmKeyOff;
+  // Melody: F#5, held (further rows empty), Bb3, a rest releasing it, C4 (the sample's own
+  // pitch), A7.
+  const RowNotes melody = {{0, 67}, {1, 0}, {2, 47}, {6, kOff}, {7, 49}, {8, 94}};
+  // C major in the harmony's octave 4: C4 E4 G4 C5. A minor: a root above G goes an octave
+  // down (A3), its third is minor (C4). F# major: root F#4 (not above G), major third A#4.
   // Bb minor: root Bb3, third Db4.
-  EXPECT_EQ(at(*m, 48, kHarmony).note, 12 * 3 + 10 + 1);
-  EXPECT_EQ(at(*m, 49, kHarmony).note, 12 * 4 + 1 + 1);
-  // Bass in octave 3 over C: root, third, fifth, octave, fifth below, release.
-  EXPECT_EQ(at(*m, 0, kBass).note, 37);
-  EXPECT_EQ(at(*m, 1, kBass).note, 41);
-  EXPECT_EQ(at(*m, 2, kBass).note, 44);
-  EXPECT_EQ(at(*m, 3, kBass).note, 49);
-  EXPECT_EQ(at(*m, 4, kBass).note, 32);
-  EXPECT_EQ(at(*m, 5, kBass).note, assetgen::kXmKeyOff);
-  EXPECT_EQ(at(*m, 6, kBass).note, 0);
-  EXPECT_EQ(at(*m, 16, kBass).note, 12 * 2 + 9 + 1) << "the A minor root, repeated line";
+  const RowNotes harmony = {{0, 49},  {1, 53},  {2, 56},  {3, 61},  {16, 46},
+                            {17, 49}, {32, 55}, {33, 59}, {48, 47}, {49, 50}};
+  // Bass in octave 3 over C: root, third, fifth, octave, fifth below, release, nothing; the
+  // line repeats over A minor (A2).
+  const RowNotes bass = {{0, 37}, {1, 41}, {2, 44}, {3, 49}, {4, 32}, {5, kOff}, {6, 0}, {16, 34}};
+  for (const auto& [channel, notes] :
+       {std::pair{kMelody, melody}, {kHarmony, harmony}, {kBass, bass}})
+    for (const auto& [row, note] : notes)
+      EXPECT_EQ(at(*m, row, channel).note, note) << "row " << row << " channel " << channel;
+  EXPECT_EQ(at(*m, 0, kMelody).instrument, assetgen::kLead);
+  EXPECT_EQ(at(*m, 6, kMelody).instrument, 0);
+  EXPECT_EQ(at(*m, 0, kHarmony).instrument, assetgen::kHarmony);
 }
 
 TEST(ScoreArrangement, DrumAndHatLinesRepeatOverTheSection) {
@@ -122,34 +107,33 @@ TEST(ScoreArrangement, OrderMapsLettersToPatternsAndLoopsToTheStart) {
 }
 
 TEST(ScoreArrangement, RefusesBadNotationNamingSectionAndPart) {
-  const auto message = [](Score s) {
+  const auto message = [](const Score& s) {
     const auto m = ArrangeScore(s);
     return m.ok() ? std::string("accepted") : m.error().message;
   };
-  ScoreSection s = quiet('B');
-  s.melody = "C5---";
-  EXPECT_EQ(message(oneSection(s)), "t: section B melody: lasts 4 rows, not 64");
-  s.melody = quiet('B').melody + "-";
-  EXPECT_EQ(message(oneSection(s)), "t: section B melody: runs past row 64");
-  s.melody = "H5" + quiet('B').melody.substr(2);
-  EXPECT_EQ(message(oneSection(s)), "t: section B melody: \"H5\" is not a note");
-  s.melody = "C8" + quiet('B').melody.substr(2);
-  EXPECT_EQ(message(oneSection(s)), "t: section B melody: \"C8\" is not a note");
-  s.melody = "C5-x " + quiet('B').melody.substr(4);
-  EXPECT_EQ(message(oneSection(s)), "t: section B melody: \"C5-x\" is not a note and its length");
-  s = quiet('B');
-  s.chords = "C Am F";
-  EXPECT_EQ(message(oneSection(s)), "t: section B chords: 3 chords do not divide 64 rows");
-  s.chords = "Cmaj";
-  EXPECT_EQ(message(oneSection(s)), "t: section B chords: \"Cmaj\" is not a chord");
-  s = quiet('B');
-  s.bass = "R..";
-  EXPECT_EQ(message(oneSection(s)), "t: section B bass: is 3 rows long, which does not divide 64");
-  s = quiet('B');
-  s.drums = "K.x.";
-  EXPECT_EQ(message(oneSection(s)), "t: section B drums: 'x' means nothing here");
-  s = quiet('B');
-  Score missing = oneSection(s);
+  const std::string held = quiet('B').melody;
+  const struct {
+    std::string ScoreSection::*part;
+    std::string text;
+    const char* message;
+  } cases[] = {
+      {&ScoreSection::melody, "C5---", "melody: lasts 4 rows, not 64"},
+      {&ScoreSection::melody, held + "-", "melody: runs past row 64"},
+      {&ScoreSection::melody, "H5" + held.substr(2), "melody: \"H5\" is not a note"},
+      {&ScoreSection::melody, "C8" + held.substr(2), "melody: \"C8\" is not a note"},
+      {&ScoreSection::melody, "C5-x " + held.substr(4),
+       "melody: \"C5-x\" is not a note and its length"},
+      {&ScoreSection::chords, "C Am F", "chords: 3 chords do not divide 64 rows"},
+      {&ScoreSection::chords, "Cmaj", "chords: \"Cmaj\" is not a chord"},
+      {&ScoreSection::bass, "R..", "bass: is 3 rows long, which does not divide 64"},
+      {&ScoreSection::drums, "K.x.", "drums: 'x' means nothing here"},
+  };
+  for (const auto& c : cases) {
+    ScoreSection s = quiet('B');
+    s.*c.part = c.text;
+    EXPECT_EQ(message(oneSection(s)), std::string("t: section B ") + c.message);
+  }
+  Score missing = oneSection(quiet('B'));
   missing.order = "BC";
   EXPECT_EQ(message(missing), "t: the order names no section C");
   missing.order = "";
@@ -200,6 +184,17 @@ TEST(SongInstruments, LeadTimbreShapesTheMelodyInstrumentOnly) {
   EXPECT_EQ(wild[0].fadeout, 4095);
   const auto none = assetgen::SongInstruments({{}, 2, 100});
   EXPECT_NE(none[0].sample[8], 0) << "no harmonics given still sounds the fundamental";
+}
+
+TEST(SoundContent, SongsLastAMinuteAndLoopToTheirStart) {
+  const auto songs = assetgen::ComposeSongs();
+  ASSERT_TRUE(songs.ok()) << songs.error().message;
+  for (const auto& [name, m] : *songs) {
+    EXPECT_GE(assetgen::XmDurationSeconds(m), 60.0) << name;
+    EXPECT_LE(assetgen::XmDurationSeconds(m), 90.0) << name;
+    EXPECT_EQ(m.restartPosition, 0) << name;
+  }
+  EXPECT_NE(songs->at("1.xm").bpm, songs->at("3.xm").bpm) << "distinct moods";
 }
 
 }  // namespace

@@ -5,32 +5,27 @@
 namespace script {
 namespace {
 
-TEST(ScriptCleaning, BlanksSurviveOnlyBetweenWordCharacters) {
-  EXPECT_EQ(cleanScriptText("x = 3 + 4").text, "x=3+4");
-  EXPECT_EQ(cleanScriptText("var x").text, "var x");
-  EXPECT_EQ(cleanScriptText("var  x").text, "varx");  // two blanks join the words
-  EXPECT_EQ(cleanScriptText("x=1; y=2").text, "x=1 y=2");
-  EXPECT_EQ(cleanScriptText("a ").text, "a");   // a trailing blank goes
-  EXPECT_EQ(cleanScriptText(" a").text, " a");  // a leading blank before a word stays
-}
-
-TEST(ScriptCleaning, LineEndsAndTabsVanishWithoutSeparating) {
-  EXPECT_EQ(cleanScriptText("var\nx").text, "varx");
-  EXPECT_EQ(cleanScriptText("var\r\n x").text, "varx");  // the blank follows a line end
-  EXPECT_EQ(cleanScriptText("a\tb").text, "ab");
-  EXPECT_EQ(cleanScriptText("\"a\tb\"").text, "\"ab\"");  // TABs go inside strings too
-}
-
-TEST(ScriptCleaning, CommentsRunToTheLineEndEvenInsideStrings) {
-  EXPECT_EQ(cleanScriptText("x=1 // note\ny=2").text, "x=1y=2");
-  EXPECT_EQ(cleanScriptText("s=\"http://host\"\nt").text, "s=\"http:t");
-  EXPECT_EQ(cleanScriptText("// \"quoted\" comment\nx").text, "x");
-}
-
-TEST(ScriptCleaning, StringLiteralsKeepBlanksButNotSemicolons) {
-  EXPECT_EQ(cleanScriptText("s=\"a  b\"").text, "s=\"a  b\"");
-  EXPECT_EQ(cleanScriptText("s=\"a;b\"").text, "s=\"a b\"");
-  EXPECT_EQ(cleanScriptText("s=\"a ; b\"").text, "s=\"a   b\"");
+TEST(ScriptCleaning, KeepsBlanksOnlyBetweenWordsDropsLineEndsTabsAndComments) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"x = 3 + 4", "x=3+4"},
+      {"var x", "var x"},
+      {"var  x", "varx"},  // two blanks join the words
+      {"x=1; y=2", "x=1 y=2"},
+      {"a ", "a"},   // a trailing blank goes
+      {" a", " a"},  // a leading blank before a word stays
+      {"var\nx", "varx"},
+      {"var\r\n x", "varx"},  // the blank follows a line end
+      {"a\tb", "ab"},
+      {"\"a\tb\"", "\"ab\""},  // TABs go inside strings too
+      {"x=1 // note\ny=2", "x=1y=2"},
+      {"s=\"http://host\"\nt", "s=\"http:t"},  // comments start inside strings too
+      {"// \"quoted\" comment\nx", "x"},
+      {"s=\"a  b\"", "s=\"a  b\""},
+      {"s=\"a;b\"", "s=\"a b\""},
+      {"s=\"a ; b\"", "s=\"a   b\""},
+  };
+  for (const auto& [text, cleaned] : cases)
+    EXPECT_EQ(cleanScriptText(text).text, cleaned) << text;
 }
 
 TEST(ScriptCleaning, RecordsSourceLinesOfCleanedCharacters) {

@@ -1,9 +1,13 @@
 // Shared set-up for the script tests: an engine on a registry with recording natives and a host
-// that records message boxes and failure reports.
+// that records message boxes and failure reports; and the table of whole runs.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <optional>
+#include <ostream>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,10 +29,10 @@ class RecordingHost : public Host {
 };
 
 // Natives: Out(values...) records its arguments (script name last) and gives nothing;
-// Echo(x) gives x; Count() gives how many times it ran.
+// Echo(x) gives x; Count() gives how many times it ran; Throw() throws.
 class ScriptHarness {
  public:
-  ScriptHarness() : engine_(std::make_unique<ScriptEngine>(registry, host)) {
+  ScriptHarness() {
     registry.RegisterNative("Out", [this](std::span<const std::string> args) {
       outs.emplace_back(args.begin(), args.end());
       return std::optional<std::string>();
@@ -39,41 +43,32 @@ class ScriptHarness {
     registry.RegisterNative("Count", [this](std::span<const std::string>) {
       return std::optional<std::string>(std::to_string(++counted));
     });
+    registry.RegisterNative("Throw",
+                            [](std::span<const std::string>) -> std::optional<std::string> {
+                              throw std::runtime_error("bad argument");
+                            });
   }
 
-  ScriptEngine& engine() { return *engine_; }
+  ScriptEngine& engine() { return engine_; }
 
   /// Loads text as "test.scr"; true on success.
-  bool load(const std::string& text) { return engine_->LoadScript("test.scr", text).ok(); }
+  bool load(const std::string& text) { return engine_.LoadScript("test.scr", text).ok(); }
 
-  /// Loads "function T() { BODY }" and calls T; gives T's result.
-  std::optional<std::string> run(const std::string& body) {
-    fresh();
-    if (!load("function T() {" + body + "}")) return std::string("<load failed>");
-    return engine_->CallFunction("T");
+  /// Loads "function T() { BODY }" and calls T.
+  void run(const std::string& body) {
+    if (load("function T() {" + body + "}")) engine_.CallFunction("T");
   }
 
-  /// The value of expression, as passed to Out; "<failed>" when the run failed.
-  std::string eval(const std::string& expression) {
-    run("Out(" + expression + ")");
-    if (outs.size() != 1) return "<failed>";
-    return outs[0][0];
-  }
-
-  /// Values of the first argument of every Out call so far.
-  std::vector<std::string> outFirsts() const {
+  /// Every Out call so far, its arguments joined by "," without the script name.
+  std::vector<std::string> outTexts() const {
     std::vector<std::string> values;
-    for (const auto& out : outs)
-      values.push_back(out.empty() ? "" : out[0]);
+    for (const auto& out : outs) {
+      std::string text;
+      for (std::size_t i = 0; i + 1 < out.size(); ++i)
+        text += (i ? "," : "") + out[i];
+      values.push_back(text);
+    }
     return values;
-  }
-
-  /// Starts over with a new engine (same registry and natives), clearing the records.
-  void fresh() {
-    engine_ = std::make_unique<ScriptEngine>(registry, host);
-    outs.clear();
-    host.boxes.clear();
-    host.errors.clear();
   }
 
   NativeRegistry registry;
@@ -82,7 +77,19 @@ class ScriptHarness {
   int counted = 0;
 
  private:
-  std::unique_ptr<ScriptEngine> engine_;
+  ScriptEngine engine_{registry, host};
 };
+
+// One run: SCRIPT is loaded as "test.scr" (wrapped in "function T(){...}" unless it starts with
+// "function") and T is called. OUTS are the Out calls (see outTexts); ERROR is the one failure
+// reported, with its one box, or "" for a run without either.
+struct RunCase {
+  std::string script;
+  std::vector<std::string> outs;
+  std::string error = "";
+  friend void PrintTo(const RunCase& c, std::ostream* os) { *os << c.script.substr(0, 80); }
+};
+
+class ScriptRuns : public ::testing::TestWithParam<RunCase> {};
 
 }  // namespace script::testing

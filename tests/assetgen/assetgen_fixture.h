@@ -1,16 +1,32 @@
-// The generated art at both scales, drawn once per test program, and a source that reads its
-// entries the way the game reads graphics.dat.
+// The generated art at both scales, drawn once per test program, a source that reads its
+// entries the way the game reads graphics.dat, and the names a data/*.manifest packs.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
+#include <set>
+#include <sstream>
 #include <string>
 
 #include "assetgen/art/art.h"
 #include "gfx/images/entry_source.h"
 
 namespace assetgen_testing {
+
+// The entry names data/FILE lists, one a line before any "#" comment.
+inline std::set<std::string> manifestNames(const std::string& file) {
+  std::ifstream in(std::string(QV_SOURCE_DIR) + "/data/" + file);
+  EXPECT_TRUE(in) << file;
+  std::set<std::string> names;
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line.substr(0, line.find('#')));
+    std::string name;
+    if (words >> name) names.insert(name);
+  }
+  return names;
+}
 
 class ArtSource final : public gfx::EntrySource {
  public:

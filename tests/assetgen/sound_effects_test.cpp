@@ -1,6 +1,6 @@
-// The goo colours' voices heard in the effects: within each family (catch, drop, landing) the
-// five colours sound at pitches in the same ratios, so a colour is recognisable across the
-// three, and no two colours share a pitch.
+// The effects' promises: they start and end at zero and share one loudness; and the goo
+// colours' voices: within each family (catch, drop, landing) the five colours sound at pitches
+// in the same ratios, so a colour is recognisable across the three, and no two share a pitch.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "assetgen/sound/effects.h"
+#include "assetgen/sound/synth.h"
 
 namespace {
 
@@ -39,6 +40,35 @@ double pitchAt(const std::vector<float>& s, double fromS) {
       return rate / (lag + (std::isfinite(shift) ? shift : 0));
     }
   return 0;
+}
+
+TEST(SoundContent, EffectsAreCleanAndEquallyLoud) {
+  for (const auto& [name, s] : assetgen::SynthesiseEffects()) {
+    ASSERT_GT(s.size(), 1000u) << name;
+    EXPECT_EQ(s.front(), 0.0f) << name << " starts with a click";
+    EXPECT_EQ(s.back(), 0.0f) << name << " ends with a click";
+    // The first and last 5 ms rise from and fall to zero: no sample there passes the straight
+    // line from zero to full scale.
+    const std::size_t fade = assetgen::kEffectRate / 200;
+    for (std::size_t i = 0; i < fade; ++i) {
+      const float bound = static_cast<float>(i + 1) / static_cast<float>(fade);
+      ASSERT_LE(std::fabs(s[i]), bound) << name << " starts with a step at sample " << i;
+      ASSERT_LE(std::fabs(s[s.size() - 1 - i]), bound) << name << " ends with a step";
+    }
+    float peak = 0;
+    double sum = 0;
+    for (float v : s) {
+      peak = std::max(peak, std::fabs(v));
+      sum += v;
+    }
+    EXPECT_LE(peak, 0.9501f) << name;
+    EXPECT_LT(std::fabs(sum / s.size()), 0.02) << name << " carries a DC offset";
+    const float loudness = assetgen::LoudestRms(s, assetgen::kEffectRate);
+    if (peak < 0.949f)
+      EXPECT_NEAR(loudness, 0.28f, 0.003f) << name;
+    else
+      EXPECT_GT(loudness, 0.2f) << name << " is held back by its peak too far";
+  }
 }
 
 TEST(EffectVoices, EachFamilyFollowsTheSameColourPitches) {
