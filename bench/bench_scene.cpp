@@ -13,22 +13,38 @@
 
 namespace {
 
-void BM_SceneFrame(benchmark::State& state) {
-  const int width = static_cast<int>(state.range(1));
-  const game::SceneSize size{width, width * 4 / 3};
-  const game::WorldConfig config = testing_support::SampleConfig(width);
-  game::World world(config, nullptr);
-  game::ResetCamera(world.camera, size);
-  world.earth.GenerateDemoEarth(2, width);
-  testing_support::BuildTower(world, static_cast<int>(state.range(0)));
-  testing_support::MemorySource source = testing_support::SampleGooImages(config);
-  game::ScenePalette palette;
-  palette.link.fill(0x8410);
-  game::SceneRenderer renderer(size, palette);
-  renderer.LoadZoomedSprites(source, world.constants().cellRadius, 1.0f);
+// The benchmarks' scene: a tower of `blobs` on a screen `width` pixels wide, clouds on, every
+// goo colour in use.
+struct BenchScene {
+  BenchScene(int blobs, int width)
+      : size{width, width * 4 / 3},
+        config(testing_support::SampleConfig(width)),
+        world(config, nullptr),
+        source(testing_support::SampleGooImages(config)),
+        renderer(size, linkPalette()) {
+    game::ResetCamera(world.camera, size);
+    world.earth.GenerateDemoEarth(2, width);
+    testing_support::BuildTower(world, blobs);
+    renderer.LoadZoomedSprites(source, world.constants().cellRadius, 1.0f);
+    look.cloudsOn = true;
+    look.multicolorOn = true;
+  }
+  static game::ScenePalette linkPalette() {
+    game::ScenePalette palette;
+    palette.link.fill(0x8410);
+    return palette;
+  }
+  game::SceneSize size;
+  game::WorldConfig config;
+  game::World world;
+  testing_support::MemorySource source;
+  game::SceneRenderer renderer;
   game::SceneLook look;
-  look.cloudsOn = true;
-  look.multicolorOn = true;
+};
+
+void BM_SceneFrame(benchmark::State& state) {
+  BenchScene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  auto& [size, config, world, source, renderer, look] = scene;
   gfx::SurfaceBuffer screen(size.width, size.height);
   std::uint32_t time = 0;
   for (auto _ : state) {
@@ -45,21 +61,8 @@ BENCHMARK(BM_SceneFrame)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_PictureBetweenFrames(benchmark::State& state) {
-  const int width = static_cast<int>(state.range(1));
-  const game::SceneSize size{width, width * 4 / 3};
-  const game::WorldConfig config = testing_support::SampleConfig(width);
-  game::World world(config, nullptr);
-  game::ResetCamera(world.camera, size);
-  world.earth.GenerateDemoEarth(2, width);
-  testing_support::BuildTower(world, static_cast<int>(state.range(0)));
-  testing_support::MemorySource source = testing_support::SampleGooImages(config);
-  game::ScenePalette palette;
-  palette.link.fill(0x8410);
-  game::SceneRenderer renderer(size, palette);
-  renderer.LoadZoomedSprites(source, world.constants().cellRadius, 1.0f);
-  game::SceneLook look;
-  look.cloudsOn = true;
-  look.multicolorOn = true;
+  BenchScene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  auto& [size, config, world, source, renderer, look] = scene;
   gfx::SurfaceBuffer frame(size.width, size.height);
   gfx::SurfaceBuffer window(size.width, size.height);
   for (int i = 0; i < 2; ++i) {
