@@ -99,19 +99,26 @@ def fits(fonts, what, text, font, x):
 TOKEN = re.compile(r'"[^"]*"|\$\+|[A-Za-z_][A-Za-z_0-9]*|\d+(?:\.\d+)?|==|<=|>=|&&|\|\||\S')
 
 
-def split_args(tokens):
-    args, depth, current = [], 0, []
+def split_top(tokens, separators):
+    """The runs of tokens between separators that stand outside any parentheses; empty runs
+    are dropped."""
+    parts, depth, current = [], 0, []
     for t in tokens:
-        if t == "," and depth == 0:
-            args.append(current)
+        if t in separators and depth == 0:
+            if current:
+                parts.append(current)
             current = []
             continue
         depth += t == "("
         depth -= t == ")"
         current.append(t)
     if current:
-        args.append(current)
-    return args
+        parts.append(current)
+    return parts
+
+
+def split_args(tokens):
+    return split_top(tokens, (",",))
 
 
 class Script:
@@ -187,19 +194,7 @@ class Script:
             return
         self.depth += 1
         params, tokens = self.functions[function]
-        statements, current, depth = [], [], 0
-        for t in tokens:
-            if t in (";", "{", "}") and depth == 0:
-                if current:
-                    statements.append(current)
-                current = []
-                continue
-            depth += t == "("
-            depth -= t == ")"
-            current.append(t)
-        if current:
-            statements.append(current)
-        for st in statements:
+        for st in split_top(tokens, (";", "{", "}")):
             self.statement(st, scope)
         self.depth -= 1
 
