@@ -27,7 +27,10 @@ int Application::RunMessageForm(std::string_view formName, std::string_view scri
   form->y = 0;
   form->width = static_cast<std::uint16_t>(logicalWidth_);
   form->height = static_cast<std::uint16_t>(logicalHeight_);
-  form->navFlags = 3;
+  // Every arrow moves the focus: a message's buttons may stand side by side (the question
+  // before leaving a game), where up and down alone would leave the player guessing.
+  form->navFlags =
+      gui::kNavUpBack | gui::kNavDownForward | gui::kNavLeftBack | gui::kNavRightForward;
   form->visible = true;
   form->enabled = true;
   form->updating = true;

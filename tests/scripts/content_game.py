@@ -466,13 +466,13 @@ def check_keys():
         expect_shown(run(folder, lines + escape + ["key 112", "wait 300"] + escape), "GameForm",
                      "Escape on the options over a game, after " + shown)
     # F2 asks before leaving a classic game; Escape on the question plays on. Leaving by the
-    # keys (down to Play on, down to Leave, Enter), the choice of game answers keys: Enter on its first
+    # keys (right to Play on, right again to Leave, Enter), the choice of game answers keys: Enter on its first
     # button and on the mode screen's start button plays a new game, briefing and all.
     lines = messages["clbrief"] + escape + ["key 113", "wait 300"]
     expect_shown(run(folder, lines), "LeaveGame", "F2 after the briefing")
     expect_shown(run(folder, lines + escape + ["key 112", "wait 300"]), "OptionsForm",
                  "F1 after Escape on the leave question")
-    lines += ["key 40", "wait 100", "key 40", "wait 100", "key 13", "wait 300"]
+    lines += ["key 39", "wait 100", "key 39", "wait 100", "key 13", "wait 300"]
     expect_shown(run(folder, lines), "ChooseForm", "Leave chosen by the keys")
     lines += ["key 13", "wait 300"]
     expect_shown(run(folder, lines), "AuxClassicForm", "Enter on the choice of game")
