@@ -86,6 +86,14 @@ bool Form::HasChild(const Control* child) const {
   return std::find(children_.begin(), children_.end(), child) != children_.end();
 }
 
+bool Form::Escape() {
+  if (driver_ && driver_->Defines("OnEscape")) {
+    CallDriver("OnEscape");
+    return true;
+  }
+  return parent() != nullptr && parent()->Escape();
+}
+
 void Form::CallDriver(std::string_view function, std::span<const std::string> args) {
   if (driver_) driver_->Call(function, args);
 }

@@ -51,9 +51,10 @@ class Form : public Control {
   /// Sends the driver "OnShow" (the screen stops being current; there is no separate event).
   virtual void Deactivate();
   /// Escape pressed while the keys go to this form. True when the form dealt with it (a
-  /// screen with its own way back); the default asks the form it lies on, and no form at all
-  /// lets the caller return to the start menu.
-  virtual bool Escape() { return parent() != nullptr && parent()->Escape(); }
+  /// screen with its own way back, or a script with an OnEscape function, which is called);
+  /// the default asks the form it lies on, and no form at all lets the caller return to the
+  /// start menu.
+  virtual bool Escape();
   /// A key of the real keyboard (virtual-key code) offered before it moves the focus: true
   /// when the form typed it (the on-screen keyboard takes letters, digits and Backspace).
   virtual bool TypeKey(int key) {

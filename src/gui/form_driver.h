@@ -18,6 +18,9 @@ class FormDriver {
   /// driver itself (message box), never to the caller.
   virtual void Call(std::string_view function, std::span<const std::string> args) = 0;
 
+  /// True when the script has a function of that name.
+  virtual bool Defines(std::string_view) const { return false; }
+
   /// True while one of the driver's functions is running (it must not be destroyed then).
   virtual bool busy() const { return false; }
 };

@@ -18,6 +18,9 @@ class ScriptFormDriver final : public FormDriver {
     engine_->CallFunction(function, args);
     --running_;
   }
+  bool Defines(std::string_view function) const override {
+    return engine_->FindFunction(function) != nullptr;
+  }
   bool busy() const override { return running_ > 0; }
 
   script::ScriptEngine& engine() { return *engine_; }

@@ -450,6 +450,9 @@ def check_keys():
     band = lambda shot: content_bot.read_bmp(shot)[2][138 * SCALE:154 * SCALE]
     if band(plain) == band(hover):
         fail("the button under the mouse is not lit")
+    # Escape on a mode screen goes back as its Back button does, to the choice of game.
+    lines = tap(START_BUTTONS["ChooseForm"][0]) + tap(CHOOSE_BUTTONS["AuxEstafetForm"][0])
+    expect_shown(run(folder, lines + escape), "ChooseForm", "Escape on a mode screen")
     messages = {
         "clbrief": start_mode("AuxClassicForm") + ["wait 2500"],
         "ESWin": start_mode("AuxEstafetForm") + ["wait 2500"],
