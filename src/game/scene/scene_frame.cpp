@@ -1,6 +1,7 @@
 #include "game/scene/scene_frame.h"
 
 #include <cmath>
+#include <type_traits>
 #include <unordered_map>
 
 namespace game {
@@ -121,16 +122,21 @@ void BlendFrames(const SceneFrame& prev, const SceneFrame& cur, float t, float j
       c.x = blend(c.x, other.clouds[i].x);
   }
 
+  // Blobs and goos: each moves toward its partner of the same key in the other frame, unless it
+  // has none or jumped too far to be the same thing in motion.
+  const auto blendPoints = [&](auto& items, const auto& partners, auto keyOf) {
+    using Item = std::decay_t<decltype(partners.front())>;
+    auto found = partnersIn<Item, decltype(keyOf(partners.front()))>(partners, keyOf);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      Item& p = items[i];
+      const Item* o = found.find(i, keyOf(p));
+      if (o == nullptr || !near(p.x, o->x, jumpLimit) || !near(p.y, o->y, jumpLimit)) continue;
+      p.x = blend(p.x, o->x);
+      p.y = blend(p.y, o->y);
+    }
+  };
   out.blobs = base.blobs;
-  auto blobs = partnersIn<SceneFrame::BlobAt, std::uint32_t>(
-      other.blobs, [](const SceneFrame::BlobAt& b) { return b.id; });
-  for (std::size_t i = 0; i < out.blobs.size(); ++i) {
-    SceneFrame::BlobAt& b = out.blobs[i];
-    const SceneFrame::BlobAt* o = blobs.find(i, b.id);
-    if (o == nullptr || !near(b.x, o->x, jumpLimit) || !near(b.y, o->y, jumpLimit)) continue;
-    b.x = blend(b.x, o->x);
-    b.y = blend(b.y, o->y);
-  }
+  blendPoints(out.blobs, other.blobs, [](const SceneFrame::BlobAt& b) { return b.id; });
 
   out.links = base.links;
   auto links = partnersIn<SceneFrame::LinkAt, std::uint64_t>(other.links, linkKey);
@@ -147,15 +153,7 @@ void BlendFrames(const SceneFrame& prev, const SceneFrame& cur, float t, float j
   }
 
   out.goos = base.goos;
-  auto goos = partnersIn<SceneFrame::GooAt, const void*>(
-      other.goos, [](const SceneFrame::GooAt& g) { return g.key; });
-  for (std::size_t i = 0; i < out.goos.size(); ++i) {
-    SceneFrame::GooAt& g = out.goos[i];
-    const SceneFrame::GooAt* o = goos.find(i, g.key);
-    if (o == nullptr || !near(g.x, o->x, jumpLimit) || !near(g.y, o->y, jumpLimit)) continue;
-    g.x = blend(g.x, o->x);
-    g.y = blend(g.y, o->y);
-  }
+  blendPoints(out.goos, other.goos, [](const SceneFrame::GooAt& g) { return g.key; });
 
   out.held = base.held;
   const SceneFrame::Held& oh = other.held;
