@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "game/player_scene.h"
-#include "gfx/surface.h"
 #include "gui/form.h"
 #include "platform/event.h"
 
@@ -39,23 +37,6 @@ struct FakeScene : game::PlayerScene {
   bool carriesGoo() const override { return false; }
   gui::Form* gameForm = nullptr;
   std::vector<std::string> calls;
-};
-
-// A control that keypad navigation can land on.
-struct Box : gui::Control {
-  Box(std::string_view name, gui::Form* parent, int x0, int y0) : Control(name, parent) {
-    x = static_cast<std::int16_t>(x0);
-    y = static_cast<std::int16_t>(y0);
-    width = 20;
-    height = 10;
-    focusX = static_cast<std::int16_t>(x0 + 5);
-    focusY = static_cast<std::int16_t>(y0 + 5);
-    enabled = true;
-  }
-  void Paint(gfx::Surface&, int, int, const gfx::Box*, std::uint32_t) override {}
-  void StylusDown(int, int) override {}
-  void StylusUp(int, int) override {}
-  void StylusMove(int, int) override {}
 };
 
 class KeyPointerTest : public ::testing::Test {
@@ -138,52 +119,6 @@ TEST_F(KeyPointerTest, EscapeLeavesForTheStartFormExceptOnIt) {
   pointer.KeyDown(key::kEscape);
   EXPECT_TRUE(host.calls.empty());
   EXPECT_TRUE(scene.calls.empty());  // the game's undo belongs to the game screen only
-}
-
-// The last device used decides whether the cross-hair is seen, and HideCursor hides it.
-TEST_F(KeyPointerTest, TheCrossHairHidesForTheMouseAndForHideCursorOnly) {
-  game.visible = true;
-  pointer.Attach(&game, 0, app::KeyPointer::Mode::FreePointer);
-  gfx::SurfaceBuffer buffer(240, 640);
-  const auto drawn = [&] {
-    std::fill(buffer.pixels().begin(), buffer.pixels().end(), 0);
-    pointer.Draw(buffer.surface());
-    return buffer.surface().at(pointer.x(), pointer.y()) != 0;
-  };
-  EXPECT_TRUE(drawn());
-  pointer.HideForStylus();
-  EXPECT_FALSE(drawn());
-  pointer.KeyDown(key::kLeft);  // back on the keys: shown again where it was, one step on
-  EXPECT_TRUE(drawn());
-  EXPECT_EQ(pointer.x(), 118);
-  pointer.Hide();
-  EXPECT_FALSE(drawn());
-  pointer.Show();
-  EXPECT_TRUE(drawn());
-}
-
-TEST_F(KeyPointerTest, FocusNavigationJumpsBetweenControlsAndWraps) {
-  Box first("a", &start, 10, 10);
-  Box second("b", &start, 10, 40);
-  start.navFlags = gui::kNavUpBack | gui::kNavDownForward;
-  pointer.Attach(&start, 0, app::KeyPointer::Mode::FocusNavigation, /*directions=*/0);
-  EXPECT_EQ(pointer.x(), 15);  // the first focusable control's focus point
-  EXPECT_EQ(pointer.y(), 15);
-  const auto press = [&](int k) {
-    pointer.KeyDown(k);
-    pointer.KeyUp(k);
-    return pointer.y();
-  };
-  // The form itself has no focus yet: the first press gives it to the first control.
-  EXPECT_EQ(press(key::kDown), 15);
-  EXPECT_TRUE(first.focused);
-  EXPECT_EQ(press(key::kDown), 45);
-  EXPECT_EQ(press(key::kDown), 15);  // past the last control: around to the first
-  EXPECT_EQ(press(key::kUp), 45);
-
-  start.navFlags |= gui::kNavNoWrap;
-  EXPECT_EQ(press(key::kDown), 45);  // no wrap: the focus stays on the last control
-  EXPECT_TRUE(second.focused);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The running program as the platform drives it: the frame gate, key states and the Start key,
-// stylus routing on both screen sizes, and switching screens.
+// and switching screens.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,22 +20,8 @@ using gui::testing::RecordingDriver;
 using testing_support::initScript;
 using testing_support::writeArchive;
 
-struct Pad : gui::Control {
-  Pad(std::string_view name, gui::Form* parent) : Control(name, parent) {
-    width = 480;
-    height = 640;
-    enabled = true;
-  }
-  void Paint(gfx::Surface&, int, int, const gfx::Box*, std::uint32_t) override { ++paints; }
-  void StylusDown(int, int) override {}
-  void StylusUp(int, int) override {}
-  void StylusMove(int, int) override {}
-  int paints = 0;
-};
-
 class MainLoop : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override { TempFolderTest::SetUp(); }
   platform::HeadlessConfig config(int width = 240, int height = 320) {
     writeArchive(folder() + "graphics.dat",
                  {{"init.scr", initScript({{"INIT_RES", "1"},
@@ -102,24 +88,6 @@ TEST_F(MainLoop, EventsBetweenFramesDoNotAddFrames) {
   const long quiet = framesFor("wait 1000\n");
   EXPECT_EQ(quiet, 24);  // 40, 80, ..., 960; the quit at 1000 comes first
   EXPECT_EQ(framesFor("wait 990\nkey 37\nwait 1\nkey 37\nwait 3\ntap 5 5\nwait 6\n"), quiet);
-}
-
-TEST_F(MainLoop, StylusIsDoubledOnTheLargeScreenOnly) {
-  for (const int width : {240, 480}) {
-    platform::HeadlessPlatform headless(config(width, width * 4 / 3));
-    app::Application a(headless);
-    ASSERT_EQ(a.StartUp(), 0);
-    std::vector<std::string> log;
-    a.rootForm().SetDriver(std::make_unique<RecordingDriver>(log));
-    Pad pad("pad", &a.rootForm());
-    a.HandleEvent(platform::Event{platform::EventType::StylusDown, 0, 100, 50});
-    a.HandleEvent(platform::Event{platform::EventType::StylusUp, 0, 101, 51});
-    std::erase_if(log, [](const std::string& call) { return call.rfind("pad_", 0) != 0; });
-    const std::vector<std::string> expected =
-        width == 480 ? std::vector<std::string>{"pad_StylusDown(200,100)", "pad_StylusUp(202,102)"}
-                     : std::vector<std::string>{"pad_StylusDown(100,50)", "pad_StylusUp(101,51)"};
-    EXPECT_EQ(log, expected) << "width " << width;
-  }
 }
 
 TEST_F(MainLoop, SwitchingScreensShowsTheNewOneAndHidesTheOld) {

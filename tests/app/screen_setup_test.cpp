@@ -1,5 +1,5 @@
 // The screen set-up: every screen made in order under the root form, and the codes and
-// messages of a screen whose script is missing.
+// messages of a screen whose script does not load.
 #include "app/screen_setup.h"
 
 #include <gtest/gtest.h>
@@ -18,13 +18,13 @@ const char* const kScripts[] = {"ingame.scr",   "startgame.scr",  "choosegame.sc
                                 "auxclass.scr", "auxestafet.scr", "auxunlim.scr",
                                 "infoform.scr", "options.scr"};
 
-// The set-up over an archive with every screen script except the one named.
+// The set-up over an archive with every screen script, the one named broken.
 struct ScreensOver {
-  explicit ScreensOver(const std::string& missing) {
+  explicit ScreensOver(const std::string& broken) {
     game::testing::SetSceneVariables(app.variables_);
     std::vector<std::pair<std::string, std::string>> entries;
     for (const char* script : kScripts)
-      if (script != missing) entries.emplace_back(script, "function Init(h)\n{\n}\n");
+      entries.emplace_back(script, script == broken ? "function Init(h) {" : "function Init(h) {}");
     app.SetArchive(entries);
     fs::remove_all(dir);
     fs::create_directories(dir);
@@ -41,11 +41,10 @@ struct ScreensOver {
 
 TEST(ScreenSetup, MakesEveryScreenInOrder) {
   ScreensOver s("");
-  auto& root = s.root;
-  auto& screens = s.screens;
+  const app::Screens& screens = s.screens;
   ASSERT_EQ(s.run(), 0);
   std::vector<std::string> names;
-  for (const gui::Control* child : root.children())
+  for (const gui::Control* child : s.root.children())
     names.push_back(child->name());
   EXPECT_EQ(names, (std::vector<std::string>{"GameForm", "DemoScene", "OptionsForm", "StartForm",
                                              "ChooseForm", "HelpForm", "RecordBook", "CreditsForm",
@@ -57,18 +56,17 @@ TEST(ScreenSetup, MakesEveryScreenInOrder) {
   EXPECT_TRUE(screens.demoScene->isDemo());
   EXPECT_TRUE(screens.demoScene->visible);  // behind every menu from the first frame
   EXPECT_FALSE(screens.recordBook->visible);
-  EXPECT_EQ(root.FindForm("HelpForm")->navFlags, 31);
+  EXPECT_EQ(s.root.FindForm("HelpForm")->navFlags, 31);
   EXPECT_TRUE(fs::exists(s.dir / "options.dat"));  // no options yet: written at once
   EXPECT_TRUE(s.app.boxes.empty());
 }
 
-// A missing screen script stops the set-up with its code, with or without a message, and
-// nothing after that screen is made; the game screen's script comes before the menus.
-// A missing screen script stops the set-up with its code, with or without a message, and
-// nothing after that screen is made; the game screen's script comes before the menus.
-TEST(ScreenSetup, AMissingScriptStopsWithItsCodeAndMessage) {
+// A screen script that does not load stops the set-up with its code, with or without a
+// message, and nothing after that screen is made; the game screen's script comes before the
+// menus.
+TEST(ScreenSetup, AScriptThatDoesNotLoadStopsWithItsCodeAndMessage) {
   const struct {
-    const char* missing;
+    const char* broken;
     int code;
     std::vector<std::string> boxes;
     const char* notMade;
@@ -76,12 +74,14 @@ TEST(ScreenSetup, AMissingScriptStopsWithItsCodeAndMessage) {
       {"helpform.scr", 268, {}, "RecordBook"},
       {"credits.scr", 272, {"Error: Error setting credits form driver"}, "AuxClassicForm"},
       {"ingame.scr", 262, {"Error: Error setting game form driver"}, "StartForm"},
+      {"options.scr", 261, {"Error: Error"}, "StartForm"},
+      {"recordbook.scr", 270, {"Error: Error setting records form driver"}, "CreditsForm"},
   };
   for (const auto& c : kCases) {
-    ScreensOver s(c.missing);
-    EXPECT_EQ(s.run(), c.code) << c.missing;
-    EXPECT_EQ(s.app.boxes, c.boxes) << c.missing;
-    EXPECT_EQ(s.root.FindForm(c.notMade), nullptr) << c.missing;
+    ScreensOver s(c.broken);
+    EXPECT_EQ(s.run(), c.code) << c.broken;
+    EXPECT_EQ(s.app.boxes, c.boxes) << c.broken;
+    EXPECT_EQ(s.root.FindForm(c.notMade), nullptr) << c.broken;
   }
 }
 

@@ -120,25 +120,23 @@ TEST(ScreenPresent, EveryPixelLandsAtItsWordOnEveryLayout) {
   EXPECT_EQ(gone.ends, 0);
 }
 
-// A display with its own raw size, for the physical-size rule.
-struct SizeCase {
-  int propsWidth, propsHeight;
-  bool raw;
-  int rawWidth, rawHeight;
-  int expectedWidth, expectedHeight;
-};
-
 TEST(ScreenPhysicalSize, RawSizeWinsOnlyWhenPlausibleAndWider) {
-  for (const SizeCase c : {
-           SizeCase{240, 320, true, 480, 640, 480, 640},      // hi-res device
-           SizeCase{240, 320, true, 240, 320, 240, 320},      // not wider
-           SizeCase{240, 320, true, 2500, 640, 240, 320},     // width 2500 is ignored
-           SizeCase{240, 320, true, 480, 2500, 240, 320},     // so is height 2500
-           SizeCase{240, 320, true, 2499, 2499, 2499, 2499},  // just below the limit
-           SizeCase{240, 320, true, 480, 0, 240, 320},        // no height
-           SizeCase{240, 320, false, 0, 0, 240, 320},         // no raw frame buffer at all
-           SizeCase{320, 240, true, 640, 480, 640, 480},      // landscape
-       }) {
+  // Display width and height, whether it has a raw frame buffer, its size, the size expected.
+  const struct {
+    int propsWidth, propsHeight;
+    bool raw;
+    int rawWidth, rawHeight, expectedWidth, expectedHeight;
+  } kCases[] = {
+      {240, 320, true, 480, 640, 480, 640},      // hi-res device
+      {240, 320, true, 240, 320, 240, 320},      // not wider
+      {240, 320, true, 2500, 640, 240, 320},     // width 2500 is ignored
+      {240, 320, true, 480, 2500, 240, 320},     // so is height 2500
+      {240, 320, true, 2499, 2499, 2499, 2499},  // just below the limit
+      {240, 320, true, 480, 0, 240, 320},        // no height
+      {240, 320, false, 0, 0, 240, 320},         // no raw frame buffer at all
+      {320, 240, true, 640, 480, 640, 480},      // landscape
+  };
+  for (const auto& c : kCases) {
     FakeFrameBuffer fb(16, 0, c.propsWidth, c.propsHeight, 2, c.propsWidth * 2);
     if (c.raw) fb.offerRaw(c.rawWidth, c.rawHeight, 2, c.rawWidth * 2);
     const Screen::Size size = Screen::PhysicalSize(fb);

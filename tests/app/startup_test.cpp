@@ -24,7 +24,6 @@ const std::vector<std::pair<std::string, std::string>> kGoodVars = {
 
 class Startup : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override { TempFolderTest::SetUp(); }
   platform::HeadlessConfig config() const {
     platform::HeadlessConfig c;
     c.installFolder = folder();
