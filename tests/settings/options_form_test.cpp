@@ -35,7 +35,6 @@ class RecordingSound final : public OptionsSound {
 
 class Options : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override { TempFolderTest::SetUp(); }
   std::string path() const { return (dir_ / "options.dat").string(); }
   // The screen with the boxes its script would make, set up from options.dat.
   OptionsForm& make() {
@@ -145,13 +144,6 @@ TEST_F(Options, LeavingOrReleasingTheScreenWritesTheOptions) {
   choose("rgBackground", 1);
   form->Release();  // as at shutdown
   EXPECT_NE(file().find("BackgroundType = 1\n"), std::string::npos);
-}
-
-TEST_F(Options, AScriptThatDoesNotLoadShowsError) {
-  app.SetArchive({{"options.scr", "function Init(h) {"}});
-  OptionsForm f("OptionsForm", nullptr, app, nullptr, {});
-  EXPECT_FALSE(f.Initialise(0, 0, 240, 320, "fonts_menu", "fmsmall", path()));
-  EXPECT_EQ(app.boxes, std::vector<std::string>{"Error: Error"});
 }
 
 }  // namespace

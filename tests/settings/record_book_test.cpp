@@ -133,12 +133,5 @@ TEST_F(Records, ATieGoesBelowTheOlderResultAndTheSixthIsDroppedAfterNaming) {
   EXPECT_FALSE(edit->visible);
 }
 
-TEST_F(Records, AScriptThatDoesNotLoadStopsWithItsMessage) {
-  app.SetArchive({{"recordbook.scr", "function Init(h) {"}});
-  RecordBook b("RecordBook", nullptr, app);
-  EXPECT_FALSE(b.Initialise(0, 0, 240, 320, "recordbook.scr", "hiscores", "fmsmall", scoresPath()));
-  EXPECT_EQ(app.boxes, std::vector<std::string>{"Error: Error setting records form driver"});
-}
-
 }  // namespace
 }  // namespace settings

@@ -35,19 +35,6 @@ TEST(ScoreTable, FirstResultOfAModeTakesRowZeroAndEncodesToOneRecord) {
   EXPECT_EQ(ScoreTable::Decode(bytes).records(), table.records());
 }
 
-TEST(ScoreTable, EqualScoresRankInTheOrderReachedAndTheSixthIsTrimmedAfterNaming) {
-  ScoreTable table = fiveClassic();
-  EXPECT_EQ(table.Insert(1, "Player", 300, "new"), 3);  // after the old 300
-  EXPECT_EQ(scoresOf(table, 1), (std::vector<int>{500, 400, 300, 300, 200, 100}));
-  EXPECT_EQ(table.RecordAt(1, 3)->name, "Player");
-  table.RecordAt(1, 3)->name = "Ann";
-  table.KeepBest(1);
-  EXPECT_EQ(scoresOf(table, 1), (std::vector<int>{500, 400, 300, 300, 200}));
-
-  EXPECT_FALSE(table.Insert(1, "Player", 200, "late"));  // five passed, none lower
-  EXPECT_EQ(table.records().size(), 5u);
-}
-
 TEST(ScoreTable, OtherModesDoNotCountTowardsAModesFive) {
   ScoreTable table = fiveClassic();
   EXPECT_EQ(table.Insert(2, "Relay", 10, "L1"), 0);
@@ -97,7 +84,6 @@ TEST(RecordBookLayout, TitlesAndRowPositions) {
   EXPECT_EQ(ModeTitle(4), "UNLIMITED GAME");
   EXPECT_EQ(ModeTitle(3), "3");
   EXPECT_EQ(ModeTitle(77), "");
-  EXPECT_EQ(RecordRowY(40, 75, 2), 70);
   EXPECT_EQ(RecordRowY(0, 72, 3), 43);     // 216 / 5 truncated
   EXPECT_EQ(RecordRowY(10, -72, 3), -33);  // toward zero: -216 / 5 = -43
 }
