@@ -102,22 +102,6 @@ TEST_F(Controls, ButtonShowsThePressedPictureWhilePressedAndFocused) {
   EXPECT_FALSE(plain->Init(0, 0, nullptr, "red.spr", "missing.spr", source));
 }
 
-TEST_F(Controls, ButtonCallbacksComeInOrder) {
-  auto* button = new gui::Button("b", &form);
-  std::vector<std::string> calls;
-  ASSERT_TRUE(button->Init(
-      0, 0, [&](gui::Control&) { calls.push_back("click"); }, "red.spr", "", source));
-  button->onDown = [&](gui::Control&, int x, int y) {
-    calls.push_back("down " + std::to_string(x) + "," + std::to_string(y));
-  };
-  button->onUp = [&](gui::Control&, int, int) { calls.push_back("up"); };
-  button->KeyDown(52, 1, 2);  // keypad 4 presses
-  button->KeyUp(52, 1, 2);    // only 13 and 53 release
-  button->KeyUp(13, 1, 2);
-  button->StylusUp(1, 2);  // not pressed any more: no click
-  EXPECT_EQ(calls, (std::vector<std::string>{"down 1,2", "click", "up", "up"}));
-}
-
 TEST_F(Controls, TextButtonGrowsWithItsPressedText) {
   auto* button = new gui::TextButton("t", &form);
   EXPECT_FALSE(button->Init(0, 0, nullptr, nullptr, nullptr, "Go", std::nullopt, 1, 2));

@@ -17,37 +17,19 @@ namespace {
 namespace fs = std::filesystem;
 using gui::testing::solidSpr;
 
-const char* const kInit = R"(
-function Init(h)
-{
-  SetGlobalVar("INIT_RES", "1");
-  SetGlobalVar("RES_X", "240");
-  SetGlobalVar("RES_Y", "320");
-  SetGlobalVar("SE_SPURT", "2");
-}
-)";
-
-const char* const kStart = R"(
-function Init(h)
-{
-  global me;
-  me = h;
-  Enable(h);
+const char* const kStart = R"(function Init(h) {
+  global me; me = h; Enable(h);
   AddFillRect(h, 0, 0, "240", 320, 31, 63488);
   AddButton(h, 20, 40, "bGo", "go.spr", "gop.spr");
   AddButton(h, 120, 40, "bStay", "go.spr");
   AddButton(h, 20, 200, "bKill", "go.spr");
 }
-function bKill_Click()
-{
+function bKill_Click() {
   DeleteControl(GetControl(GetParentForm(GetControl(me, "bKill")), "bKill"));
   DeleteControl(me);
   SetGlobalVar("Killed", "yes");
 }
-function bGo_Click()
-{
-  SetGlobalVar("Clicked", "yes");
-}
+function bGo_Click() { SetGlobalVar("Clicked", "yes"); }
 )";
 
 TEST(EndToEnd, AScreenDeletedByItsOwnHandlerLeavesNothingDangling) {
@@ -55,7 +37,7 @@ TEST(EndToEnd, AScreenDeletedByItsOwnHandlerLeavesNothingDangling) {
   fs::remove_all(dir);
   fs::create_directories(dir);
   testing_support::writeArchive((dir / "graphics.dat").string(),
-                                {{"init.scr", kInit},
+                                {{"init.scr", testing_support::plainInitScript()},
                                  {"startgame.scr", kStart},
                                  {"go.spr", solidSpr(40, 30, 0x07E0)},
                                  {"gop.spr", solidSpr(40, 30, 0xFFE0)}});

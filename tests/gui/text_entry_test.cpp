@@ -96,21 +96,6 @@ class KeyboardTest : public ::testing::Test {
   gui::Keyboard* keyboard = nullptr;
 };
 
-TEST_F(KeyboardTest, KeysAreLaidOutInFourRows) {
-  ASSERT_EQ(keyboard->keys().size(), 43u);
-  EXPECT_EQ(key(42)->name(), "button_42");
-  EXPECT_EQ(key(10)->label(), "<-");  // what keys 10, 22 and 41 type is tapped below
-  EXPECT_EQ(key(11)->y, 12);          // row 2 starts after backspace
-  EXPECT_FALSE(key(11)->enabled);     // gap
-  EXPECT_EQ(key(41)->x, 80);
-  std::string labels;
-  for (int i = 11; i < 43; ++i)
-    labels += key(i)->label();
-  EXPECT_EQ(labels, "qwertyuiop^asdfghjklzxcvbnm ");
-  EXPECT_EQ(keyboard->width, 14 * 10);  // the first fourteen keys
-  EXPECT_EQ(keyboard->height, 4 * 12);
-}
-
 TEST_F(KeyboardTest, TappedKeysTypeAndShiftTogglesLetters) {
   keyboard->Open();
   tap(12);  // q
@@ -180,8 +165,6 @@ TEST_F(KeyboardTest, KeypadNavigationStaysOnUsableKeys) {
 TEST_F(KeyboardTest, MissingLayoutFailsAndDeletedTargetIsNotTyped) {
   gui::testing::MapSource empty;
   gui::Keyboard other("other", &root);
-  EXPECT_FALSE(other.Init(0, 0, fonts.Find("f"), box, empty));
-  empty.entries["Keyboard.lspr"] = "a.spr/b.spr\nc.spr";
   EXPECT_FALSE(other.Init(0, 0, fonts.Find("f"), box, empty));
   // Pictures that fail give keys that draw nothing; without an Enter key to tap, the keyboard
   // could never finish a name, so it fails.
