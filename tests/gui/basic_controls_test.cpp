@@ -131,18 +131,4 @@ TEST_F(Controls, TextButtonGrowsWithItsPressedText) {
   EXPECT_EQ(same->width, 18);
 }
 
-TEST_F(Controls, LabelFollowsItsText) {
-  auto* label = new gui::Label("l", &form);
-  ASSERT_TRUE(label->Init(0, 1, fonts.Find("f"), "ab", kRed));
-  EXPECT_EQ(label->width, 12);
-  paint();
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kRed), 12 * 8);
-  label->SetText("abc", kGreen);
-  EXPECT_EQ(label->width, 18);
-  auto* fontless = new gui::Label("n", &form);
-  EXPECT_TRUE(fontless->Init(0, 0, nullptr, "text", kRed));
-  EXPECT_EQ(fontless->width, 0);
-  paint();
-}
-
 }  // namespace
