@@ -2,6 +2,7 @@
 #include "app/sound_adapters.h"
 
 #include <gtest/gtest.h>
+
 #include "fixtures/game/scene_fixture.h"
 #include "sound/recording_sound_library.h"
 
