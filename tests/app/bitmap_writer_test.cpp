@@ -89,8 +89,6 @@ TEST(BitmapEncoding, RowsBottomUpLeftToRight) {
 
 TEST(ScreenshotName, CounterPaddedToFourDigitsNeverCut) {
   EXPECT_EQ(app::ScreenshotPath("/games/q/", 1), "/games/q/screenshot0001.bmp");
-  EXPECT_EQ(app::ScreenshotPath("/games/q/", 12345), "/games/q/screenshot12345.bmp");
-  EXPECT_EQ(app::ScreenshotPath("", 0), "screenshot0000.bmp");
   EXPECT_EQ(app::ScreenshotPath("d/", 65535), "d/screenshot65535.bmp");
 }
 

@@ -16,14 +16,12 @@ namespace fs = std::filesystem;
 using testing_support::initScript;
 using testing_support::writeArchive;
 
-// Answers 3 in its first Update; the handle comes with Init.
-constexpr const char* kAnswering =
-    "function Init(h)\n{\n  global me;\n  me = h;\n}\n"
-    "function Update()\n{\n  SetGlobalVar(\"Answer\"$+me, \"3\");\n}\n";
-// Answers with an empty text.
-constexpr const char* kEmpty =
-    "function Init(h)\n{\n  global me;\n  me = h;\n}\n"
-    "function Update()\n{\n  SetGlobalVar(\"Answer\"$+me, \"\");\n}\n";
+// Answers `answer` in its first Update; the handle comes with Init.
+std::string answering(const std::string& answer) {
+  return "function Init(h) { global me; me = h; }\n"
+         "function Update() { SetGlobalVar(\"Answer\"$+me, \"" +
+         answer + "\"); }\n";
+}
 constexpr const char* kSilent = "function Init(h)\n{\n}\n";
 constexpr const char* kBroken = "function Init(h)\n{\n";
 
@@ -33,9 +31,9 @@ class MessageForm : public testing_support::TempFolderTest {
     TempFolderTest::SetUp();
     writeArchive(dir_.string() + "/graphics.dat",
                  {{"init.scr", initScript({{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}})},
-                  {"answer.scr", kAnswering},
+                  {"answer.scr", answering("3")},
                   {"silent.scr", kSilent},
-                  {"empty.scr", kEmpty},
+                  {"empty.scr", answering("")},
                   {"broken.scr", kBroken}});
   }
   platform::HeadlessConfig config() const {

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "settings/key_value_file.h"
+#include "settings/options.h"
 #include "util/random.h"
 
 namespace {
@@ -25,11 +26,8 @@ namespace fs = std::filesystem;
 settings::KeyValueFile optionsVersion(const std::string& path, int value) {
   settings::KeyValueFile file;
   file.Load(path);  // absent at first: an empty list
-  const char* keys[] = {"MusicOn",      "SoundOn",        "MusicVolume",    "SoundVolume",
-                        "ConnectType",  "CloudsOn",       "BackgroundType", "ColorSpectrum",
-                        "MulticolorOn", "ScreenShotCount"};
-  for (const char* key : keys)
-    file.SetInt(key, value);
+  for (const std::string_view key : settings::kOptionKeys)
+    file.SetInt(std::string(key), value);
   for (int i = 0; i < 3000; ++i)
     file.SetInt("Extra" + std::to_string(i), value + i);
   return file;

@@ -35,19 +35,6 @@ TEST(ScoreTable, FirstResultOfAModeTakesRowZeroAndEncodesToOneRecord) {
   EXPECT_EQ(ScoreTable::Decode(bytes).records(), table.records());
 }
 
-TEST(ScoreTable, OtherModesDoNotCountTowardsAModesFive) {
-  ScoreTable table = fiveClassic();
-  EXPECT_EQ(table.Insert(2, "Relay", 10, "L1"), 0);
-  EXPECT_EQ(table.Insert(4, "Free", 99999, "99 m"), 0);
-  EXPECT_EQ(table.Insert(2, "Relay", 20, "L2"), 0);  // before the first relay record
-  EXPECT_EQ(scoresOf(table, 2), (std::vector<int>{20, 10}));
-  EXPECT_EQ(table.Insert(1, "Player", 450, "x"), 1);
-  EXPECT_EQ(scoresOf(table, 1, 5), (std::vector<int>{500, 450, 400, 300, 200}));
-  table.KeepBest(1);
-  EXPECT_EQ(scoresOf(table, 2), (std::vector<int>{20, 10}));
-  EXPECT_EQ(scoresOf(table, 4), (std::vector<int>{99999}));
-}
-
 TEST(ScoreTable, TextsAreCutToTheirSlots) {
   ScoreTable table;
   table.Insert(1, "Bartholomew the Great", 1, "1234567890123456");
@@ -82,8 +69,6 @@ TEST(RecordBookLayout, TitlesAndRowPositions) {
   EXPECT_EQ(ModeTitle(1), "CLASSIC GAME");  // each tab's rows are checked end to end
   EXPECT_EQ(ModeTitle(2), "TOWERACE GAME");
   EXPECT_EQ(ModeTitle(4), "UNLIMITED GAME");
-  EXPECT_EQ(ModeTitle(3), "3");
-  EXPECT_EQ(ModeTitle(77), "");
   EXPECT_EQ(RecordRowY(0, 72, 3), 43);     // 216 / 5 truncated
   EXPECT_EQ(RecordRowY(10, -72, 3), -33);  // toward zero: -216 / 5 = -43
 }
