@@ -110,7 +110,7 @@ TEST_F(Messages, CulminateThresholdsAllowAToleranceAndFallingBackRearms) {
   EXPECT_FALSE(message.updating);
 }
 
-TEST_F(Messages, ExperiencePointsAreAFifthCappedAtTenAndAClickNeedsAPress) {
+TEST_F(Messages, ExperiencePointsAreAFifthCappedAtTenAClickNeedsAPressAndTheFlightEndsOnIt) {
   gui::ExperienceIcon icon("ExpIcon", &form);
   int clicks = 0;
   ASSERT_TRUE(icon.Init(
@@ -128,12 +128,8 @@ TEST_F(Messages, ExperiencePointsAreAFifthCappedAtTenAndAClickNeedsAPress) {
   icon.StylusDown(201, 11);
   icon.StylusUp(201, 11);
   EXPECT_EQ(clicks, 1);
-  EXPECT_FALSE(icon.Init(0, 0, nullptr, "icon.spr", nullptr, "missing.spr", source));
-}
 
-TEST_F(Messages, ExperienceFlightEndsCentredOnTheIcon) {
-  gui::ExperienceIcon icon("ExpIcon", &form);
-  ASSERT_TRUE(icon.Init(200, 10, nullptr, "icon.spr", fonts.Find("f"), "flyer.spr", source));
+  // The flight ends centred on the icon.
   icon.Award("+10pts", 25, 30, 10);  // 170 pixels away: 10 frames
   EXPECT_EQ(icon.points(), 5);
   EXPECT_EQ(icon.framesTotal(), 10);
@@ -150,6 +146,7 @@ TEST_F(Messages, ExperienceFlightEndsCentredOnTheIcon) {
   icon.Award("+1", 10, 195, 10);  // 5 pixels: too short to fly
   EXPECT_EQ(icon.framesLeft(), 0);
   EXPECT_EQ(icon.shownPoints(), 2);
+  EXPECT_FALSE(icon.Init(0, 0, nullptr, "icon.spr", nullptr, "missing.spr", source));
 }
 
 TEST_F(Messages, MaxHeightAcceleratesOffTheForm) {
