@@ -2,8 +2,6 @@
 // and switching screens.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/application.h"
 #include "app/run.h"
 #include "archive_fixture.h"
@@ -15,7 +13,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using gui::testing::RecordingDriver;
 using testing_support::initScript;
 using testing_support::writeArchive;

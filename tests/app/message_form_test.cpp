@@ -2,8 +2,6 @@
 // the program quits.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/application.h"
 #include "archive_fixture.h"
 #include "fixtures/temp_folder.h"
@@ -12,7 +10,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using testing_support::initScript;
 using testing_support::writeArchive;
 

@@ -42,7 +42,6 @@ TEST(ScreenInit, RefusesSizesItCannotPresent) {
   Screen screen;
   EXPECT_FALSE(screen.Init(480, 640, true, 0, fb));  // the hi-res copy would have nowhere to go
   EXPECT_FALSE(screen.Init(0, 320, false, 0, fb));
-  EXPECT_FALSE(screen.Init(240, -1, false, 0, fb));
   EXPECT_FALSE(screen.Init(5000, 320, false, 0, fb));
   // A refused init leaves nothing to present.
   screen.Present();

@@ -109,7 +109,7 @@ TEST_F(Choice, CheckBoxToggleComesAfterTheDriversClick) {
   EXPECT_FALSE(box->Init(0, 0, 10, 10, "off.spr", "", nullptr, "", 0, false, nullptr, source));
 }
 
-TEST_F(Choice, RadioGroupSelectsStrictlyInsideItems) {
+TEST_F(Choice, RadioGroupSelectsStrictlyInsideItemsAndWithoutItemsIgnoresEverything) {
   auto* group = new gui::RadioGroup("rg", &form);
   ASSERT_TRUE(group->Init(0, 0, 90, 20, true, "off.spr", "on.spr", fonts.Find("f"), kWhite, nullptr,
                           source));
@@ -132,6 +132,19 @@ TEST_F(Choice, RadioGroupSelectsStrictlyInsideItems) {
   group->SetSelected(7);
   EXPECT_EQ(group->selected, 2);
   EXPECT_EQ(group->focusX, 60 + 4);
+
+  // A group without items ignores everything and paints nothing.
+  form.DeleteControl(group);
+  auto* empty = new gui::RadioGroup("rg", &form);
+  ASSERT_TRUE(empty->Init(0, 0, 90, 20, true, "", "on.spr", nullptr, 0, nullptr, source));
+  empty->onDown = [&](gui::Control&, int, int) { ++clicks; };
+  empty->StylusDown(5, 5);
+  empty->KeyDown(39, 5, 5);
+  empty->SetSelected(3);
+  EXPECT_EQ(clicks, 1);
+  gfx::SurfaceBuffer buffer(200, 100);
+  form.Paint(buffer.surface(), 0, 0, nullptr, 0);
+  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), 0), 200 * 100);
 }
 
 TEST_F(Choice, GroupsStepWithKeysAndCompleteOnAnyNavigationRelease) {
@@ -156,20 +169,6 @@ TEST_F(Choice, GroupsStepWithKeysAndCompleteOnAnyNavigationRelease) {
   group->SetFocus();
   group->KeyUp(39, 5, 5);
   EXPECT_EQ(calls, (std::vector<std::string>{"down", "up 0,0", "click", "up 0,0"}));
-}
-
-TEST_F(Choice, GroupsWithoutItemsIgnoreEverything) {
-  auto* group = new gui::RadioGroup("rg", &form);
-  ASSERT_TRUE(group->Init(0, 0, 90, 20, true, "", "on.spr", nullptr, 0, nullptr, source));
-  int calls = 0;
-  group->onDown = [&](gui::Control&, int, int) { ++calls; };
-  group->StylusDown(5, 5);
-  group->KeyDown(39, 5, 5);
-  group->SetSelected(3);
-  EXPECT_EQ(calls, 0);
-  gfx::SurfaceBuffer buffer(200, 100);
-  form.Paint(buffer.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), 0), 200 * 100);
 }
 
 class Select : public Choice {

@@ -151,24 +151,6 @@ TEST_F(Dispatch, AHandlerMayDeleteControlsWhileTheEventIsDelivered) {
   EXPECT_EQ(form.focusedChild, form.children()[0]);
 }
 
-TEST_F(Dispatch, UpdateCallsTheDriverThenVisibleUpdatingChildren) {
-  struct Counter : gui::Label {
-    using Label::Label;
-    void Update() override { ++updates; }
-    int updates = 0;
-  };
-  auto* shown = new Counter("shown", &form);
-  auto* still = new Counter("still", &form);
-  auto* hidden = new Counter("hidden", &form);
-  still->updating = false;
-  hidden->visible = false;
-  form.Update();
-  EXPECT_EQ(log, (std::vector<std::string>{"Update()"}));
-  EXPECT_EQ(shown->updates, 1);
-  EXPECT_EQ(still->updates, 0);
-  EXPECT_EQ(hidden->updates, 0);
-}
-
 TEST_F(Dispatch, ActivateDropsTheFocusAndBothActivateAndDeactivateSendOnShow) {
   gui::Button* a = button("a", 0, 0, 50, 50);
   form.StylusDown(15, 25);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -11,8 +10,6 @@
 
 namespace settings {
 namespace {
-
-namespace fs = std::filesystem;
 
 class OptionsFile : public testing_support::TempFolderTest {
  protected:

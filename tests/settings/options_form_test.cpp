@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "fixtures/game/scene_fixture.h"
 #include "fixtures/temp_folder.h"
 #include "gui/select_box.h"
@@ -14,7 +12,6 @@
 namespace settings {
 namespace {
 
-namespace fs = std::filesystem;
 using game::testing::FakeApp;
 
 class RecordingSound final : public OptionsSound {
