@@ -40,11 +40,10 @@ class Options : public testing_support::TempFolderTest {
     hooks.applyConnectType = [this](int t) { applied.push_back(t); };
     hooks.gameMode = [this] { return mode; };
     form = std::make_unique<OptionsForm>("OptionsForm", nullptr, app, &sound, hooks);
-    for (const char* name :
-         {"rgTypeConnection", "rgBackground", "rgMulticolor", "cbClouds", "dsSound", "dsMusic"}) {
+    for (const char* name : {"rgTypeConnection", "rgBackground", "rgMulticolor", "cbClouds",
+                             "dsSound", "dsMusic", "tbMenu"}) {
       new gui::SelectBox(name, form.get());
     }
-    menu = new gui::SelectBox("tbMenu", form.get());
     EXPECT_TRUE(form->Initialise(0, 0, 240, 320, "fonts_menu", "fmsmall", path()));
     return *form;
   }
@@ -61,7 +60,6 @@ class Options : public testing_support::TempFolderTest {
   FakeApp app;
   RecordingSound sound;
   std::unique_ptr<OptionsForm> form;
-  gui::Control* menu = nullptr;
   std::vector<settings::Options> looks;
   std::vector<int> applied;
   int mode = 1;
@@ -124,23 +122,12 @@ TEST_F(Options, LooksChangeAtOnceAndTheLinkStyleResizesTheScenes) {
   EXPECT_EQ(looks.back().cloudsOn, 1);
 }
 
-TEST_F(Options, BackReturnsToWhereTheOptionsWereOpenedFrom) {
-  make();
-  menu->onClick(*menu);
-  app.variables_.SetVariable("WhichOptionsCall", "1");
-  menu->onClick(*menu);
-  EXPECT_EQ(app.switched, (std::vector<std::string>{"StartForm", "GameForm"}));
-}
-
-TEST_F(Options, LeavingOrReleasingTheScreenWritesTheOptions) {
+TEST_F(Options, LeavingTheScreenWritesTheOptions) {
   make();
   EXPECT_NE(file().find("MusicOn = 0\n"), std::string::npos);  // a missing file is made at once
   choose("rgTypeConnection", 2);
   form->Deactivate();  // a crash after leaving the screen keeps the choice
   EXPECT_NE(file().find("ConnectType = 2\n"), std::string::npos);
-  choose("rgBackground", 1);
-  form->Release();  // as at shutdown
-  EXPECT_NE(file().find("BackgroundType = 1\n"), std::string::npos);
 }
 
 }  // namespace
