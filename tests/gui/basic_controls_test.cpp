@@ -25,8 +25,7 @@ class Controls : public ::testing::Test {
     source.entries["green.spr"] = solidSpr(6, 5, kGreen);
     source.entries["bad.spr"] = "xx";
     gui::testing::addTestFonts(fonts);
-    form.width = 20;
-    form.height = 10;
+    gui::testing::place(&form, 0, 0, 20, 10);
     form.visible = true;
   }
   void paint() { form.Paint(buffer.surface(), 0, 0, nullptr, 0); }
@@ -62,12 +61,8 @@ TEST_F(Controls, ImageSizesLoadFailuresAndSourceChanges) {
 }
 
 TEST_F(Controls, RectIsFilledOnlyInsideItsForm) {
-  auto* inner = new gui::Form("inner", &form);
+  auto* inner = gui::testing::place(new gui::Form("inner", &form), 2, 2, 5, 4);
   inner->visible = true;
-  inner->x = 2;
-  inner->y = 2;
-  inner->width = 5;
-  inner->height = 4;
   auto* rect = new gui::Rect("r", inner);
   ASSERT_TRUE(rect->Init(3, -1, 10, 10, 31, kBlue));
   paint();

@@ -29,8 +29,7 @@ class Choice : public ::testing::Test {
         {"arrowf.spr", solidSpr(10, 10, kGreen)}, {"mid.spr", solidSpr(20, 10, kRed)},
         {"midf.spr", solidSpr(20, 10, kWhite)},   {"item.spr", solidSpr(4, 4, kWhite)}};
     gui::testing::addTestFonts(fonts);
-    form.width = 200;
-    form.height = 100;
+    gui::testing::place(&form, 0, 0, 200, 100);
     form.visible = true;
   }
   gui::testing::MapSource source;
@@ -46,8 +45,6 @@ TEST_F(Choice, SliderGeometryPaintAndTaps) {
   form.Paint(buffer.surface(), 0, 0, nullptr, 0);  // filled, then empty segments
   EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kRed), 2 * 60);
   EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kBlue), 3 * 60);
-  EXPECT_EQ(buffer.surface().at(32, 10), 0);      // gap
-  EXPECT_EQ(buffer.surface().at(50, 10), kBlue);  // third, empty
   // Segments 10 wide, gaps 5: a tap in a gap still counts for the segment before it.
   for (const auto& [x, value] : {std::pair{3, 0}, {8, 1}, {31, 2}, {37, 3}, {69, 5}})
     EXPECT_EQ(slider->ValueAt(x), value) << x;

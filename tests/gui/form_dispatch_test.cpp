@@ -18,22 +18,14 @@ using gui::testing::RecordingDriver;
 class Dispatch : public ::testing::Test {
  protected:
   void SetUp() override {
-    form.x = 10;
-    form.y = 20;
-    form.width = 200;
-    form.height = 200;
+    gui::testing::place(&form, 10, 20, 200, 200);
     form.visible = true;
     auto driver = std::make_unique<RecordingDriver>(log);
     recorder = driver.get();
     form.SetDriver(std::move(driver));
   }
   gui::Button* button(const char* name, int x, int y, int w, int h) {
-    auto* b = new gui::Button(name, &form);
-    b->x = static_cast<std::int16_t>(x);
-    b->y = static_cast<std::int16_t>(y);
-    b->width = static_cast<std::uint16_t>(w);
-    b->height = static_cast<std::uint16_t>(h);
-    return b;
+    return gui::testing::place(new gui::Button(name, &form), x, y, w, h);
   }
   gui::Form form{"screen", nullptr};
   std::vector<std::string> log;
@@ -52,14 +44,10 @@ TEST_F(Dispatch, OverlappingChildrenBothGetThePressAndTheLaterKeepsTheFocus) {
 
 TEST_F(Dispatch, APressInsideANestedFormKeepsItsFocusOnEveryTap) {
   gui::Form root("main", nullptr);
-  root.width = 240;
-  root.height = 320;
-  auto* screen = new gui::Form("screen", &root);
+  gui::testing::place(&root, 0, 0, 240, 320);
+  auto* screen = gui::testing::place(new gui::Form("screen", &root), 0, 0, 240, 320);
   screen->visible = true;
-  screen->width = 240;
-  screen->height = 320;
-  auto* b = new gui::Button("b", screen);
-  b->width = b->height = 20;
+  auto* b = gui::testing::place(new gui::Button("b", screen), 0, 0, 20, 20);
   for (int tap = 0; tap < 2; ++tap) {
     root.StylusDown(5, 5);
     EXPECT_TRUE(b->focused) << tap;  // the pressed picture shows until the stylus is lifted
@@ -219,14 +207,9 @@ TEST(FormPaint, OnlyVisibleInvalidChildrenArePaintedAndFlagsClearAsTheySay) {
   };
   gfx::SurfaceBuffer buffer(240, 320);
   gui::Form root("main", nullptr);
-  root.width = 240;
-  root.height = 320;
-  auto* screen = new gui::Form("screen", &root);
+  gui::testing::place(&root, 0, 0, 240, 320);
+  auto* screen = gui::testing::place(new gui::Form("screen", &root), 200, 10, 100, 50);
   screen->visible = true;
-  screen->x = 200;
-  screen->y = 10;
-  screen->width = 100;
-  screen->height = 50;
   auto* everyFrame = new Probe("every", screen);  // labels repaint every frame
   auto* once = new Probe("once", screen);
   once->alwaysRepaint = false;

@@ -65,6 +65,16 @@ class MapSource final : public gfx::EntrySource {
   }
 };
 
+/// Puts control at (x, y) in its form with the given size; returns it.
+template <class C>
+C* place(C* control, int x, int y, int width, int height) {
+  control->x = static_cast<std::int16_t>(x);
+  control->y = static_cast<std::int16_t>(y);
+  control->width = static_cast<std::uint16_t>(width);
+  control->height = static_cast<std::uint16_t>(height);
+  return control;
+}
+
 /// Registers font "f" (6 x 8 glyphs) and "big" (10 x 12 glyphs) into registry.
 inline void addTestFonts(gfx::FontRegistry& fonts) {
   const std::string f = blockFont(6, 8), big = blockFont(10, 12);

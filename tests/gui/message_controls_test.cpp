@@ -18,8 +18,7 @@ class Messages : public ::testing::Test {
  protected:
   void SetUp() override {
     gui::testing::addTestFonts(fonts);
-    form.width = 240;
-    form.height = 320;
+    gui::testing::place(&form, 0, 0, 240, 320);
     source.entries["eiffel.txt"] = "3\r\n1,First\r\n2,Second\r\n5.0,Third\r\n";
     source.entries["icon.spr"] = solidSpr(20, 20, 0x001F);
     source.entries["flyer.spr"] = solidSpr(10, 6, 0xF800);
