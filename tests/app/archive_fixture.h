@@ -11,6 +11,12 @@
 
 namespace testing_support {
 
+/// The script of every screen.
+inline constexpr const char* kScreenScripts[] = {"ingame.scr",     "options.scr",  "startgame.scr",
+                                                 "choosegame.scr", "helpform.scr", "recordbook.scr",
+                                                 "credits.scr",    "auxclass.scr", "auxestafet.scr",
+                                                 "auxunlim.scr",   "infoform.scr"};
+
 /// What start-up needs besides init.scr: the seven fonts and a script for every screen, each
 /// script an empty Init.
 inline std::vector<std::pair<std::string, std::string>> startUpEntries() {
@@ -21,11 +27,8 @@ inline std::vector<std::pair<std::string, std::string>> startUpEntries() {
     entries.emplace_back(std::string(font) + ".cfn",
                          std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   }
-  for (const char* script : {"ingame.scr", "options.scr", "startgame.scr", "choosegame.scr",
-                             "helpform.scr", "recordbook.scr", "credits.scr", "auxclass.scr",
-                             "auxestafet.scr", "auxunlim.scr", "infoform.scr"}) {
+  for (const char* script : kScreenScripts)
     entries.emplace_back(script, "function Init(h)\n{\n}\n");
-  }
   return entries;
 }
 

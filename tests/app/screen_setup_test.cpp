@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "archive_fixture.h"
 #include "fixtures/game/scene_fixture.h"
 
 namespace {
@@ -13,17 +14,12 @@ namespace {
 namespace fs = std::filesystem;
 using game::testing::FakeApp;
 
-const char* const kScripts[] = {"ingame.scr",   "startgame.scr",  "choosegame.scr",
-                                "helpform.scr", "recordbook.scr", "credits.scr",
-                                "auxclass.scr", "auxestafet.scr", "auxunlim.scr",
-                                "infoform.scr", "options.scr"};
-
 // The set-up over an archive with every screen script, the one named broken.
 struct ScreensOver {
   explicit ScreensOver(const std::string& broken) {
     game::testing::SetSceneVariables(app.variables_);
     std::vector<std::pair<std::string, std::string>> entries;
-    for (const char* script : kScripts)
+    for (const char* script : testing_support::kScreenScripts)
       entries.emplace_back(script, script == broken ? "function Init(h) {" : "function Init(h) {}");
     app.SetArchive(entries);
     fs::remove_all(dir);

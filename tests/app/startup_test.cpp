@@ -90,7 +90,6 @@ TEST_F(Startup, SucceedsAndSetsUpTheRootFormAndThePointersColours) {
   platform::HeadlessPlatform headless(config());
   app::Application application(headless);
   ASSERT_EQ(application.StartUp(), 0);
-  EXPECT_EQ(application.rootForm().width, 240);
   EXPECT_EQ(application.rootForm().navFlags, 3);
   EXPECT_EQ(application.keyPointer().normalColour(), 0x001F);
   EXPECT_EQ(application.keyPointer().activeColour(), 0xF800);

@@ -61,20 +61,9 @@ TEST_F(SoundSystemTest, StartSongPlaysTheLoadedBytesOnlyWhenMusicIsOn) {
   EXPECT_EQ(library.calls(), (Calls{"FreeSong(1)", "LoadSong(9) -> 2", "SetSongLooping(2, 1)"}));
 }
 
-TEST_F(SoundSystemTest, MusicVolumeZeroStopsTheSongAndFortyStartsItAgain) {
-  playMenuSong();
-  system->SetMusicVolume(0);
-  EXPECT_EQ(library.calls(), (Calls{"SetSongVolume(1, 0)", "StopSong(1)"}));
-  EXPECT_FALSE(system->musicOn());
-  library.ClearCalls();
-  system->SetMusicVolume(40);
-  EXPECT_EQ(library.calls(), (Calls{"SetSongVolume(1, 102)", "PlaySong(1)"}));
-  EXPECT_TRUE(system->musicOn());
-}
-
 // The switch acts on the song only when asked and when it changes; stopping needs music on and
 // a song.
-TEST_F(SoundSystemTest, MusicSwitchAndStopActOnlyWhenTheyShould) {
+TEST_F(SoundSystemTest, MusicSwitchVolumeAndStopActOnlyWhenTheyShould) {
   system->StopSong();  // no song
   playMenuSong();
   system->SetMusicOn(true, true);  // already on
@@ -87,6 +76,15 @@ TEST_F(SoundSystemTest, MusicSwitchAndStopActOnlyWhenTheyShould) {
   system->SetMusicOn(true, false);
   system->StopSong();
   EXPECT_EQ(library.calls(), (Calls{"PlaySong(1)", "StopSong(1)", "StopSong(1)"}));
+
+  // Music volume 0 stops the song and switches the music off; 40 starts both again.
+  playMenuSong();
+  system->SetMusicVolume(0);
+  EXPECT_FALSE(system->musicOn());
+  system->SetMusicVolume(40);
+  EXPECT_TRUE(system->musicOn());
+  EXPECT_EQ(library.calls(),
+            (Calls{"SetSongVolume(2, 0)", "StopSong(2)", "SetSongVolume(2, 102)", "PlaySong(2)"}));
 }
 
 TEST_F(SoundSystemTest, OpenedAtTheMixingRateEffectsFollowTheSoundVolume) {
