@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "fixtures/game/scene_fixture.h"
 #include "fixtures/temp_folder.h"
@@ -22,13 +21,10 @@ using game::testing::FakeApp;
 
 class Records : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    TempFolderTest::SetUp();
-    app.layout = gui::RecordBookLayout{40, 75, 10, 20};
-  }
   std::string scoresPath() const { return (dir_ / "scores.dat").string(); }
   // The records screen with the controls its script makes.
   RecordBook& make() {
+    app.layout = gui::RecordBookLayout{40, 75, 10, 20};
     book = std::make_unique<RecordBook>("RecordBook", nullptr, app);
     EXPECT_TRUE(book->Initialise(0, 0, 240, 320, "", "hiscores", "fmsmall", scoresPath()));
     new gui::Label("lTitle", book.get());
@@ -104,16 +100,11 @@ TEST_F(Records, WithoutAKeyboardTheResultIsSavedAsPlayerAtOnce) {
 }
 
 TEST_F(Records, ATieGoesBelowTheOlderResultAndTheSixthIsDroppedAfterNaming) {
-  {
-    ScoreTable t;
-    for (int s : {500, 400, 300, 200, 100})
-      t.Insert(1, "Old", s, std::to_string(s));
-    t.Insert(2, "Relay", 999, "L9");
-    const auto bytes = t.Encode();
-    std::ofstream(scoresPath(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-  }
+  ScoreTable old;
+  for (int score : {500, 400, 300, 200, 100})
+    old.Insert(1, "Old", score, std::to_string(score));
+  old.Insert(2, "Relay", 999, "L9");
+  ASSERT_TRUE(platform::writeFileAtomically(scoresPath(), old.Encode()));
   RecordBook& b = make();
   b.NewRecord(1, 300, "new");
   EXPECT_EQ(edit->y, 40 + 75 * 3 / 5);  // row 3, after the old 300
