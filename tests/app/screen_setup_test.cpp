@@ -47,8 +47,6 @@ TEST(ScreenSetup, MakesEveryScreenInOrder) {
                                              "AuxClassicForm", "AuxEstafetForm", "AuxUnlimitedForm",
                                              "InfoForm"}));
   ASSERT_NE(screens.gameScene, nullptr);
-  EXPECT_EQ(screens.gameScene->parent(), screens.gameForm);
-  EXPECT_TRUE(screens.gameScene->initialised());
   EXPECT_TRUE(screens.demoScene->isDemo());
   EXPECT_TRUE(screens.demoScene->visible);  // behind every menu from the first frame
   EXPECT_FALSE(screens.recordBook->visible);

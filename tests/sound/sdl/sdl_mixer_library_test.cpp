@@ -24,11 +24,9 @@ const fs::path kAssets = fs::path(QV_BIN_DIR).parent_path() / "assets";
 
 std::vector<std::byte> readFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
-  std::vector<std::byte> out(bytes.size());
-  for (std::size_t i = 0; i < bytes.size(); ++i)
-    out[i] = static_cast<std::byte>(bytes[i]);
-  return out;
+  const std::string text((std::istreambuf_iterator<char>(in)), {});
+  const auto* bytes = reinterpret_cast<const std::byte*>(text.data());
+  return {bytes, bytes + text.size()};
 }
 
 // Sends the mixer's output to a file of raw 16-bit samples.
