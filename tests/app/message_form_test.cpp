@@ -19,8 +19,6 @@ std::string answering(const std::string& answer) {
          "function Update() { SetGlobalVar(\"Answer\"$+me, \"" +
          answer + "\"); }\n";
 }
-constexpr const char* kSilent = "function Init(h)\n{\n}\n";
-constexpr const char* kBroken = "function Init(h)\n{\n";
 
 class MessageForm : public testing_support::TempFolderTest {
  protected:
@@ -29,9 +27,9 @@ class MessageForm : public testing_support::TempFolderTest {
     writeArchive(dir_.string() + "/graphics.dat",
                  {{"init.scr", initScript({{"INIT_RES", "1"}, {"RES_X", "240"}, {"RES_Y", "320"}})},
                   {"answer.scr", answering("3")},
-                  {"silent.scr", kSilent},
+                  {"silent.scr", "function Init(h) {}"},
                   {"empty.scr", answering("")},
-                  {"broken.scr", kBroken}});
+                  {"broken.scr", "function Init(h) {"}});
   }
   platform::HeadlessConfig config() const {
     platform::HeadlessConfig c;

@@ -28,11 +28,18 @@ class Messages : public ::testing::Test {
   gui::Form form{"GameForm", nullptr};
 };
 
-TEST_F(Messages, DoubleLabelSplitsOnlyAtPointsBetweenDigits) {
+TEST_F(Messages, DoubleLabelSplitsOnlyAtPointsBetweenDigitsAndSharesABottomLine) {
   gui::DoubleLabel label("dl", &form);
-  ASSERT_TRUE(label.Init(0, 0, fonts.Find("f"), fonts.Find("big"), "3.25", 1, 2));
+  ASSERT_TRUE(label.Init(1, 1, fonts.Find("f"), fonts.Find("big"), "3.25", 1, 2));
   EXPECT_EQ(label.width, 6 + 3 * 10);
   EXPECT_EQ(label.height, 12);
+  gfx::SurfaceBuffer buffer(60, 20);
+  label.Paint(buffer.surface(), 0, 0, nullptr, 0);
+  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), 1), 6 * 8);
+  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), 2), 3 * 10 * 12);
+  EXPECT_EQ(buffer.surface().at(1, 5), 1);  // the small digit sits on the bottom line, rows 5..12
+  EXPECT_EQ(buffer.surface().at(1, 4), 0);
+  EXPECT_EQ(buffer.surface().at(7, 1), 2);  // the fraction starts at the top
   const std::vector<std::pair<std::string, std::vector<std::size_t>>> cases = {
       {"3.25", {0, 1, 4}}, {"3.", {0, 2}}, {"A.B", {0, 3}}, {"1.2.3", {0, 1, 3, 5}}};
   for (const auto& [text, breaks] : cases) {
@@ -40,18 +47,6 @@ TEST_F(Messages, DoubleLabelSplitsOnlyAtPointsBetweenDigits) {
     EXPECT_EQ(label.breaks(), breaks) << text;
   }
   EXPECT_EQ(label.width, 6 + 20 + 12);  // "1" and ".3" of "1.2.3" in the first font again
-}
-
-TEST_F(Messages, DoubleLabelCharactersShareABottomLine) {
-  gui::DoubleLabel label("dl", &form);
-  ASSERT_TRUE(label.Init(1, 1, fonts.Find("f"), fonts.Find("big"), "12.5", 0x1111, 0x2222));
-  gfx::SurfaceBuffer buffer(60, 20);
-  label.Paint(buffer.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), 0x1111), 2 * 6 * 8);
-  EXPECT_EQ(gfx::testing::countColour(buffer.surface(), 0x2222), 2 * 10 * 12);
-  EXPECT_EQ(buffer.surface().at(1, 5), 0x1111);  // the small digits sit on rows 5..12
-  EXPECT_EQ(buffer.surface().at(1, 4), 0);
-  EXPECT_EQ(buffer.surface().at(13, 1), 0x2222);  // the fraction starts at the top
 }
 
 TEST_F(Messages, CulminateParsesCountThresholdsAndTexts) {
