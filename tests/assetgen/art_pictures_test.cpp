@@ -181,22 +181,6 @@ TEST_F(ArtPictures, CloudsAreTranslucentAndAllDifferent) {
   EXPECT_EQ(sizes.size(), 12u);
 }
 
-TEST_F(ArtPictures, TheMenuBackgroundIsOpaqueSkyAboveHillsAndGround) {
-  ArtSource source(*base_);
-  auto background = gfx::loadPicture("menubg.spr", source);
-  ASSERT_TRUE(background);
-  ASSERT_EQ(background->width(), 240);
-  ASSERT_EQ(background->height(), 320);
-  gfx::SurfaceBuffer buffer(240, 320, 0);
-  background->Draw(buffer.surface(), 0, 0, nullptr, 0);
-  const std::uint16_t sky = buffer.surface().at(5, 5), hill = buffer.surface().at(5, 298),
-                      ground = buffer.surface().at(5, 315);
-  EXPECT_GT(sky & 0x1F, 25) << "blue sky at the top";
-  EXPECT_GT(((hill >> 5) & 0x3F) / 2, (hill >> 11) + 4) << "green hills above the ground";
-  EXPECT_GT(ground >> 11, (ground & 0x1F) + 6) << "sandy ground at the bottom";
-  EXPECT_EQ(std::count(buffer.pixels().begin(), buffer.pixels().end(), 0), 0);
-}
-
 // Every picture of the 480 x 640 content is exactly twice the size of its 240 x 320 one.
 TEST_F(ArtPictures, ScaleTwoDoublesEveryPicture) {
   ASSERT_TRUE(hires_->errors().empty()) << hires_->errors().front();
