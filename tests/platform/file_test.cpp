@@ -14,7 +14,6 @@ namespace fs = std::filesystem;
 
 class PlatformFile : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override { TempFolderTest::SetUp(); }
   std::string path(const char* name) const { return (dir_ / name).string(); }
 };
 

@@ -100,18 +100,5 @@ TEST(HeadlessPlatform, QuitComesAfterTheReplayPlusTheDelay) {
   EXPECT_EQ(headless.getEvent()->type, EventType::Quit);
 }
 
-TEST(HeadlessPlatform, StylusInLogicalPixelsReachesTheProgramInSystemCoordinates) {
-  HeadlessConfig config;
-  config.displayWidth = 480;
-  config.displayHeight = 640;
-  config.replay = *parseReplay("tap 301 99\n");
-  HeadlessPlatform headless(config);
-  ASSERT_TRUE(headless.createWindow(480, 640));
-  auto down = headless.getEvent();
-  ASSERT_TRUE(down);
-  EXPECT_EQ(down->x, 150);
-  EXPECT_EQ(down->y, 49);
-}
-
 }  // namespace
 }  // namespace platform
