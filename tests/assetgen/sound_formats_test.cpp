@@ -125,14 +125,4 @@ TEST(XmLayout, InstrumentWithoutEnvelopeOrLoopSaysSo) {
   expectFields(assetgen::EncodeXm(m), kInstrument, plain);
 }
 
-TEST(XmLayout, DurationCountsRowsThroughTheOrderTable) {
-  assetgen::XmModule m = twoCellSong();
-  m.patterns[0].rows = 64;
-  m.order = {0, 0, 0};
-  m.tempo = 6;
-  m.bpm = 125;
-  // A tick lasts 2.5 / BPM seconds: 192 rows of 6 ticks at 125 BPM.
-  EXPECT_DOUBLE_EQ(assetgen::XmDurationSeconds(m), 192 * 6 * 2.5 / 125);
-}
-
 }  // namespace
