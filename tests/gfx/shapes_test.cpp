@@ -68,16 +68,6 @@ TEST(FillTriangle, RowsFromTheTopCornerDownToButNotIncludingTheBottom) {
   gfx::FillTriangle(flat.surface(), {1, 2}, {5, 2}, {3, 2}, kInk);
   EXPECT_EQ(pic(flat), "........\n........\n.####...\n........\n");
 
-  // A clipped triangle skips the intersection's top row; a clip larger than the surface is cut
-  // to it and counts as no clip.
-  SurfaceBuffer clipped(10, 5);
-  const gfx::Box clip{0, 1, 10, 5}, huge{-10, -10, 100, 100};
-  gfx::FillTriangle(clipped.surface(), p0, p1, p2, kInk, &clip);
-  EXPECT_EQ(pic(clipped), "..........\n..........\n..####....\n.######...\n..........\n");
-  SurfaceBuffer wide(10, 5);
-  gfx::FillTriangle(wide.surface(), p0, p1, p2, kInk, &huge);
-  EXPECT_EQ(wide.pixels(), apex.pixels());
-
   // Running past the surface's bottom and sides: rows 1 .. 5, spans clamped to the width.
   SurfaceBuffer tall(10, 6);
   gfx::FillTriangle(tall.surface(), {4, 0}, {-6, 10}, {14, 10}, kInk);

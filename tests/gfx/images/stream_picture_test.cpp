@@ -67,19 +67,6 @@ TEST(RunStream, CompactedRowsDrawTheSamePixelsWhereverClipped) {
     }
 }
 
-TEST(RunStream, CompactingLeavesStreamsWithNothingToGain) {
-  // Partial alphas only, and short opaque runs inside a blend: nothing to split.
-  const std::vector<std::byte> partial =
-      Bytes().u16({cmd(2, 4), 1, 16, 2, 31, 3, 0, 4, 8, 0, cmd(4, 2), 5, 0}).data;
-  std::vector<std::byte> out{std::byte{1}};
-  EXPECT_FALSE(compactRunStream(partial, 0, 2, out));
-  EXPECT_TRUE(out.empty());
-  // A truncated stream is refused.
-  const std::vector<std::byte> cut = Bytes().u16({cmd(2, 9), 1, 0, 2, 0}).data;
-  EXPECT_FALSE(compactRunStream(cut, 0, 1, out));
-  EXPECT_TRUE(out.empty());
-}
-
 Bytes sftHeader(int w, int h) {
   return Bytes().u16({w, h});
 }
