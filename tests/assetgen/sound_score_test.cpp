@@ -155,28 +155,4 @@ TEST(ScoreArrangement, EverySongUsesEachSectionAndKeepsItsNotesInRange) {
   }
 }
 
-TEST(SongInstruments, LeadTimbreShapesTheMelodyInstrumentOnly) {
-  assetgen::LeadTimbre soft{{1.0f}, 10, 500};
-  const auto plain = assetgen::SongInstruments();
-  const auto swelling = assetgen::SongInstruments(soft);
-  ASSERT_EQ(swelling.size(), 6u);
-  const auto& lead = swelling[assetgen::kLead - 1];
-  ASSERT_EQ(lead.envelope.size(), 4u);
-  EXPECT_EQ(lead.envelope[1], (std::pair<int, int>{10, 64})) << "full volume after the attack";
-  EXPECT_EQ(lead.fadeout, 500);
-  // A pure fundamental: the looped sample is one sine, 8 cycles in 256 samples.
-  ASSERT_EQ(lead.sample.size(), 256u);
-  EXPECT_EQ(lead.sample[0], 0);
-  EXPECT_NEAR(lead.sample[8], 114, 1) << "a quarter cycle in: the sine's crest at 0.9 x 127";
-  EXPECT_NE(lead.sample, plain[assetgen::kLead - 1].sample);
-  for (int i = assetgen::kHarmony; i <= assetgen::kHat; ++i)
-    EXPECT_EQ(swelling[i - 1].sample, plain[i - 1].sample) << "instrument " << i;
-  // Out-of-range settings are held to what the format and the sample allow.
-  const auto wild = assetgen::SongInstruments({std::vector<float>(20, 1.0f), 0, 9000});
-  EXPECT_EQ(wild[0].envelope[1].first, 1);
-  EXPECT_EQ(wild[0].fadeout, 4095);
-  const auto none = assetgen::SongInstruments({{}, 2, 100});
-  EXPECT_NE(none[0].sample[8], 0) << "no harmonics given still sounds the fundamental";
-}
-
 }  // namespace
