@@ -12,14 +12,12 @@ TEST(BoxIntersect, OverlapTouchingAndContained) {
     Box a, b;
     bool overlap;
     Box out;
-  } cases[] = {
-      {{0, 0, 10, 10}, {5, 3, 10, 10}, true, {5, 3, 5, 7}},
-      {{0, 0, 10, 10}, {10, 0, 5, 5}, false, {}},  // touching: width 0
-      {{0, 0, 10, 10}, {0, 10, 5, 5}, false, {}},
-      {{20, 0, 10, 10}, {0, 0, 5, 5}, false, {}},
-      {{-5, -5, 10, 10}, {0, 0, 240, 320}, true, {0, 0, 5, 5}},
-      {{2, 2, 3, 3}, {0, 0, 240, 320}, true, {2, 2, 3, 3}},
-  };
+  } cases[] = {{{0, 0, 10, 10}, {5, 3, 10, 10}, true, {5, 3, 5, 7}},
+               {{0, 0, 10, 10}, {10, 0, 5, 5}, false, {}},  // touching: width 0
+               {{0, 0, 10, 10}, {0, 10, 5, 5}, false, {}},
+               {{20, 0, 10, 10}, {0, 0, 5, 5}, false, {}},
+               {{-5, -5, 10, 10}, {0, 0, 240, 320}, true, {0, 0, 5, 5}},
+               {{2, 2, 3, 3}, {0, 0, 240, 320}, true, {2, 2, 3, 3}}};
   for (const auto& c : cases) {
     Box out;
     EXPECT_EQ(gfx::BoxIntersect(c.a, c.b, out), c.overlap) << c.a.x << "," << c.b.x;

@@ -68,11 +68,9 @@ TEST(FillGradient, ClippedBandsDrawTheVisiblePartOfTheWholeBand) {
   const struct {
     int x, y, w, h, span, offset;
     std::uint16_t b;
-  } cases[] = {
-      {-20, 0, 40, 70, 64, 0, 0x0002},   {10, 0, 40, 70, 64, 0, 0x0002},
-      {-13, 0, 100, 70, 64, 0, 0x0002},  {0, 0, 32, 70, 64, 0, 0x0002},
-      {0, -40, 32, 200, 256, 0, 0x0008}, {0, 20, 30, 20, 32, 0, 0x0002},
-  };
+  } cases[] = {{-20, 0, 40, 70, 64, 0, 0x0002},   {10, 0, 40, 70, 64, 0, 0x0002},
+               {-13, 0, 100, 70, 64, 0, 0x0002},  {0, 0, 32, 70, 64, 0, 0x0002},
+               {0, -40, 32, 200, 256, 0, 0x0008}, {0, 20, 30, 20, 32, 0, 0x0002}};
   constexpr int kW = 30, kH = 40, kMx = 120, kMy = 200;
   for (const auto& c : cases) {
     SurfaceBuffer small(kW, kH, kWhite), big(kW + 2 * kMx, kH + 2 * kMy, kWhite);

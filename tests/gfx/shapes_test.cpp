@@ -23,8 +23,7 @@ TEST(FillEllipse, SmallAndDegenerateRadii) {
       {9, 3, 4, 1, 3, 0, ".........\n.#######.\n.........\n"},
       {3, 5, 1, 2, 0, 2, ".#.\n.#.\n.#.\n.#.\n.#.\n"},
       {5, 3, 2, 1, -1, 2, ".....\n.....\n.....\n"},
-      {5, 3, 2, 1, 100000, 2, ".....\n.....\n.....\n"},
-  };
+      {5, 3, 2, 1, 100000, 2, ".....\n.....\n.....\n"}};
   for (const auto& c : cases) {
     SurfaceBuffer b(c.w, c.h);
     gfx::FillEllipse(b.surface(), c.cx, c.cy, c.rx, c.ry, kInk);

@@ -72,16 +72,14 @@ TEST(DrawThickLine, LinksJustOutsideTheSurfaceDrawUntilWhollyOutside) {
     int dx, dy;                 // its step outward for each pixel of distance
     int wedgeReach, lineReach;  // the furthest distance outside at which something is drawn
   };
-  const Placement placements[] = {
-      {"left, end on", -20, 15, 0, 15, -1, 0, 0, 0},
-      {"left, side on", 0, 5, 0, 25, -1, 0, 4, 4},
-      {"right, end on", 29, 15, 49, 15, 1, 0, 0, 0},
-      {"right, side on", 29, 5, 29, 25, 1, 0, 4, 4},
-      {"top, end on", 15, -20, 15, 0, 0, -1, -2, 0},
-      {"top, side on", 5, 0, 25, 0, 0, -1, 2, 4},
-      {"bottom, end on", 15, 29, 15, 49, 0, 1, 0, 0},
-      {"bottom, side on", 5, 29, 25, 29, 0, 1, 3, 4},
-  };
+  const Placement placements[] = {{"left, end on", -20, 15, 0, 15, -1, 0, 0, 0},
+                                  {"left, side on", 0, 5, 0, 25, -1, 0, 4, 4},
+                                  {"right, end on", 29, 15, 49, 15, 1, 0, 0, 0},
+                                  {"right, side on", 29, 5, 29, 25, 1, 0, 4, 4},
+                                  {"top, end on", 15, -20, 15, 0, 0, -1, -2, 0},
+                                  {"top, side on", 5, 0, 25, 0, 0, -1, 2, 4},
+                                  {"bottom, end on", 15, 29, 15, 49, 0, 1, 0, 0},
+                                  {"bottom, side on", 5, 29, 25, 29, 0, 1, 3, 4}};
   for (const Placement& p : placements)
     for (const int style : {0, 2})
       for (int d = -4; d <= 12; ++d) {
