@@ -36,10 +36,6 @@ long regionBrightness(const gfx::Surface& s, int x0, int y0, int w, int h) {
   return sum;
 }
 
-bool endsWith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 using ArtPictures = assetgen_testing::ArtSuite;
 using assetgen_testing::ArtSource;
 
@@ -59,12 +55,12 @@ TEST_F(ArtPictures, EveryPictureLoadsInTheGameAtTheSizeTheManifestStates) {
   EXPECT_GE(stated.size(), 70u);
   ArtSource source(*base_);
   for (const auto& [name, bytes] : base_->entries()) {
-    if (endsWith(name, ".cfn") || endsWith(name, ".font")) continue;
+    if (name.ends_with(".cfn") || name.ends_with(".font")) continue;
     std::unique_ptr<gfx::Picture> picture;
     if (name == "flag0.aspr") {
       auto flag = std::make_unique<gfx::AnimPicture>();
       if (flag->LoadResampled(name, source, 16, 20)) picture = std::move(flag);
-    } else if (endsWith(name, ".sft")) {
+    } else if (name.ends_with(".sft")) {
       auto stream = std::make_unique<gfx::StreamPicture>();
       if (stream->Load(name, source)) picture = std::move(stream);
     } else {
@@ -195,8 +191,7 @@ TEST_F(ArtPictures, FontsHaveEveryGlyphAndTheirHeights) {
   const std::pair<const char*, std::pair<int, int>> heights[] = {
       {"fonts_menu.cfn", {15, 22}}, {"fonts_menua.cfn", {15, 22}}, {"fmsmall.cfn", {10, 16}},
       {"hiscores.cfn", {14, 21}},   {"hiscoresf.cfn", {9, 15}},    {"experien.cfn", {11, 16}},
-      {"experiena.cfn", {11, 16}},
-  };
+      {"experiena.cfn", {11, 16}}};
   const std::string needed =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.,:;!?'-+()%/";
   for (const auto& [name, range] : heights) {

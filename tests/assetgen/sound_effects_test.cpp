@@ -65,23 +65,20 @@ TEST(SoundContent, EffectsStartAndEndAtZeroWithoutOffset) {
 
 TEST(EffectVoices, EachFamilyFollowsTheSameColourPitches) {
   const auto effects = assetgen::SynthesiseEffects();
-  struct Family {
-    const char* prefix;
-    double atS;  // a moment where the family's tone sounds clearly
-  };
   std::vector<double> reference;
-  for (const Family& family :
-       {Family{"catch", 0.04}, Family{"drop", 0.05}, Family{"googround", 0.10}}) {
+  // Each family at a moment where its tone sounds clearly.
+  for (const auto& [prefix, atS] :
+       {std::pair{"catch", 0.04}, {"drop", 0.05}, {"googround", 0.10}}) {
     std::vector<double> pitches;
     for (int k = 1; k <= 5; ++k) {
-      const std::string name = family.prefix + std::to_string(k) + ".wav";
-      const double hz = pitchAt(effects.at(name), family.atS);
+      const std::string name = prefix + std::to_string(k) + ".wav";
+      const double hz = pitchAt(effects.at(name), atS);
       ASSERT_GT(hz, 0) << name << " has no clear pitch";
       pitches.push_back(hz);
     }
     for (int k = 1; k < 5; ++k)
       EXPECT_GT(pitches[k], pitches[k - 1] * 1.05)
-          << family.prefix << (k + 1) << " is not above colour " << k;
+          << prefix << (k + 1) << " is not above colour " << k;
     std::vector<double> ratios;
     for (double p : pitches)
       ratios.push_back(p / pitches[0]);
@@ -90,7 +87,7 @@ TEST(EffectVoices, EachFamilyFollowsTheSameColourPitches) {
     } else {
       for (int k = 1; k < 5; ++k)
         EXPECT_NEAR(ratios[k], reference[k], 0.03 * reference[k])
-            << family.prefix << (k + 1) << " is not colour " << (k + 1) << "'s voice";
+            << prefix << (k + 1) << " is not colour " << (k + 1) << "'s voice";
     }
   }
 }

@@ -92,7 +92,6 @@ TEST(ScoreArrangement, DrumAndHatLinesRepeatOverTheSection) {
 TEST(ScoreArrangement, OrderMapsLettersToPatternsAndLoopsToTheStart) {
   Score s;
   s.name = "t";
-  s.bpm = 140;
   s.sections = {quiet('X'), quiet('Y')};
   s.order = "XYYX";
   const auto m = ArrangeScore(s);
@@ -100,7 +99,6 @@ TEST(ScoreArrangement, OrderMapsLettersToPatternsAndLoopsToTheStart) {
   EXPECT_EQ(m->order, (std::vector<int>{0, 1, 1, 0}));
   EXPECT_EQ(m->patterns.size(), 2u);
   EXPECT_EQ(m->restartPosition, 0);
-  EXPECT_EQ(m->bpm, 140);
 }
 
 TEST(ScoreArrangement, RefusesBadNotationNamingSectionAndPart) {
@@ -113,18 +111,16 @@ TEST(ScoreArrangement, RefusesBadNotationNamingSectionAndPart) {
     std::string ScoreSection::*part;
     std::string text;
     const char* message;
-  } cases[] = {
-      {&ScoreSection::melody, "C5---", "melody: lasts 4 rows, not 64"},
-      {&ScoreSection::melody, held + "-", "melody: runs past row 64"},
-      {&ScoreSection::melody, "H5" + held.substr(2), "melody: \"H5\" is not a note"},
-      {&ScoreSection::melody, "C8" + held.substr(2), "melody: \"C8\" is not a note"},
-      {&ScoreSection::melody, "C5-x " + held.substr(4),
-       "melody: \"C5-x\" is not a note and its length"},
-      {&ScoreSection::chords, "C Am F", "chords: 3 chords do not divide 64 rows"},
-      {&ScoreSection::chords, "Cmaj", "chords: \"Cmaj\" is not a chord"},
-      {&ScoreSection::bass, "R..", "bass: is 3 rows long, which does not divide 64"},
-      {&ScoreSection::drums, "K.x.", "drums: 'x' means nothing here"},
-  };
+  } cases[] = {{&ScoreSection::melody, "C5---", "melody: lasts 4 rows, not 64"},
+               {&ScoreSection::melody, held + "-", "melody: runs past row 64"},
+               {&ScoreSection::melody, "H5" + held.substr(2), "melody: \"H5\" is not a note"},
+               {&ScoreSection::melody, "C8" + held.substr(2), "melody: \"C8\" is not a note"},
+               {&ScoreSection::melody, "C5-x " + held.substr(4),
+                "melody: \"C5-x\" is not a note and its length"},
+               {&ScoreSection::chords, "C Am F", "chords: 3 chords do not divide 64 rows"},
+               {&ScoreSection::chords, "Cmaj", "chords: \"Cmaj\" is not a chord"},
+               {&ScoreSection::bass, "R..", "bass: is 3 rows long, which does not divide 64"},
+               {&ScoreSection::drums, "K.x.", "drums: 'x' means nothing here"}};
   for (const auto& c : cases) {
     ScoreSection s = quiet('B');
     s.*c.part = c.text;
