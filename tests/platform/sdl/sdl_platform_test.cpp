@@ -34,22 +34,20 @@ class SdlDummy : public testing_support::TempFolderTest {
     while (sdl.getEvent()) {
     }
   }
-  static SDL_Event key(Uint32 type, SDL_Keycode code, Uint16 mod = 0) {
+  static SDL_Event of(Uint32 type) {
     SDL_Event e{};
     e.type = type;
+    return e;
+  }
+  static SDL_Event key(Uint32 type, SDL_Keycode code, Uint16 mod = 0) {
+    SDL_Event e = of(type);
     e.key.keysym.sym = code;
     e.key.keysym.mod = mod;
     return e;
   }
   static SDL_Event pad(Uint32 type, Uint8 button) {
-    SDL_Event e{};
-    e.type = type;
+    SDL_Event e = of(type);
     e.cbutton.button = button;
-    return e;
-  }
-  static SDL_Event of(Uint32 type) {
-    SDL_Event e{};
-    e.type = type;
     return e;
   }
   // The id of the one window the backend made (SDL numbers windows from 1).
@@ -60,8 +58,7 @@ class SdlDummy : public testing_support::TempFolderTest {
   }
   // A left-button or motion event at a window position.
   static SDL_Event mouse(Uint32 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
+    SDL_Event e = of(type);
     if (type == SDL_MOUSEMOTION) {
       e.motion.windowID = windowId();
       e.motion.x = x;
@@ -144,18 +141,16 @@ TEST_F(SdlDummy, KeysAndControllersReachTheGameAsItsKeys) {
   const struct {
     std::vector<SDL_Event> events;
     std::vector<std::string> seen;
-  } kCases[] = {
-      {{key(SDL_KEYDOWN, SDLK_LEFT), key(SDL_KEYDOWN, SDLK_F13), key(SDL_KEYUP, SDLK_RETURN),
-        key(SDL_KEYDOWN, SDLK_ESCAPE)},
-       {"0 37", "1 13", "0 27"}},
-      {{key(SDL_KEYDOWN, SDLK_F11), key(SDL_KEYDOWN, SDLK_RETURN, KMOD_LALT),
-        pad(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_A),
-        pad(SDL_CONTROLLERBUTTONUP, SDL_CONTROLLER_BUTTON_START), stick},
-       {"0 13", "1 112", "0 40"}},
-      {{up, key(SDL_KEYDOWN, SDLK_RETURN), focusLost, key(SDL_KEYUP, SDLK_RETURN), up,
-        of(SDL_CONTROLLERDEVICEREMOVED)},
-       {"0 38", "0 13", "1 38", "1 13", "6 0", "0 38", "1 38"}},
-  };
+  } kCases[] = {{{key(SDL_KEYDOWN, SDLK_LEFT), key(SDL_KEYDOWN, SDLK_F13),
+                  key(SDL_KEYUP, SDLK_RETURN), key(SDL_KEYDOWN, SDLK_ESCAPE)},
+                 {"0 37", "1 13", "0 27"}},
+                {{key(SDL_KEYDOWN, SDLK_F11), key(SDL_KEYDOWN, SDLK_RETURN, KMOD_LALT),
+                  pad(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_A),
+                  pad(SDL_CONTROLLERBUTTONUP, SDL_CONTROLLER_BUTTON_START), stick},
+                 {"0 13", "1 112", "0 40"}},
+                {{up, key(SDL_KEYDOWN, SDLK_RETURN), focusLost, key(SDL_KEYUP, SDLK_RETURN), up,
+                  of(SDL_CONTROLLERDEVICEREMOVED)},
+                 {"0 38", "0 13", "1 38", "1 13", "6 0", "0 38", "1 38"}}};
   for (const auto& c : kCases) {
     platform::SdlPlatform sdl(folder());
     ASSERT_TRUE(sdl.createWindow(240, 320));
