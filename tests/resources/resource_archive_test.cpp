@@ -147,14 +147,12 @@ TEST(ResourceArchive, WrongSizesOrACorruptStreamGiveNoEntry) {
     const char* fault;
     std::size_t at;
     std::uint32_t value;  // written as a size, or XORed into the byte
-  } cases[] = {
-      {"U one too small: zlib would overrun", 28, 199},
-      {"U too large: the stream ends early", 28, 205},
-      {"absurd U: refused without allocating it", 28, 0xFFFFFFF0u},
-      {"S past the end of the file", 24, 100000},
-      {"corrupt stream", 36, 0x5A},
-      {"corrupt adler-32", 0, 0xFF},
-  };
+  } cases[] = {{"U one too small: zlib would overrun", 28, 199},
+               {"U too large: the stream ends early", 28, 205},
+               {"absurd U: refused without allocating it", 28, 0xFFFFFFF0u},
+               {"S past the end of the file", 24, 100000},
+               {"corrupt stream", 36, 0x5A},
+               {"corrupt adler-32", 0, 0xFF}};
   for (const auto& c : cases) {
     std::vector<std::byte> bytes = archiveBytes({{"a.txt", data}});
     if (c.at >= 32 || c.at == 0)
