@@ -37,7 +37,6 @@ long regionBrightness(const gfx::Surface& s, int x0, int y0, int w, int h) {
 }
 
 using ArtPictures = assetgen_testing::ArtSuite;
-using assetgen_testing::ArtSource;
 
 // Each picture loads through the game's own classes, at the size the manifest states: the
 // screens are laid out from those sizes. .sft pictures (goo images, flag frames) are read by the
@@ -53,18 +52,17 @@ TEST_F(ArtPictures, EveryPictureLoadsInTheGameAtTheSizeTheManifestStates) {
     if (std::regex_search(text, m, line)) stated[m[1]] = {std::stoi(m[2]), std::stoi(m[3])};
   }
   EXPECT_GE(stated.size(), 70u);
-  ArtSource source(*base_);
   for (const auto& [name, bytes] : base_->entries()) {
     if (name.ends_with(".cfn") || name.ends_with(".font")) continue;
     std::unique_ptr<gfx::Picture> picture;
     if (name == "flag0.aspr") {
       auto flag = std::make_unique<gfx::AnimPicture>();
-      if (flag->LoadResampled(name, source, 16, 20)) picture = std::move(flag);
+      if (flag->LoadResampled(name, source_, 16, 20)) picture = std::move(flag);
     } else if (name.ends_with(".sft")) {
       auto stream = std::make_unique<gfx::StreamPicture>();
-      if (stream->Load(name, source)) picture = std::move(stream);
+      if (stream->Load(name, source_)) picture = std::move(stream);
     } else {
-      picture = gfx::loadPicture(name, source);
+      picture = gfx::loadPicture(name, source_);
     }
     ASSERT_TRUE(picture) << name << " does not load";
     EXPECT_GT(picture->width(), 0) << name;
@@ -90,12 +88,11 @@ TEST_F(ArtPictures, TheManifestNamesExactlyWhatIsGeneratedAndTwoRunsGiveTheSameB
 // The scene resamples the goo images, which turns their rows over: the stored balls must come
 // out lit from the upper left, not from below.
 TEST_F(ArtPictures, GooImagesAppearLitFromAboveOnceResampledByTheScene) {
-  ArtSource source(*base_);
   for (int i = 0; i < 5; ++i) {
     const std::string name = "gooimage" + std::to_string(i) + ".sft";
     for (int side : {16, 10, 30}) {
       gfx::StreamPicture ball;
-      ASSERT_TRUE(ball.LoadResampled(name, source, side, side)) << name;
+      ASSERT_TRUE(ball.LoadResampled(name, source_, side, side)) << name;
       ASSERT_EQ(ball.width(), side);
       gfx::SurfaceBuffer buffer(side, side, 0);
       ball.Draw(buffer.surface(), 0, 0, nullptr, 0);
@@ -112,10 +109,9 @@ TEST_F(ArtPictures, GooImagesAppearLitFromAboveOnceResampledByTheScene) {
 // The flag animation is loaded by the scene's resampling loader at its zoomed size; the pole's
 // knob must end up at the top and the cloth in the upper half.
 TEST_F(ArtPictures, FlagFramesResampleToTheFlagSizeTheRightWayUp) {
-  ArtSource source(*base_);
   for (auto [w, h] : {std::pair{16, 20}, std::pair{7, 8}}) {
     gfx::AnimPicture flag;
-    ASSERT_TRUE(flag.LoadResampled("flag0.aspr", source, w, h));
+    ASSERT_TRUE(flag.LoadResampled("flag0.aspr", source_, w, h));
     EXPECT_EQ(flag.width(), w);
     EXPECT_EQ(flag.height(), h);
     gfx::SurfaceBuffer buffer(w, h, 0);
@@ -135,8 +131,7 @@ TEST_F(ArtPictures, FlagFramesResampleToTheFlagSizeTheRightWayUp) {
 
 // The experience icon shows the frame of its points value: the star fills up with the points.
 TEST_F(ArtPictures, ExperienceStarFillsUpFrameByFrame) {
-  ArtSource source(*base_);
-  auto icon = gfx::loadPicture("expicon.aspr", source);
+  auto icon = gfx::loadPicture("expicon.aspr", source_);
   ASSERT_TRUE(icon);
   int previous = -1;
   for (std::uint32_t points = 0; points <= 10; ++points) {
