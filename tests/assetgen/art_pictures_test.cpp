@@ -36,12 +36,7 @@ long regionBrightness(const gfx::Surface& s, int x0, int y0, int w, int h) {
   return sum;
 }
 
-bool endsWith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 using ArtPictures = assetgen_testing::ArtSuite;
-using assetgen_testing::ArtSource;
 
 // Each picture loads through the game's own classes, at the size the manifest states: the
 // screens are laid out from those sizes. .sft pictures (goo images, flag frames) are read by the
@@ -57,18 +52,17 @@ TEST_F(ArtPictures, EveryPictureLoadsInTheGameAtTheSizeTheManifestStates) {
     if (std::regex_search(text, m, line)) stated[m[1]] = {std::stoi(m[2]), std::stoi(m[3])};
   }
   EXPECT_GE(stated.size(), 70u);
-  ArtSource source(*base_);
   for (const auto& [name, bytes] : base_->entries()) {
-    if (endsWith(name, ".cfn") || endsWith(name, ".font")) continue;
+    if (name.ends_with(".cfn") || name.ends_with(".font")) continue;
     std::unique_ptr<gfx::Picture> picture;
     if (name == "flag0.aspr") {
       auto flag = std::make_unique<gfx::AnimPicture>();
-      if (flag->LoadResampled(name, source, 16, 20)) picture = std::move(flag);
-    } else if (endsWith(name, ".sft")) {
+      if (flag->LoadResampled(name, source_, 16, 20)) picture = std::move(flag);
+    } else if (name.ends_with(".sft")) {
       auto stream = std::make_unique<gfx::StreamPicture>();
-      if (stream->Load(name, source)) picture = std::move(stream);
+      if (stream->Load(name, source_)) picture = std::move(stream);
     } else {
-      picture = gfx::loadPicture(name, source);
+      picture = gfx::loadPicture(name, source_);
     }
     ASSERT_TRUE(picture) << name << " does not load";
     EXPECT_GT(picture->width(), 0) << name;
@@ -94,12 +88,11 @@ TEST_F(ArtPictures, TheManifestNamesExactlyWhatIsGeneratedAndTwoRunsGiveTheSameB
 // The scene resamples the goo images, which turns their rows over: the stored balls must come
 // out lit from the upper left, not from below.
 TEST_F(ArtPictures, GooImagesAppearLitFromAboveOnceResampledByTheScene) {
-  ArtSource source(*base_);
   for (int i = 0; i < 5; ++i) {
     const std::string name = "gooimage" + std::to_string(i) + ".sft";
     for (int side : {16, 10, 30}) {
       gfx::StreamPicture ball;
-      ASSERT_TRUE(ball.LoadResampled(name, source, side, side)) << name;
+      ASSERT_TRUE(ball.LoadResampled(name, source_, side, side)) << name;
       ASSERT_EQ(ball.width(), side);
       gfx::SurfaceBuffer buffer(side, side, 0);
       ball.Draw(buffer.surface(), 0, 0, nullptr, 0);
@@ -116,10 +109,9 @@ TEST_F(ArtPictures, GooImagesAppearLitFromAboveOnceResampledByTheScene) {
 // The flag animation is loaded by the scene's resampling loader at its zoomed size; the pole's
 // knob must end up at the top and the cloth in the upper half.
 TEST_F(ArtPictures, FlagFramesResampleToTheFlagSizeTheRightWayUp) {
-  ArtSource source(*base_);
   for (auto [w, h] : {std::pair{16, 20}, std::pair{7, 8}}) {
     gfx::AnimPicture flag;
-    ASSERT_TRUE(flag.LoadResampled("flag0.aspr", source, w, h));
+    ASSERT_TRUE(flag.LoadResampled("flag0.aspr", source_, w, h));
     EXPECT_EQ(flag.width(), w);
     EXPECT_EQ(flag.height(), h);
     gfx::SurfaceBuffer buffer(w, h, 0);
@@ -139,8 +131,7 @@ TEST_F(ArtPictures, FlagFramesResampleToTheFlagSizeTheRightWayUp) {
 
 // The experience icon shows the frame of its points value: the star fills up with the points.
 TEST_F(ArtPictures, ExperienceStarFillsUpFrameByFrame) {
-  ArtSource source(*base_);
-  auto icon = gfx::loadPicture("expicon.aspr", source);
+  auto icon = gfx::loadPicture("expicon.aspr", source_);
   ASSERT_TRUE(icon);
   int previous = -1;
   for (std::uint32_t points = 0; points <= 10; ++points) {
@@ -157,18 +148,15 @@ TEST_F(ArtPictures, ExperienceStarFillsUpFrameByFrame) {
   }
 }
 
+// That the clouds show over the game world is played by Content.clouds.
 TEST_F(ArtPictures, CloudsAreTranslucentAndAllDifferent) {
   std::set<std::pair<int, int>> sizes;
   for (int i = 1; i <= 12; ++i) {
     const tools::ArgbImage& cloud = base_->images().at("cloud_" + std::to_string(i) + ".espr");
-    std::uint32_t maxAlpha = 0, covered = 0;
-    for (std::uint32_t p : cloud.pixels) {
+    std::uint32_t maxAlpha = 0;
+    for (std::uint32_t p : cloud.pixels)
       maxAlpha = std::max(maxAlpha, p >> 24);
-      covered += (p >> 24) >= 8;
-    }
     EXPECT_LT(maxAlpha, 220u) << "cloud " << i << " lets the sky through";
-    EXPECT_GT(maxAlpha, 150u) << "cloud " << i << " is visible";
-    EXPECT_GT(covered, cloud.pixels.size() / 3) << "cloud " << i << " fills its picture";
     // The border rows and columns stay clear, so no cloud shows a cut edge.
     std::uint32_t border = 0;
     for (int x = 0; x < cloud.width; ++x)
@@ -179,22 +167,6 @@ TEST_F(ArtPictures, CloudsAreTranslucentAndAllDifferent) {
     sizes.insert({cloud.width, cloud.height});
   }
   EXPECT_EQ(sizes.size(), 12u);
-}
-
-TEST_F(ArtPictures, TheMenuBackgroundIsOpaqueSkyAboveHillsAndGround) {
-  ArtSource source(*base_);
-  auto background = gfx::loadPicture("menubg.spr", source);
-  ASSERT_TRUE(background);
-  ASSERT_EQ(background->width(), 240);
-  ASSERT_EQ(background->height(), 320);
-  gfx::SurfaceBuffer buffer(240, 320, 0);
-  background->Draw(buffer.surface(), 0, 0, nullptr, 0);
-  const std::uint16_t sky = buffer.surface().at(5, 5), hill = buffer.surface().at(5, 298),
-                      ground = buffer.surface().at(5, 315);
-  EXPECT_GT(sky & 0x1F, 25) << "blue sky at the top";
-  EXPECT_GT(((hill >> 5) & 0x3F) / 2, (hill >> 11) + 4) << "green hills above the ground";
-  EXPECT_GT(ground >> 11, (ground & 0x1F) + 6) << "sandy ground at the bottom";
-  EXPECT_EQ(std::count(buffer.pixels().begin(), buffer.pixels().end(), 0), 0);
 }
 
 // Every picture of the 480 x 640 content is exactly twice the size of its 240 x 320 one.
@@ -214,8 +186,7 @@ TEST_F(ArtPictures, FontsHaveEveryGlyphAndTheirHeights) {
   const std::pair<const char*, std::pair<int, int>> heights[] = {
       {"fonts_menu.cfn", {15, 22}}, {"fonts_menua.cfn", {15, 22}}, {"fmsmall.cfn", {10, 16}},
       {"hiscores.cfn", {14, 21}},   {"hiscoresf.cfn", {9, 15}},    {"experien.cfn", {11, 16}},
-      {"experiena.cfn", {11, 16}},
-  };
+      {"experiena.cfn", {11, 16}}};
   const std::string needed =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.,:;!?'-+()%/";
   for (const auto& [name, range] : heights) {

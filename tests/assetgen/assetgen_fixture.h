@@ -11,7 +11,7 @@
 #include <string>
 
 #include "assetgen/art/art.h"
-#include "gfx/images/entry_source.h"
+#include "fixtures/gfx/image_bytes.h"
 
 namespace assetgen_testing {
 
@@ -28,27 +28,17 @@ inline std::set<std::string> manifestNames(const std::string& file) {
   return names;
 }
 
-class ArtSource final : public gfx::EntrySource {
- public:
-  explicit ArtSource(const assetgen::ArtOutput& art) : art_(art) {}
-  std::span<const std::byte> find(std::string_view name) override {
-    auto it = art_.entries().find(std::string(name));
-    return it == art_.entries().end() ? std::span<const std::byte>{} : it->second;
-  }
-
- private:
-  const assetgen::ArtOutput& art_;
-};
-
 // Test suites over the art: base_ at scale 1, hires_ at scale 2.
 class ArtSuite : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (!base_) base_ = std::make_unique<assetgen::ArtOutput>(assetgen::DrawAllArt(1));
     if (!hires_) hires_ = std::make_unique<assetgen::ArtOutput>(assetgen::DrawAllArt(2));
+    source_.entries = base_->entries();
   }
   static inline std::unique_ptr<assetgen::ArtOutput> base_;
   static inline std::unique_ptr<assetgen::ArtOutput> hires_;
+  static inline gfx::testing::MapSource source_;  // base_'s entries as the game reads them
 };
 
 }  // namespace assetgen_testing

@@ -1,4 +1,5 @@
-// The effects' promises: they start and end at zero and share one loudness; and the goo
+// The effects' promises: they start and end at zero (their length, peak and loudness are read
+// by independent players in tests/scripts/sound_content.py); and the goo
 // colours' voices: within each family (catch, drop, landing) the five colours sound at pitches
 // in the same ratios, so a colour is recognisable across the three, and no two share a pitch.
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ double pitchAt(const std::vector<float>& s, double fromS) {
   return 0;
 }
 
-TEST(SoundContent, EffectsAreCleanAndEquallyLoud) {
+TEST(SoundContent, EffectsStartAndEndAtZeroWithoutOffset) {
   for (const auto& [name, s] : assetgen::SynthesiseEffects()) {
     ASSERT_GT(s.size(), 1000u) << name;
     EXPECT_EQ(s.front(), 0.0f) << name << " starts with a click";
@@ -55,41 +56,29 @@ TEST(SoundContent, EffectsAreCleanAndEquallyLoud) {
       ASSERT_LE(std::fabs(s[i]), bound) << name << " starts with a step at sample " << i;
       ASSERT_LE(std::fabs(s[s.size() - 1 - i]), bound) << name << " ends with a step";
     }
-    float peak = 0;
     double sum = 0;
-    for (float v : s) {
-      peak = std::max(peak, std::fabs(v));
+    for (float v : s)
       sum += v;
-    }
-    EXPECT_LE(peak, 0.9501f) << name;
     EXPECT_LT(std::fabs(sum / s.size()), 0.02) << name << " carries a DC offset";
-    const float loudness = assetgen::LoudestRms(s, assetgen::kEffectRate);
-    if (peak < 0.949f)
-      EXPECT_NEAR(loudness, 0.28f, 0.003f) << name;
-    else
-      EXPECT_GT(loudness, 0.2f) << name << " is held back by its peak too far";
   }
 }
 
 TEST(EffectVoices, EachFamilyFollowsTheSameColourPitches) {
   const auto effects = assetgen::SynthesiseEffects();
-  struct Family {
-    const char* prefix;
-    double atS;  // a moment where the family's tone sounds clearly
-  };
   std::vector<double> reference;
-  for (const Family& family :
-       {Family{"catch", 0.04}, Family{"drop", 0.05}, Family{"googround", 0.10}}) {
+  // Each family at a moment where its tone sounds clearly.
+  for (const auto& [prefix, atS] :
+       {std::pair{"catch", 0.04}, {"drop", 0.05}, {"googround", 0.10}}) {
     std::vector<double> pitches;
     for (int k = 1; k <= 5; ++k) {
-      const std::string name = family.prefix + std::to_string(k) + ".wav";
-      const double hz = pitchAt(effects.at(name), family.atS);
+      const std::string name = prefix + std::to_string(k) + ".wav";
+      const double hz = pitchAt(effects.at(name), atS);
       ASSERT_GT(hz, 0) << name << " has no clear pitch";
       pitches.push_back(hz);
     }
     for (int k = 1; k < 5; ++k)
       EXPECT_GT(pitches[k], pitches[k - 1] * 1.05)
-          << family.prefix << (k + 1) << " is not above colour " << k;
+          << prefix << (k + 1) << " is not above colour " << k;
     std::vector<double> ratios;
     for (double p : pitches)
       ratios.push_back(p / pitches[0]);
@@ -98,7 +87,7 @@ TEST(EffectVoices, EachFamilyFollowsTheSameColourPitches) {
     } else {
       for (int k = 1; k < 5; ++k)
         EXPECT_NEAR(ratios[k], reference[k], 0.03 * reference[k])
-            << family.prefix << (k + 1) << " is not colour " << (k + 1) << "'s voice";
+            << prefix << (k + 1) << " is not colour " << (k + 1) << "'s voice";
     }
   }
 }

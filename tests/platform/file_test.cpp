@@ -1,3 +1,5 @@
+// Files as the game reads and holds them; writing options.dat and scores.dat in place of the
+// installed ones is played by Content.options and the content games' records.
 #include "platform/file.h"
 #include "fixtures/temp_folder.h"
 
@@ -5,16 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 
 namespace {
 
-namespace fs = std::filesystem;
-
 class PlatformFile : public testing_support::TempFolderTest {
  protected:
-  void SetUp() override { TempFolderTest::SetUp(); }
   std::string path(const char* name) const { return (dir_ / name).string(); }
 };
 
@@ -57,17 +55,6 @@ TEST_F(PlatformFile, ExclusiveHoldRefusesAnotherProcess) {
   EXPECT_TRUE(platform::openReadableFile(path("g.dat"), platform::OpenMode::Shared));
   held.value().reset();
   EXPECT_TRUE(platform::openReadableFile(path("g.dat"), platform::OpenMode::Exclusive));
-}
-
-TEST_F(PlatformFile, AtomicWriteReplacesAndLeavesNoTemporary) {
-  const std::string target = path("options.dat");
-  std::ofstream(target) << "old";
-  const std::string text = "MusicOn=1\n";
-  ASSERT_TRUE(platform::writeFileAtomically(target, std::as_bytes(std::span(text))));
-  auto back = platform::readWholeFile(target);
-  ASSERT_TRUE(back);
-  EXPECT_EQ(*back, text);
-  EXPECT_FALSE(fs::exists(target + ".tmp"));
 }
 
 }  // namespace

@@ -10,15 +10,12 @@ namespace {
 using platform::KeyChange;
 
 TEST(GamepadKeys, ButtonsAreTheGamesKeys) {
-  EXPECT_EQ(platform::KeyForPadButton(platform::PadButton::DpadUp), 38);
-  EXPECT_EQ(platform::KeyForPadButton(platform::PadButton::DpadDown), 40);
-  EXPECT_EQ(platform::KeyForPadButton(platform::PadButton::DpadLeft), 37);
-  EXPECT_EQ(platform::KeyForPadButton(platform::PadButton::DpadRight), 39);
-  EXPECT_EQ(platform::KeyForPadButton(platform::PadButton::A), 13);
-  EXPECT_EQ(platform::KeyForPadButton(platform::PadButton::B), 27);
-  EXPECT_EQ(platform::KeyForPadButton(platform::PadButton::Start), 112);
-  EXPECT_EQ(platform::KeyForPadButton(platform::PadButton::Back), 113);
-  EXPECT_EQ(platform::KeyForPadButton(platform::PadButton::Other), -1);
+  using B = platform::PadButton;
+  const std::pair<B, int> kTable[] = {{B::DpadUp, 38},    {B::DpadDown, 40}, {B::DpadLeft, 37},
+                                      {B::DpadRight, 39}, {B::A, 13},        {B::B, 27},
+                                      {B::Start, 112},    {B::Back, 113},    {B::Other, -1}};
+  for (const auto& [button, key] : kTable)
+    EXPECT_EQ(platform::KeyForPadButton(button), key) << key;
 }
 
 TEST(GamepadKeys, TheStickPressesAndReleasesArrowsOutsideItsDeadZone) {

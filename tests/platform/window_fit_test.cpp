@@ -43,8 +43,7 @@ TEST(WindowFit, ThePictureKeepsItsAspectInAWindowOfAnySize) {
       {{700, 700}, {110, 30, 480, 640, true}},  // whole scales with black bars
       {{1000, 700}, {260, 30, 480, 640, true}},
       {{719, 960}, {119, 160, 480, 640, true}},  // one pixel short of three times
-      {{0, 320}, {}},
-  };
+      {{0, 320}, {}}};
   for (const auto& row : kTable) {
     const FitRect fit = platform::PictureFit(row.window, FitSize{240, 320});
     EXPECT_EQ(fit, row.fit) << row.window.width << " x " << row.window.height;

@@ -61,29 +61,22 @@ INSTANTIATE_TEST_SUITE_P(
                 "function T(){ global n; n=5; Down() }",
                 {"1.0", "2.0", "3.0", "4.0", "5"}}));
 
-TEST(ScriptCalls, CallFunctionReportsHowTheCallWentAndMissesAreSilent) {
+// The outcomes of a missing function, a wrong count and a run are pinned by the handler
+// fixtures run through qvtool script; CallFunction's misses are silent.
+TEST(ScriptCalls, CallFunctionMissesAreSilentAndAFailedRunIsReported) {
   ScriptHarness h;
   ASSERT_TRUE(
-      h.load("function Ok(a){ return a } function Bad(){ Nope() }"
-             "function Quiet(){ Out(1) }"));
-  const Values one{"7"}, two{"1", "2"};
-  EXPECT_EQ(h.engine().RunFunction("Missing").outcome, CallOutcome::MissingFunction);
-  EXPECT_EQ(h.engine().RunFunction("Ok").outcome, CallOutcome::CountMismatch);
-  EXPECT_EQ(h.engine().CallFunction("Ok", two), std::nullopt);
-  EXPECT_EQ(h.engine().CallFunction("Quiet", one), std::nullopt);
+      h.load("function Ok(a){ return a } function Bad(){ Nope() } function Quiet(){ Out(1) }"));
+  EXPECT_EQ(h.engine().CallFunction("Missing"), std::nullopt);
+  EXPECT_EQ(h.engine().CallFunction("Ok", Values{"1", "2"}), std::nullopt);
+  EXPECT_EQ(h.engine().CallFunction("Quiet", Values{"7"}), std::nullopt);
   EXPECT_TRUE(h.outs.empty());
   EXPECT_TRUE(h.host.boxes.empty());
   EXPECT_TRUE(h.host.errors.empty());
   EXPECT_FALSE(h.engine().lastError().has_value());
-  const CallReport ok = h.engine().RunFunction("Ok", one);
-  EXPECT_EQ(ok.outcome, CallOutcome::Ran);
-  EXPECT_EQ(ok.value, "7");
-  const CallReport quiet = h.engine().RunFunction("Quiet");
-  EXPECT_EQ(quiet.outcome, CallOutcome::Ran);
-  EXPECT_EQ(quiet.value, std::nullopt);
-  const CallReport bad = h.engine().RunFunction("Bad");
-  EXPECT_EQ(bad.outcome, CallOutcome::Failed);
-  EXPECT_EQ(bad.value, std::nullopt);
+  EXPECT_EQ(h.engine().RunFunction("Ok", Values{"7"}).value, "7");
+  EXPECT_EQ(h.engine().RunFunction("Quiet").value, std::nullopt);
+  EXPECT_EQ(h.engine().RunFunction("Bad").outcome, CallOutcome::Failed);
   EXPECT_EQ(h.host.boxes.size(), 1u);
   EXPECT_EQ(h.engine().lastError()->describe(),
             "test.scr:1: Bad: undefined name 'Nope' in 'Nope()'");

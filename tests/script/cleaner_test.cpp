@@ -22,8 +22,7 @@ TEST(ScriptCleaning, KeepsBlanksOnlyBetweenWordsDropsLineEndsTabsAndComments) {
       {"// \"quoted\" comment\nx", "x"},
       {"s=\"a  b\"", "s=\"a  b\""},
       {"s=\"a;b\"", "s=\"a b\""},
-      {"s=\"a ; b\"", "s=\"a   b\""},
-  };
+      {"s=\"a ; b\"", "s=\"a   b\""}};
   for (const auto& [text, cleaned] : cases)
     EXPECT_EQ(cleanScriptText(text).text, cleaned) << text;
 }
@@ -31,10 +30,8 @@ TEST(ScriptCleaning, KeepsBlanksOnlyBetweenWordsDropsLineEndsTabsAndComments) {
 TEST(ScriptCleaning, RecordsSourceLinesOfCleanedCharacters) {
   const CleanedText cleaned = cleanScriptText("a\n\nb\r\nc\rd");
   ASSERT_EQ(cleaned.text, "abcd");
-  EXPECT_EQ(cleaned.lineAt(0), 1);
-  EXPECT_EQ(cleaned.lineAt(1), 3);
-  EXPECT_EQ(cleaned.lineAt(2), 4);
-  EXPECT_EQ(cleaned.lineAt(3), 5);
+  for (const auto& [at, line] : {std::pair{0, 1}, {1, 3}, {2, 4}, {3, 5}})
+    EXPECT_EQ(cleaned.lineAt(at), line) << at;
 }
 
 TEST(ScriptCleaning, NameStretchesKeepCommentMarks) {

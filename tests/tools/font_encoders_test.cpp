@@ -1,4 +1,6 @@
-// Fonts built from hand-made glyphs and drawn by the game's font classes, pixel for pixel.
+// Fonts built from hand-made glyphs and drawn by the game's font classes, pixel for pixel. The
+// encoders' one caller, the font renderer, refuses sizes and codes the formats cannot hold
+// before they reach them (FontRender.RefusesSizesAndCodesItCannotHold).
 #include "lib/font_encoders.h"
 
 #include <gtest/gtest.h>
@@ -72,22 +74,6 @@ TEST(ColorFontEncoder, TranslucentPixelsBlendWithWhatIsBelow) {
   EXPECT_LT(half >> 11, 21);
 }
 
-TEST(ColorFontEncoder, RefusesWhatTheFormatCannotHold) {
-  const tools::ArgbImage ok(3, 4, 0xFFFFFFFF);
-  const auto code = [](const util::Result<std::vector<std::byte>>& r) {
-    return r.ok() ? std::string("ok") : r.error().message;
-  };
-  EXPECT_EQ(code(tools::encodeColorFont("a name too long!", 4, 32, {ok})),
-            "font name longer than 15 characters");
-  EXPECT_EQ(code(tools::encodeColorFont("", 4, 32, {ok, tools::ArgbImage(128, 4, 0)})),
-            "glyph 33 is wider than 127 pixels");
-  EXPECT_EQ(code(tools::encodeColorFont("", 5, 32, {ok})), "glyph 32 is not as tall as the font");
-  EXPECT_EQ(code(tools::encodeColorFont("", 4, 255, {ok, ok})),
-            "font codes must lie within 0..255");
-  EXPECT_EQ(code(tools::encodeColorFont("", 4, 32, {})), "font codes must lie within 0..255");
-  EXPECT_EQ(code(tools::encodeColorFont("", 4, 255, {ok})), "ok");
-}
-
 tools::MaskGlyph maskGlyph(int width, int height, std::uint8_t fill = 0) {
   return {width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height, fill)};
 }
@@ -122,17 +108,6 @@ TEST(MaskFontEncoder, FullCoverageIsTheTextColourAndNoneLeavesTheBackground) {
   }
   EXPECT_NE(at(10, 2), colour);
   EXPECT_NE(at(10, 2), kBackground);
-}
-
-TEST(MaskFontEncoder, RefusesWhatTheFormatCannotHold) {
-  EXPECT_FALSE(tools::encodeMaskFont(std::vector<tools::MaskGlyph>(225)).ok());
-  EXPECT_TRUE(tools::encodeMaskFont(std::vector<tools::MaskGlyph>(224)).ok());
-  tools::MaskGlyph wrong = maskGlyph(4, 4);
-  wrong.coverage.pop_back();
-  auto refused = tools::encodeMaskFont({wrong});
-  ASSERT_FALSE(refused.ok());
-  EXPECT_EQ(refused.error().message, "glyph 32 has the wrong number of coverage values");
-  EXPECT_FALSE(tools::encodeMaskFont({maskGlyph(70000, 1)}).ok());
 }
 
 }  // namespace

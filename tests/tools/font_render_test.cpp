@@ -55,7 +55,9 @@ TEST(FontRender, ColourFontGlyphsShareTheCellAndCarryTheirColours) {
   EXPECT_EQ(count(drawn(font, ' '), 0), cell.height * font.GlyphWidth(' '));
 }
 
-TEST(FontRender, MaskFontGlyphsAreDrawnInTheTextColour) {
+// Every code of the range has a glyph of the cell's height, so lines of text line up (the mask
+// font's colours are checked by the encoder's tests).
+TEST(FontRender, MaskFontGlyphsAllHaveTheCellsHeight) {
   tools::FontRenderOptions options;
   options.pixels = 11;
   tools::FontCell cell;
@@ -64,18 +66,8 @@ TEST(FontRender, MaskFontGlyphsAreDrawnInTheTextColour) {
   gfx::MaskFont font;
   ASSERT_TRUE(font.Attach(*bytes));
   EXPECT_EQ(font.TextHeight("\xE9"), cell.height) << "Latin-1 letters are there";
-  // Every code of the range has a glyph of the cell's height, so lines of text line up.
   for (int c = 33; c < 127; ++c)
     EXPECT_EQ(font.GlyphHeight(static_cast<unsigned char>(c)), cell.height) << c;
-  // Drawn on black in red, every touched pixel is a shade of red; drawn in black, nothing shows.
-  const std::vector<std::uint16_t> red = drawn(font, 'l', 0xF800);
-  int reds = 0;
-  for (std::uint16_t p : red) {
-    EXPECT_EQ(p & 0x07FF, 0);
-    reds += p != 0;
-  }
-  EXPECT_GT(reds, 5);
-  EXPECT_EQ(count(drawn(font, 'l', 0), 0), static_cast<int>(red.size()));
 }
 
 TEST(FontRender, RefusesSizesAndCodesItCannotHold) {

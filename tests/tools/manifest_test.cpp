@@ -1,4 +1,5 @@
-// Manifests: directives, lookup order, replacement, includes, and packing what they name.
+// Manifests: directives, lookup order, replacement, includes, and packing what they name (an
+// archive line with entries replaced over it is packed and played by ExampleMod).
 #include "lib/manifest.h"
 
 #include <gtest/gtest.h>
@@ -90,24 +91,6 @@ TEST_F(ManifestTest, LinesIncludesAndReplacement) {
   EXPECT_EQ(text(*archive, "a.scr"), "3");
   EXPECT_EQ(text(*archive, "inner.scr"), "I");
   EXPECT_EQ(text(*archive, "last.scr"), "L");
-}
-
-// An archive line takes every entry once (the first of equal names, as the game reads it) and
-// later lines override them.
-TEST_F(ManifestTest, AnArchiveLineTakesEveryEntryAndLaterLinesOverrideThem) {
-  auto base = tools::buildArchive({{"start.scr", {std::byte{'s'}}},
-                                   {"keep.lst", {std::byte{'k'}}},
-                                   {"KEEP.LST", {std::byte{'x'}}}});
-  ASSERT_TRUE(base.ok());
-  std::ofstream(root_ / "base.dat", std::ios::binary)
-      .write(reinterpret_cast<const char*>(base->data()),
-             static_cast<std::streamsize>(base->size()));
-  write("new.scr", "mine");
-  write("m", "archive base.dat\nstart.scr new.scr\n");
-  auto archive = pack("m");
-  ASSERT_EQ(archive->entryCount(), 2u);
-  EXPECT_EQ(text(*archive, "start.scr"), "mine");
-  EXPECT_EQ(text(*archive, "keep.lst"), "k");
 }
 
 TEST_F(ManifestTest, SourcesBesideTheManifestComeBeforeSearchFolders) {

@@ -95,11 +95,13 @@ TEST(Fonts, MalformedFilesAreRefusedAndDrawNothing) {
   std::vector<std::byte> cutGlyph = makeCfn("m", 65, 66), cutRecords = cutGlyph,
                          inverted = cutGlyph, far = makeMaskFont(), cutRow = far;
   cutGlyph.resize(cutGlyph.size() - 2);       // B's last row loses its end word
-  cutRecords.resize(24);                      // the record table is cut
+  cutRecords.resize(22);                      // the record table is cut: two empty records
+  cutRecords.resize(30);                      // lie past the 24 bytes the font is given
   put16At(inverted, 20, 60);                  // last code below the first
   far[8 * ('a' - 32) + 3] = std::byte{0x7F};  // offset far past the end
   cutRow.pop_back();                          // 'b' loses its last row terminator
-  for (const auto& bytes : {cutGlyph, cutRecords, inverted}) {
+  using Span = std::span<const std::byte>;
+  for (const Span bytes : {Span(cutGlyph), Span(cutRecords).first(24), Span(inverted)}) {
     ColorFont font;
     EXPECT_FALSE(font.Attach(bytes));
     SurfaceBuffer buffer(2, 2, 3);

@@ -1,8 +1,9 @@
+// Animations from their frame lists. Loading by extension and the flag's resampled frames are
+// checked on the real art (tests/assetgen/art_pictures_test.cpp).
 #include <gtest/gtest.h>
 
 #include "fixtures/gfx/image_bytes.h"
 #include "gfx/images/anim_picture.h"
-#include "gfx/images/picture_loader.h"
 #include "gfx/surface.h"
 
 namespace gfx {
@@ -54,31 +55,6 @@ TEST(AnimPicture, MissingFramesAreRefused) {
   SurfaceBuffer buffer(2, 1, 9);
   anim.Draw(buffer.surface(), 0, 0, nullptr, 0);
   EXPECT_EQ(buffer.pixels()[0], 9);
-}
-
-TEST(AnimPicture, ResampledVariantScalesSftFrames) {
-  MapSource source;
-  source.entries["flag0.sft"] =
-      Bytes().u16({2, 2}).u32({0xFFFF0000, 0xFFFF0000, 0xFF0000FF, 0xFF0000FF}).data;
-  source.entries["flag.aspr"] = Bytes().text("1,50\nflag0.sft\n").data;
-  AnimPicture anim;
-  ASSERT_TRUE(anim.LoadResampled("flag.aspr", source, 1, 2));
-  EXPECT_EQ(anim.width(), 1);
-  EXPECT_EQ(anim.height(), 2);
-  SurfaceBuffer buffer(1, 2, 0);
-  anim.Draw(buffer.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(buffer.pixels(), (std::vector<std::uint16_t>{0x001F, 0xF800})) << "rows reversed";
-  EXPECT_FALSE(anim.Load("flag.aspr", source)) << "plain loader reads .sft frames as .spr";
-}
-
-TEST(PictureLoader, LoadsByExtensionAndRefusesTheUnknown) {
-  MapSource source = animSource();
-  EXPECT_EQ(createPictureFor("readme.txt"), nullptr);
-  std::unique_ptr<Picture> loaded = loadPicture("f3.spr", source);
-  ASSERT_NE(loaded, nullptr);
-  EXPECT_EQ(loaded->name(), "f3.spr");
-  EXPECT_EQ(loadPicture("missing.spr", source), nullptr);
-  EXPECT_NE(dynamic_cast<AnimPicture*>(loadPicture("walk.aspr", source).get()), nullptr);
 }
 
 }  // namespace

@@ -66,6 +66,9 @@ TEST(PictureDecode, EveryFormatDrawsItsPixels) {
   const std::uint16_t b16 = blend(0, 0xFFFF, 16), b30w = blend(0, 0xFFFF, 30);
   const Bytes ops4 =
       cmb(8, 4, {0, 0x10, 0x20, 0x30}, {{0x01, 0x23, 0x21, 0x03, 0x62, 1, 0x81, 0xF3, 0}});
+  // 8 bit: literal 2 (5, 6), repeat 2 of 7, end + pad; repeat 4 of 9, end.
+  const Bytes rle8 = palette(Bytes().u16({4, 2}).u8({8, 1}), 256, 0x1000)
+                         .u8({0x02, 5, 6, 0x82, 7, 0x00, 0x00, 0x84, 9, 0x00});
   // clang-format off
   const Decode cases[] = {
       // .spr packed 4 bit, high nibble first; 5 wide: (5 + 3) / 4 = 2 words a row.
@@ -79,13 +82,9 @@ TEST(PictureDecode, EveryFormatDrawsItsPixels) {
       {"d.spr", palette(Bytes().u16({3, 3}).u8({4, 1}), 16, 0x100)
                     .u8({0x31, 0x00, 0x22, 0x13, 0x00, 0x00, 0x34, 0x00}),
        3, 3, 0, {}, 0, {0x101, 0x101, 0x101, 0x102, 0x102, 0x103, 0x104, 0x104, 0x104}},
-      // 8 bit: literal 2 (5, 6), repeat 2 of 7, end + pad; repeat 4 of 9, end.
-      {"e.spr", palette(Bytes().u16({4, 2}).u8({8, 1}), 256, 0x1000)
-                    .u8({0x02, 5, 6, 0x82, 7, 0x00, 0x00, 0x84, 9, 0x00}),
-       4, 2, 0, {}, 0, {0x1005, 0x1006, 0x1007, 0x1007, 0x1009, 0x1009, 0x1009, 0x1009}},
-      {"e.spr", palette(Bytes().u16({4, 2}).u8({8, 1}), 256, 0x1000)
-                    .u8({0x02, 5, 6, 0x82, 7, 0x00, 0x00, 0x84, 9, 0x00}),
-       4, 2, 0, Box{0, 1, 4, 1}, 0, {0, 0, 0, 0, 0x1009, 0x1009, 0x1009, 0x1009}},
+      {"e.spr", rle8, 4, 2, 0, {}, 0,
+       {0x1005, 0x1006, 0x1007, 0x1007, 0x1009, 0x1009, 0x1009, 0x1009}},
+      {"e.spr", rle8, 4, 2, 0, Box{0, 1, 4, 1}, 0, {0, 0, 0, 0, 0x1009, 0x1009, 0x1009, 0x1009}},
       {"f.spr", Bytes().u16({3, 1}).u8({16, 1, 0x01}).u16({0xAAAA}).u8({0x82}).u16({0xBBBB})
                     .u8({0}),
        3, 1, 0, {}, 0, {0xAAAA, 0xBBBB, 0xBBBB}},

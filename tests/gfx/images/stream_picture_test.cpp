@@ -67,27 +67,10 @@ TEST(RunStream, CompactedRowsDrawTheSamePixelsWhereverClipped) {
     }
 }
 
-TEST(RunStream, CompactingLeavesStreamsWithNothingToGain) {
-  // Partial alphas only, and short opaque runs inside a blend: nothing to split.
-  const std::vector<std::byte> partial =
-      Bytes().u16({cmd(2, 4), 1, 16, 2, 31, 3, 0, 4, 8, 0, cmd(4, 2), 5, 0}).data;
-  std::vector<std::byte> out{std::byte{1}};
-  EXPECT_FALSE(compactRunStream(partial, 0, 2, out));
-  EXPECT_TRUE(out.empty());
-  // A truncated stream is refused.
-  const std::vector<std::byte> cut = Bytes().u16({cmd(2, 9), 1, 0, 2, 0}).data;
-  EXPECT_FALSE(compactRunStream(cut, 0, 1, out));
-  EXPECT_TRUE(out.empty());
-}
-
-Bytes sftHeader(int w, int h) {
-  return Bytes().u16({w, h});
-}
-
 TEST(StreamPicture, SftBecomesOneBlendCommandPerRow) {
   StreamPicture picture;
   ASSERT_TRUE(picture.LoadBytes(
-      "p.sft", sftHeader(2, 2).u32({0xFFFF0000, 0x80FFFFFF, 0x00000000, 0xFF00FF00}).data));
+      "p.sft", Bytes().u16({2, 2}).u32({0xFFFF0000, 0x80FFFFFF, 0x00000000, 0xFF00FF00}).data));
   const std::vector<std::byte> expected = Bytes()
                                               .u16({2, 2})
                                               .u16({cmd(2, 2), 0xF800, 31, 0xFFFF, 16, 0})
@@ -100,7 +83,8 @@ TEST(StreamPicture, SftResamplingAveragesBoxesAndReversesRows) {
   // 4x2 source to 2x1: boxes of 2x2. Left box: two opaque reds and two transparent pixels,
   // so alpha and red average to half. Right box: four opaque greens.
   StreamPicture picture;
-  const std::vector<std::byte> sft = sftHeader(4, 2)
+  const std::vector<std::byte> sft = Bytes()
+                                         .u16({4, 2})
                                          .u32({0xFFFF0000, 0x00FFFFFF, 0xFF00FF00, 0xFF00FF00})
                                          .u32({0xFFFF0000, 0x00000000, 0xFF00FF00, 0xFF00FF00})
                                          .data;
@@ -111,8 +95,8 @@ TEST(StreamPicture, SftResamplingAveragesBoxesAndReversesRows) {
   EXPECT_EQ(std::vector<std::byte>(picture.stream().begin(), picture.stream().end()), expected);
 
   // 1x2 to 1x2: same size, rows come out bottom first.
-  ASSERT_TRUE(
-      picture.loadSft(sftHeader(1, 2).u32({0xFF0000FF, 0xFFFF0000}).data, std::make_pair(1, 2)));
+  ASSERT_TRUE(picture.loadSft(Bytes().u16({1, 2}).u32({0xFF0000FF, 0xFFFF0000}).data,
+                              std::make_pair(1, 2)));
   SurfaceBuffer buffer(1, 2, 0);
   picture.Draw(buffer.surface(), 0, 0, nullptr, 0);
   EXPECT_EQ(buffer.pixels(), (std::vector<std::uint16_t>{0xF800, 0x001F}));
@@ -120,9 +104,9 @@ TEST(StreamPicture, SftResamplingAveragesBoxesAndReversesRows) {
 
 TEST(StreamPicture, SftResamplingLimits) {
   StreamPicture picture;
-  EXPECT_FALSE(picture.loadSft(sftHeader(1, 1).u32({0xFFFFFFFF}).data, std::make_pair(3, 1)))
+  EXPECT_FALSE(picture.loadSft(Bytes().u16({1, 1}).u32({0xFFFFFFFF}).data, std::make_pair(3, 1)))
       << "more than twice the source: empty box";
-  EXPECT_TRUE(picture.loadSft(sftHeader(1, 1).u32({0xFFFFFFFF}).data, std::make_pair(2, 2)));
+  EXPECT_TRUE(picture.loadSft(Bytes().u16({1, 1}).u32({0xFFFFFFFF}).data, std::make_pair(2, 2)));
   EXPECT_EQ(picture.width(), 2);
 }
 

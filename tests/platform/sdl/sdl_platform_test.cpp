@@ -1,26 +1,20 @@
 // The SDL backend under SDL's dummy video and audio drivers (whose one display is 1024 x 768):
-// the window and buffer it offers, what the game sees of SDL's events, and a real run of the
-// program through it.
+// the window and buffer it offers and what the game sees of SDL's events. The window's scale,
+// its letterboxing and a clean quit are played in a real X window by Desktop.RealWindow.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <vector>
 
-#include "app/application.h"
 #include "app/archive_fixture.h"
-#include "app/run.h"
 #include "app/screen.h"
 #include "fixtures/temp_folder.h"
-#include "platform/file.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using T = platform::EventType;
 
 class SdlDummy : public testing_support::TempFolderTest {
@@ -40,22 +34,20 @@ class SdlDummy : public testing_support::TempFolderTest {
     while (sdl.getEvent()) {
     }
   }
-  static SDL_Event key(Uint32 type, SDL_Keycode code, Uint16 mod = 0) {
+  static SDL_Event of(Uint32 type) {
     SDL_Event e{};
     e.type = type;
+    return e;
+  }
+  static SDL_Event key(Uint32 type, SDL_Keycode code, Uint16 mod = 0) {
+    SDL_Event e = of(type);
     e.key.keysym.sym = code;
     e.key.keysym.mod = mod;
     return e;
   }
   static SDL_Event pad(Uint32 type, Uint8 button) {
-    SDL_Event e{};
-    e.type = type;
+    SDL_Event e = of(type);
     e.cbutton.button = button;
-    return e;
-  }
-  static SDL_Event of(Uint32 type) {
-    SDL_Event e{};
-    e.type = type;
     return e;
   }
   // The id of the one window the backend made (SDL numbers windows from 1).
@@ -66,8 +58,7 @@ class SdlDummy : public testing_support::TempFolderTest {
   }
   // A left-button or motion event at a window position.
   static SDL_Event mouse(Uint32 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
+    SDL_Event e = of(type);
     if (type == SDL_MOUSEMOTION) {
       e.motion.windowID = windowId();
       e.motion.x = x;
@@ -120,20 +111,6 @@ TEST_F(SdlDummy, ADesktopThatHoldsTheHiResScreenUnscaledReportsItAndOffersTheBuf
   EXPECT_EQ(raw->pixels, sdl.beginDraw());
 }
 
-TEST_F(SdlDummy, TheStandardWindowKeepsToTheStandardPathAtTheLargestScale) {
-  platform::SdlPlatform sdl("./");
-  ASSERT_TRUE(sdl.createWindow(240, 320));
-  EXPECT_FALSE(sdl.rawFrameBuffer());
-  const app::Screen::Size size = app::Screen::PhysicalSize(sdl);
-  EXPECT_EQ(size.width, 240);
-  EXPECT_EQ(size.height, 320);
-  int w = 0, h = 0;
-  SDL_GetWindowSize(SDL_GetWindowFromID(windowId()), &w, &h);
-  EXPECT_EQ(std::make_pair(w, h), std::make_pair(480, 640));  // 768 rows hold it twice
-  SDL_GetWindowMinimumSize(SDL_GetWindowFromID(windowId()), &w, &h);
-  EXPECT_EQ(std::make_pair(w, h), std::make_pair(240, 320)) << "never smaller than the screen";
-}
-
 // The mouse is the stylus in screen pixels; moves reach the game without a press (the menus'
 // hover). A resized window letterboxes at a whole scale; clicks in the bars land on the edge.
 TEST_F(SdlDummy, AResizedWindowLetterboxesAndMapsTheMouseOntoTheScreen) {
@@ -164,18 +141,16 @@ TEST_F(SdlDummy, KeysAndControllersReachTheGameAsItsKeys) {
   const struct {
     std::vector<SDL_Event> events;
     std::vector<std::string> seen;
-  } kCases[] = {
-      {{key(SDL_KEYDOWN, SDLK_LEFT), key(SDL_KEYDOWN, SDLK_F13), key(SDL_KEYUP, SDLK_RETURN),
-        key(SDL_KEYDOWN, SDLK_ESCAPE)},
-       {"0 37", "1 13", "0 27"}},
-      {{key(SDL_KEYDOWN, SDLK_F11), key(SDL_KEYDOWN, SDLK_RETURN, KMOD_LALT),
-        pad(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_A),
-        pad(SDL_CONTROLLERBUTTONUP, SDL_CONTROLLER_BUTTON_START), stick},
-       {"0 13", "1 112", "0 40"}},
-      {{up, key(SDL_KEYDOWN, SDLK_RETURN), focusLost, key(SDL_KEYUP, SDLK_RETURN), up,
-        of(SDL_CONTROLLERDEVICEREMOVED)},
-       {"0 38", "0 13", "1 38", "1 13", "6 0", "0 38", "1 38"}},
-  };
+  } kCases[] = {{{key(SDL_KEYDOWN, SDLK_LEFT), key(SDL_KEYDOWN, SDLK_F13),
+                  key(SDL_KEYUP, SDLK_RETURN), key(SDL_KEYDOWN, SDLK_ESCAPE)},
+                 {"0 37", "1 13", "0 27"}},
+                {{key(SDL_KEYDOWN, SDLK_F11), key(SDL_KEYDOWN, SDLK_RETURN, KMOD_LALT),
+                  pad(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLER_BUTTON_A),
+                  pad(SDL_CONTROLLERBUTTONUP, SDL_CONTROLLER_BUTTON_START), stick},
+                 {"0 13", "1 112", "0 40"}},
+                {{up, key(SDL_KEYDOWN, SDLK_RETURN), focusLost, key(SDL_KEYUP, SDLK_RETURN), up,
+                  of(SDL_CONTROLLERDEVICEREMOVED)},
+                 {"0 38", "0 13", "1 38", "1 13", "6 0", "0 38", "1 38"}}};
   for (const auto& c : kCases) {
     platform::SdlPlatform sdl(folder());
     ASSERT_TRUE(sdl.createWindow(240, 320));
@@ -202,29 +177,6 @@ TEST_F(SdlDummy, WaitReturnsByTheDeadlineWithoutEvents) {
   sdl.waitForEvent(start + 30);
   EXPECT_GE(sdl.tickMs(), start + 25);  // it slept instead of returning at once
   EXPECT_FALSE(sdl.peekEvent());
-}
-
-// A run ends through the normal shutdown, which lets go of graphics.dat, both when its frames
-// run out and when the window is closed.
-TEST_F(SdlDummy, RunsFramesAndShutsDownCleanlyAlsoWhenTheWindowIsClosed) {
-  for (const bool close : {false, true}) {
-    long frames = -1;
-    {
-      platform::SdlPlatform sdl(folder());
-      ASSERT_TRUE(sdl.initialised());
-      SDL_Event quit = of(SDL_QUIT);
-      if (close) {
-        ASSERT_EQ(SDL_PushEvent(&quit), 1);
-      }
-      app::RunOptions options;
-      options.maxFrames = close ? 1000 : 250;  // a bound in case the close were lost
-      options.atEnd = [&](app::Application& a) { frames = a.framesDrawn(); };
-      EXPECT_EQ(app::Run(sdl, options), app::RunResult::Quit);
-    }
-    EXPECT_EQ(frames, close ? std::min(frames, 999L) : 250L);
-    EXPECT_TRUE(
-        platform::openReadableFile(folder() + "graphics.dat", platform::OpenMode::Exclusive));
-  }
 }
 
 }  // namespace
