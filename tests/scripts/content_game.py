@@ -475,6 +475,15 @@ def check_keys():
     expect_shown(run(folder, lines), "LeaveGame", "F2 after the briefing")
     expect_shown(run(folder, lines + escape + ["key 112", "wait 300"]), "OptionsForm",
                  "F1 after Escape on the leave question")
+    # Closing the window asks the same question; a second close while it is up, or a close in
+    # the menus, ends the program at once (the taps after it find nothing to press).
+    close = messages["clbrief"] + escape + ["quit", "wait 300"]
+    expect_shown(run(folder, close), "LeaveGame", "closing the window during a game")
+    expect_shown(run(folder, close + tap((60, 176))), "GameForm", "playing on after a close")
+    expect_shown(run(folder, close + ["quit", "wait 300"] + tap((60, 176))), "LeaveGame",
+                 "a second close")
+    expect_shown(run(folder, ["quit", "wait 300"] + tap(START_BUTTONS["OptionsForm"][0])),
+                 "StartForm", "closing the window at the start menu")
     lines += ["key 39", "wait 100", "key 39", "wait 100", "key 13", "wait 300"]
     expect_shown(run(folder, lines), "ChooseForm", "Leave chosen by the keys")
     lines += ["key 13", "wait 300"]
