@@ -423,6 +423,18 @@ def check_clouds():
     if varied["0"] != 0 or varied["1"] < 10 * SCALE:
         fail("sky rows with clouds: %d with clouds on, %d with them off" % (varied["1"],
                                                                            varied["0"]))
+    # Zoomed fully out the gradient ends in the view; its last rows never step past its blue
+    # (0x5CFF: red 11, green 19 in the shot's 5-bit fields), which showed as a dark line under
+    # the plain blue above. (The left part: the height's outline is blended into the sky.)
+    shot = os.path.join(folder, "zoomed.bmp")
+    run(folder, start_mode("AuxClassicForm") + ["wait 2500"] + tap((120, 190)) +
+        ["key 51", "wait 100"] * 9 + ["wait 500"], shot)
+    past = [(x, y) for y, row in enumerate(content_bot.read_bmp(shot)[2][30 * SCALE:260 * SCALE])
+            for x, p in enumerate(row[:150 * SCALE])
+            if (p & 31) >= 29 and (((p >> 10) & 31) < 11 or ((p >> 5) & 31) < 19)]
+    if past:
+        fail("zoomed out, %d sky pixels are bluer than the sky's top, first at %s" %
+             (len(past), past[0]))
 
 
 def check_small_display():
