@@ -339,7 +339,7 @@ def check_unlimited():
 
 def check_shop():
     folder = fresh_folder("shop")
-    lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 24)
+    lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 30)
     # The star opens the shop; calm wind is the first aid, bought when the points allow it.
     lines += tap((225, 12))
     variables = run(folder, lines)
@@ -350,6 +350,30 @@ def check_shop():
     bought = run(folder, lines + tap((80, 118)) + tap((225, 12)))
     if int(bought.get("CurrentExp", "0")) != points - 5:
         fail("calm wind did not cost 5 points: %s -> %s" % (points, bought.get("CurrentExp")))
+    # The magic goo, bought next, falls and climbs into the crowd of goos on the tower; pressed
+    # there it is the goo taken, and it stays pink in the hand.
+    if points < 20:
+        fail("%d points are too few for calm wind and a magic goo" % points)
+    lines += tap((80, 118)) + tap((225, 12)) + tap((80, 181)) + ["wait 20000"]
+    shot = os.path.join(folder, "magic.bmp")
+    run(folder, lines, shot)
+    before = magic_pixels(shot)
+    if not before:
+        fail("the magic goo is not to be seen 20 s after it was bought")
+    x = sum(p[0] for p in before) // len(before)
+    y = sum(p[1] for p in before) // len(before)
+    lines += ["wait 300", "down %d %d" % (x, y), "move %d %d" % (x, y - 50 * SCALE), "wait 100"]
+    run(folder, lines, shot)
+    after = magic_pixels(shot)
+    if not after or min(p[1] for p in after) > y - 40 * SCALE:
+        fail("the magic goo at %d, %d was not taken from the tower" % (x, y))
+
+
+def magic_pixels(shot):
+    """The points of the magic goo's pink (0xFF50D8) below the toolbar."""
+    width, height, rows = content_bot.read_bmp(shot)
+    return [(x, y) for y in range(30 * SCALE, height) for x, v in enumerate(rows[y])
+            if ((v >> 10) & 31) >= 28 and ((v >> 5) & 31) <= 14 and (v & 31) >= 22]
 
 
 def check_between():

@@ -257,7 +257,12 @@ void SceneRenderer::paintGoos(const World& world, const SceneFrame& frame, const
   } else if (held.placement == 2 && hasA) {
     lineTo(hasB, held.bx, held.by, p.x(held.ax), p.y(held.ay));
   }
-  if (held.placement != 2) {
+  if (held.placement != 2 && held.magic) {
+    // The magic goo keeps its look in the hand, so the player sees that he took it.
+    SceneFrame::GooAt ball{.x = held.dropX, .y = held.dropY, .magic = true};
+    ball.pulse = static_cast<std::uint8_t>(k.pulseHalf / 2);
+    paintGoo(target, ball, k, p, zoom, palette_.magicBlob);
+  } else if (held.placement != 2) {
     const float r = static_cast<float>(k.cellRadius);
     sprites.goos[colorOf(held.colorIndex, look)].Draw(target, p.x(held.dropX - r),
                                                       p.y(held.dropY - r), nullptr, timeMs);
