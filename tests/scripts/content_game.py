@@ -155,8 +155,8 @@ def check_screenshot():
 
 
 # Keyboard keys of the record book's on-screen keyboard (it lies at 10, 196; keys are 20 wide).
-NAME_KEYS = {"b": (120, 266), "o": (190, 226), "t": (110, 226)}
-ENTER = (220, 246)
+NAME_KEYS = {"b": (120, 257), "o": (187, 221), "t": (110, 221)}
+ENTER = (215, 239)
 
 
 def start_mode(button):

@@ -286,8 +286,15 @@ void SceneRenderer::paintBlobsAndFlags(const World& world, const SceneFrame& fra
     if (band < 0 || band >= kFlagSlots) continue;
     if (blob.y < flags[band].y) flags[band] = FlagSlot{blob.x, blob.y};
   }
-  for (const FlagSlot& slot : flags) {
+  for (int band = 0; band < kFlagSlots; ++band) {
+    const FlagSlot& slot = flags[band];
     if (slot.y == FlagSlot{}.y) continue;  // empty band
+    // A band's flag just below the next band's would be drawn over by it: the tower has only
+    // just passed the mark, and the higher flag stands for both.
+    if (band + 1 < kFlagSlots && flags[band + 1].y != FlagSlot{}.y &&
+        slot.y - flags[band + 1].y < static_cast<float>(flagHeight_)) {
+      continue;
+    }
     sprites.flag.Draw(target, p.x(slot.x - static_cast<float>(flagOffsetX_)),
                       p.y(slot.y - static_cast<float>(flagOffsetY_)), nullptr, timeMs);
   }
