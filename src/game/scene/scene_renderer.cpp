@@ -234,8 +234,9 @@ void SceneRenderer::paintGoos(const World& world, const SceneFrame& frame, const
   for (const SceneFrame::GooAt& goo : frame.goos) {
     const std::uint16_t colour =
         goo.magic ? palette_.magicBlob : palette_.blob[colorOf(goo.colorIndex, look)];
-    if (goo.ring) {
-      const int ring = truncToInt(static_cast<float>(k.cellRadius - goo.pulse + 4) * zoom);
+    if (goo.ring) {  // an outline around the goo, the larger magic one included
+      const int radius = goo.magic ? k.magicRadius : k.cellRadius;
+      const int ring = truncToInt(static_cast<float>(radius - goo.pulse + 4) * zoom);
       gfx::FillEllipse(target, p.x(goo.x), p.y(goo.y), ring, ring, colour);
     }
     paintGoo(target, goo, k, p, zoom, colour);
