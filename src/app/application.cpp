@@ -276,10 +276,25 @@ void Application::HandleEvent(const platform::Event& event) {
     case EventType::Screenshot:
       WriteReplayScreenshot(event.path);
       break;
+    case EventType::Close:
+      CloseRequested();
+      break;
     case EventType::Quit:
       RequestQuit();
       break;
   }
+}
+
+// Closing the window in the middle of a game would lose it at one slip, so the player is
+// asked, as the exit button asks. A player must always be able to close the window: a second
+// close while the question is up, or a close with no game to lose, ends the program.
+void Application::CloseRequested() {
+  if (leaveQuestions_ > 0 || scene_ == nullptr || !scene_->GameUnderWay()) {
+    RequestQuit();
+    return;
+  }
+  const int answer = RunMessageForm(kLeaveQuestion, "leavegame.scr", 0);
+  if (answer == 1 || answer == -1) RequestQuit();
 }
 
 void Application::SetKeyPointerShown(bool shown) {

@@ -60,6 +60,8 @@ class Application final : public KeyPointer::Host, public script::Host, public g
  public:
   /// Frames are drawn at most this often.
   static constexpr std::uint32_t kFrameMs = 40;
+  /// The message form that asks before a game is left (the exit button, F2, closing).
+  static constexpr std::string_view kLeaveQuestion = "LeaveGame";
 
   /// library plays the music and effects; null means silence. Both must outlive the
   /// Application.
@@ -174,6 +176,7 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   void WriteReplayScreenshot(const std::string& path);
   void ForgetControl(const gui::Control& control);
   void AttachKeyPointerTo(gui::Form* form);
+  void CloseRequested();
 
   platform::Platform& platform_;
   gui::Form* currentForm_ = nullptr;
@@ -199,8 +202,10 @@ class Application final : public KeyPointer::Host, public script::Host, public g
   game::PlayerScene* scene_ = nullptr;
   gui::Control* demoScene_ = nullptr;
   bool quit_ = false;
-  int messageDepth_ = 0;         // message forms running (RunMessageForm)
-  bool messageEscaped_ = false;  // Escape ended the innermost one
+  int messageDepth_ = 0;              // message forms running (RunMessageForm)
+  gui::Form* messageForm_ = nullptr;  // the innermost of them
+  int leaveQuestions_ = 0;            // of them, questions before leaving the game
+  bool messageEscaped_ = false;       // Escape ended the innermost one
   bool active_ = true;
   bool hiRes_ = false;
   bool windowCreated_ = false;

@@ -42,12 +42,19 @@ int Application::RunMessageForm(std::string_view formName, std::string_view scri
   // that would end its drag goes to the message.
   if (scene_ != nullptr) scene_->EndCarry();
   gui::Form* underneath = currentForm_;
+  // Under a message raised from inside another one the screen is already disabled, and stays
+  // so until the outer message ends.
+  const bool underneathEnabled = underneath != nullptr && underneath->enabled;
   if (underneath != nullptr) underneath->enabled = false;
   keyPointer_->Attach(form, 0, KeyPointer::Mode::FocusNavigation);
   // A message raised from inside another one: each ends on its own Escape.
   const bool outerEscaped = messageEscaped_;
+  gui::Form* outerMessage = messageForm_;
   ++messageDepth_;
   messageEscaped_ = false;
+  messageForm_ = form;
+  const bool leaveQuestion = formName == kLeaveQuestion;
+  if (leaveQuestion) ++leaveQuestions_;
 
   const std::string answerName = "Answer" + gui::HandleOf(form);
   variables_->SetVariable(answerName, "0");
@@ -102,11 +109,17 @@ int Application::RunMessageForm(std::string_view formName, std::string_view scri
   }
   --messageDepth_;
   messageEscaped_ = outerEscaped;
+  messageForm_ = outerMessage;
+  if (leaveQuestion) --leaveQuestions_;
   rootForm_->DeleteControl(form);
-  if (underneath != nullptr) underneath->enabled = true;
-  // The keys go back to the screen that is current now: the one underneath, unless the
-  // message's script switched screens.
-  AttachKeyPointerTo(currentForm_);
+  if (underneath != nullptr) underneath->enabled = underneathEnabled || outerMessage == nullptr;
+  // The keys go back to the outer message, or to the screen that is current now: the one
+  // underneath, unless the message's script switched screens.
+  if (outerMessage != nullptr) {
+    keyPointer_->Attach(outerMessage, 0, KeyPointer::Mode::FocusNavigation);
+  } else {
+    AttachKeyPointerTo(currentForm_);
+  }
   return result;
 }
 

@@ -63,6 +63,7 @@ class GameScene final : public gui::Control,
   void MagPlus(float step) override;
   void MagMinus(float step) override;
   void UndoLastTurn() override;
+  bool GameUnderWay() const override { return world_ && world_->mode != 0; }
   void ExitGame() override;
   void SetWind(float wind) { world_->wind.wind = wind; }
   void ShowExperienceWindow();

@@ -15,6 +15,8 @@ class PlayerScene {
   /// The form the scene sits on ("GameForm").
   virtual gui::Form* form() const = 0;
 
+  /// True while a game is played (from its start until it is left or its result is in).
+  virtual bool GameUnderWay() const { return false; }
   /// Leaves the running game, as the script function ExitGame does.
   virtual void ExitGame() = 0;
   /// Takes back the last turn, as the script function UndoLastTurn does.

@@ -23,16 +23,17 @@ struct Channels {
   float r, g, b;
 };
 
-// Truncates each field; values beyond a field's range are held at its ends so that they never
-// spill into a neighbouring field.
-std::uint16_t quantise(const Channels& c) {
-  auto field = [](float v, int max) {
-    if (!(v > 0.0f)) return 0;
-    if (v >= static_cast<float>(max)) return max;
+// Truncates each field, held between the two end colours' values: the last rows of the
+// gradient step slightly past colour B (a row's worth, and float error), and a falling field
+// truncated there would show a darker line just below the solid B above it.
+std::uint16_t quantise(const Channels& c, const Channels& low, const Channels& high) {
+  auto field = [](float v, float lo, float hi) {
+    if (!(v > lo)) return static_cast<int>(lo);
+    if (v >= hi) return static_cast<int>(hi);
     return static_cast<int>(v);
   };
-  return static_cast<std::uint16_t>((field(c.r, 31) << 11) | (field(c.g, 63) << 5) |
-                                    field(c.b, 31));
+  return static_cast<std::uint16_t>((field(c.r, low.r, high.r) << 11) |
+                                    (field(c.g, low.g, high.g) << 5) | field(c.b, low.b, high.b));
 }
 
 Channels split(std::uint16_t c) {
@@ -82,6 +83,8 @@ void FillGradient(Surface& s, int x, int y, int w, int h, std::uint16_t colourA,
                   std::uint16_t colourB, int span, int offset, float scale) {
   if (w <= 0 || h <= 0 || span <= 0 || !(scale > 0.0f) || !std::isfinite(scale)) return;
   const Channels a = split(colourA), b = split(colourB);
+  const Channels low{std::min(a.r, b.r), std::min(a.g, b.g), std::min(a.b, b.b)};
+  const Channels high{std::max(a.r, b.r), std::max(a.g, b.g), std::max(a.b, b.b)};
   const float n = static_cast<float>(span), k = static_cast<float>(offset);
   const float inverseScale = 1.0f / scale;
   const Channels slope{(b.r - a.r) / n, (b.g - a.g) / n, (b.b - a.b) / n};
@@ -100,7 +103,8 @@ void FillGradient(Surface& s, int x, int y, int w, int h, std::uint16_t colourA,
   const int top = fillAbove ? bottom - static_cast<int>(reach) : y;
 
   BandWriter band(s, x, w);
-  std::uint16_t current = quantise(Channels{value.r + step.r, value.g + step.g, value.b + step.b});
+  std::uint16_t current =
+      quantise(Channels{value.r + step.r, value.g + step.g, value.b + step.b}, low, high);
   std::uint16_t pairFirst = current, pairSecond = current;
   int run = 0;
   int drawRow = bottom;
@@ -112,7 +116,7 @@ void FillGradient(Surface& s, int x, int y, int w, int h, std::uint16_t colourA,
     bool restHidden = false;
     for (;;) {
       advance();
-      next = quantise(value);
+      next = quantise(value, low, high);
       if (next != current) break;
       --countRow;
       ++run;

@@ -93,8 +93,8 @@ void FillSlopeBandRows(Surface& s, int x1, int y1, int x2, int y2, int base, int
 
 /// Dithered vertical gradient from colour A (at the offset) to colour B over span rows (times
 /// scale), drawn from the band's bottom row y + h - 1 upward in the columns x .. x + w - 1; rows
-/// above the gradient's end are filled with B. A span <= 0 or a scale that is not a positive
-/// finite number draws nothing.
+/// above the gradient's end are filled with B. No row takes a field value beyond A's or B's. A span
+/// <= 0 or a scale that is not a positive finite number draws nothing.
 void FillGradient(Surface& s, int x, int y, int w, int h, std::uint16_t colourA,
                   std::uint16_t colourB, int span, int offset, float scale);
 

@@ -33,7 +33,8 @@ enum class EventType {
   Deactivate,  // another window took the foreground
   Paint,       // the display wants a frame now
   Screenshot,  // headless only: write the current back buffer to `path`
-  Quit,
+  Close,       // the player closes the window: asked first while a game is under way
+  Quit,        // the program must end now (a signal, the end of a replay)
 };
 
 struct Event {

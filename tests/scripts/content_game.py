@@ -155,8 +155,8 @@ def check_screenshot():
 
 
 # Keyboard keys of the record book's on-screen keyboard (it lies at 10, 196; keys are 20 wide).
-NAME_KEYS = {"b": (120, 266), "o": (190, 226), "t": (110, 226)}
-ENTER = (220, 246)
+NAME_KEYS = {"b": (120, 257), "o": (187, 221), "t": (110, 221)}
+ENTER = (215, 239)
 
 
 def start_mode(button):
@@ -339,7 +339,7 @@ def check_unlimited():
 
 def check_shop():
     folder = fresh_folder("shop")
-    lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 24)
+    lines, placed = build(folder, start_mode("AuxUnlimitedForm") + ["wait 7000"], 30)
     # The star opens the shop; calm wind is the first aid, bought when the points allow it.
     lines += tap((225, 12))
     variables = run(folder, lines)
@@ -350,6 +350,30 @@ def check_shop():
     bought = run(folder, lines + tap((80, 118)) + tap((225, 12)))
     if int(bought.get("CurrentExp", "0")) != points - 5:
         fail("calm wind did not cost 5 points: %s -> %s" % (points, bought.get("CurrentExp")))
+    # The magic goo, bought next, falls and climbs into the crowd of goos on the tower; pressed
+    # there it is the goo taken, and it stays pink in the hand.
+    if points < 20:
+        fail("%d points are too few for calm wind and a magic goo" % points)
+    lines += tap((80, 118)) + tap((225, 12)) + tap((80, 181)) + ["wait 20000"]
+    shot = os.path.join(folder, "magic.bmp")
+    run(folder, lines, shot)
+    before = magic_pixels(shot)
+    if not before:
+        fail("the magic goo is not to be seen 20 s after it was bought")
+    x = sum(p[0] for p in before) // len(before)
+    y = sum(p[1] for p in before) // len(before)
+    lines += ["wait 300", "down %d %d" % (x, y), "move %d %d" % (x, y - 50 * SCALE), "wait 100"]
+    run(folder, lines, shot)
+    after = magic_pixels(shot)
+    if not after or min(p[1] for p in after) > y - 40 * SCALE:
+        fail("the magic goo at %d, %d was not taken from the tower" % (x, y))
+
+
+def magic_pixels(shot):
+    """The points of the magic goo's pink (0xFF50D8) below the toolbar."""
+    width, height, rows = content_bot.read_bmp(shot)
+    return [(x, y) for y in range(30 * SCALE, height) for x, v in enumerate(rows[y])
+            if ((v >> 10) & 31) >= 28 and ((v >> 5) & 31) <= 14 and (v & 31) >= 22]
 
 
 def check_between():
@@ -423,6 +447,18 @@ def check_clouds():
     if varied["0"] != 0 or varied["1"] < 10 * SCALE:
         fail("sky rows with clouds: %d with clouds on, %d with them off" % (varied["1"],
                                                                            varied["0"]))
+    # Zoomed fully out the gradient ends in the view; its last rows never step past its blue
+    # (0x5CFF: red 11, green 19 in the shot's 5-bit fields), which showed as a dark line under
+    # the plain blue above. (The left part: the height's outline is blended into the sky.)
+    shot = os.path.join(folder, "zoomed.bmp")
+    run(folder, start_mode("AuxClassicForm") + ["wait 2500"] + tap((120, 190)) +
+        ["key 51", "wait 100"] * 9 + ["wait 500"], shot)
+    past = [(x, y) for y, row in enumerate(content_bot.read_bmp(shot)[2][30 * SCALE:260 * SCALE])
+            for x, p in enumerate(row[:150 * SCALE])
+            if (p & 31) >= 29 and (((p >> 10) & 31) < 11 or ((p >> 5) & 31) < 19)]
+    if past:
+        fail("zoomed out, %d sky pixels are bluer than the sky's top, first at %s" %
+             (len(past), past[0]))
 
 
 def check_small_display():
@@ -475,6 +511,15 @@ def check_keys():
     expect_shown(run(folder, lines), "LeaveGame", "F2 after the briefing")
     expect_shown(run(folder, lines + escape + ["key 112", "wait 300"]), "OptionsForm",
                  "F1 after Escape on the leave question")
+    # Closing the window asks the same question; a second close while it is up, or a close in
+    # the menus, ends the program at once (the taps after it find nothing to press).
+    close = messages["clbrief"] + escape + ["quit", "wait 300"]
+    expect_shown(run(folder, close), "LeaveGame", "closing the window during a game")
+    expect_shown(run(folder, close + tap((60, 176))), "GameForm", "playing on after a close")
+    expect_shown(run(folder, close + ["quit", "wait 300"] + tap((60, 176))), "LeaveGame",
+                 "a second close")
+    expect_shown(run(folder, ["quit", "wait 300"] + tap(START_BUTTONS["OptionsForm"][0])),
+                 "StartForm", "closing the window at the start menu")
     lines += ["key 39", "wait 100", "key 39", "wait 100", "key 13", "wait 300"]
     expect_shown(run(folder, lines), "ChooseForm", "Leave chosen by the keys")
     lines += ["key 13", "wait 300"]

@@ -7,9 +7,11 @@ The game opens at the start menu; clicks go through the choice screen into a cla
 its briefing, and one free goo is dragged onto the tower. Pictures of the whole X screen are
 probed at each step: while the goo is held it is drawn at the pointer. The game counts the
 pictures that reach the window (--count-pictures): while the world moves, far more than the 25
-game frames a second. Exits 77 (skipped) when Xvfb, xdotool or import is missing or the X server
-does not start, 1 on a failed check.
+game frames a second. Closing the window during the game asks first; a second close ends it.
+Exits 77 (skipped) when Xvfb, xdotool or import is missing or the X server does not start, 1 on
+a failed check.
 """
+import ctypes
 import glob
 import os
 import shutil
@@ -121,6 +123,35 @@ class Screen:
         key = tuple(c >> 3 for c in rgb)
         return [(px, py) for py in range(top, LOGICAL_H) for px, p in enumerate(self.rows[py])
                 if p == key]
+
+
+def close_window(display_name, window_id):
+    """Asks the window to close as a desktop's close button does (WM_DELETE_WINDOW)."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.c_void_p]
+    x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+    class ClientMessage(ctypes.Structure):  # XClientMessageEvent, padded to an XEvent
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                    ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                    ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("l", ctypes.c_long * 5),
+                    ("pad", ctypes.c_long * 12)]
+
+    d = x11.XOpenDisplay(display_name.encode())
+    if not d:
+        fail("the X display %s could not be opened to close the window" % display_name)
+    event = ClientMessage(type=33, window=window_id, format=32)  # 33: ClientMessage
+    event.message_type = x11.XInternAtom(d, b"WM_PROTOCOLS", 0)
+    event.l[0] = x11.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
+    x11.XSendEvent(d, window_id, 0, 0, ctypes.byref(event))
+    x11.XFlush(d)
+    x11.XCloseDisplay(d)
 
 
 def keep_gl_driver_loaded(game, env):
@@ -270,15 +301,20 @@ def main():
             if (ww, wh) != size or picture != expected:
                 fail("a %dx%d window shows the picture as %s, not %s" %
                      (ww, wh, picture, expected))
-        # Asked to quit the way a desktop asks, the game closes cleanly (a sanitizer report at
-        # exit ends it with another status).
-        proc.terminate()
+        # Closing the window during the game asks first; a second close ends the game cleanly
+        # (a sanitizer report at exit ends it with another status).
+        close_window(display.name, int(window_id))
+        time.sleep(1.5)
+        shot("7-close-asked.png")
+        if proc.poll() is not None:
+            fail("closing the window ended the game at once, status %d" % proc.returncode)
+        close_window(display.name, int(window_id))
         try:
             status = proc.wait(timeout=30)
         except subprocess.TimeoutExpired:
-            fail("the game did not end within 30 s of being asked to quit")
+            fail("the game did not end within 30 s of the window's second close")
         if status != 0:
-            fail("asked to quit, the game ended with status %d" % status)
+            fail("closed, the game ended with status %d" % status)
         return 0
     finally:
         if proc.poll() is None:

@@ -64,8 +64,6 @@ void RunRelayTransition(GameScene& scene, gui::AppServices& app) {
   v.SetVariable("PyramidHeight", util::formatFixed(metres, 2));
   scene.levelTime = t.levelTime;
   v.SetVariable("LevelTime", std::to_string(t.levelTime));
-  w.gooLimit = t.gooLimit;
-  scene.targetHeight = t.targetMetres;
   v.SetVariable("NeedHeight", std::to_string(t.targetMetres));
   v.SetVariable("GoosFree", t.goosFreeText);
   v.SetVariable("EstafetLevel", std::to_string(l + 1));
@@ -80,8 +78,15 @@ void RunRelayTransition(GameScene& scene, gui::AppServices& app) {
   constexpr const char* kTransitionVariables[] = {
       "PyramidHeight", "LevelTime",    "GoosFree",  "NeedHeight", "EstafetLevel", "LevelReached",
       "LevelTarget",   "TargetMissed", "LevelGoos", "BonusGoos",  "GoosTotal"};
+  // The toolbar under the message still counts the level just played: the next level's goos
+  // and target take over once the message is closed.
+  const auto nextLevelNumbers = [&] {
+    w.gooLimit = t.gooLimit;
+    scene.targetHeight = t.targetMetres;
+  };
   if (t.nextLevel) {
     app.RunMessageForm("ESWin", "elcomplete.scr", kMessageTimeoutMs);
+    nextLevelNumbers();
     if (l > 0) scene.RebuildForNextLevel();
     for (const char* name : kTransitionVariables)
       v.DeleteVariable(name);
@@ -90,6 +95,7 @@ void RunRelayTransition(GameScene& scene, gui::AppServices& app) {
     return;
   }
   app.RunMessageForm("ESComplete", "estdone.scr", kMessageTimeoutMs);
+  nextLevelNumbers();
   scene.Record(kModeRelay, RelayRecord(l, w.towerTop, w.constants().resX));
   endGame(scene);
 }

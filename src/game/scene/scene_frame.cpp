@@ -61,6 +61,7 @@ SceneFrame::Held HeldOf(const World& world) {
   h.dropX = world.dropX;
   h.dropY = world.dropY;
   h.colorIndex = world.heldColor;
+  h.magic = world.heldMagic != 0;
   h.anchorA = world.anchorA;
   h.anchorB = world.anchorB;
   if (world.anchorA != nullptr) {

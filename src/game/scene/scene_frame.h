@@ -53,6 +53,7 @@ struct SceneFrame {
     std::uint32_t idA = 0, idB = 0;
     float ax = 0.0f, ay = 0.0f, bx = 0.0f, by = 0.0f;
     std::uint16_t colorIndex = 0;
+    bool magic = false;
   };
 
   float cameraX = 0.0f, cameraY = 0.0f, zoom = 1.0f;

@@ -234,8 +234,9 @@ void SceneRenderer::paintGoos(const World& world, const SceneFrame& frame, const
   for (const SceneFrame::GooAt& goo : frame.goos) {
     const std::uint16_t colour =
         goo.magic ? palette_.magicBlob : palette_.blob[colorOf(goo.colorIndex, look)];
-    if (goo.ring) {
-      const int ring = truncToInt(static_cast<float>(k.cellRadius - goo.pulse + 4) * zoom);
+    if (goo.ring) {  // an outline around the goo, the larger magic one included
+      const int radius = goo.magic ? k.magicRadius : k.cellRadius;
+      const int ring = truncToInt(static_cast<float>(radius - goo.pulse + 4) * zoom);
       gfx::FillEllipse(target, p.x(goo.x), p.y(goo.y), ring, ring, colour);
     }
     paintGoo(target, goo, k, p, zoom, colour);
@@ -257,7 +258,12 @@ void SceneRenderer::paintGoos(const World& world, const SceneFrame& frame, const
   } else if (held.placement == 2 && hasA) {
     lineTo(hasB, held.bx, held.by, p.x(held.ax), p.y(held.ay));
   }
-  if (held.placement != 2) {
+  if (held.placement != 2 && held.magic) {
+    // The magic goo keeps its look in the hand, so the player sees that he took it.
+    SceneFrame::GooAt ball{.x = held.dropX, .y = held.dropY, .magic = true};
+    ball.pulse = static_cast<std::uint8_t>(k.pulseHalf / 2);
+    paintGoo(target, ball, k, p, zoom, palette_.magicBlob);
+  } else if (held.placement != 2) {
     const float r = static_cast<float>(k.cellRadius);
     sprites.goos[colorOf(held.colorIndex, look)].Draw(target, p.x(held.dropX - r),
                                                       p.y(held.dropY - r), nullptr, timeMs);
@@ -281,8 +287,15 @@ void SceneRenderer::paintBlobsAndFlags(const World& world, const SceneFrame& fra
     if (band < 0 || band >= kFlagSlots) continue;
     if (blob.y < flags[band].y) flags[band] = FlagSlot{blob.x, blob.y};
   }
-  for (const FlagSlot& slot : flags) {
+  for (int band = 0; band < kFlagSlots; ++band) {
+    const FlagSlot& slot = flags[band];
     if (slot.y == FlagSlot{}.y) continue;  // empty band
+    // A band's flag just below the next band's would be drawn over by it: the tower has only
+    // just passed the mark, and the higher flag stands for both.
+    if (band + 1 < kFlagSlots && flags[band + 1].y != FlagSlot{}.y &&
+        slot.y - flags[band + 1].y < static_cast<float>(flagHeight_)) {
+      continue;
+    }
     sprites.flag.Draw(target, p.x(slot.x - static_cast<float>(flagOffsetX_)),
                       p.y(slot.y - static_cast<float>(flagOffsetY_)), nullptr, timeMs);
   }

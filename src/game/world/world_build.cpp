@@ -91,21 +91,26 @@ bool World::PickGoo(std::int16_t sx, std::int16_t sy) {
   float py = 0.0f;
   screenToWorld(sx, sy, px, py);
   const float range = static_cast<float>(constants_.pickRange);
-  for (auto it = goos_.begin(); it != goos_.end(); ++it) {
-    if (std::fabs(it->x - px) < range && std::fabs(it->y - py) < range) {
-      dropX = px;
-      dropY = py;
-      heldColor = it->colorIndex;
-      heldMagic = it->magic;
-      removeGoo(it);
-      camera.savedZoom = camera.zoom;
-      holding = 1;
-      const std::string name = "catch" + std::to_string(heldColor % 5 + 1) + ".wav";
-      playSample(name.c_str());
-      return true;
-    }
-  }
-  return false;
+  const auto inRange = [&](const Goo& goo) {
+    return std::fabs(goo.x - px) < range && std::fabs(goo.y - py) < range;
+  };
+  // Goos crowd on the tower (those that climbed to its top all wait on one blob), and the
+  // magic goo comes last in the list: taken in list order it could never be picked out of the
+  // crowd. It goes first; ordinary goos are taken in list order.
+  auto chosen = std::find_if(goos_.begin(), goos_.end(),
+                             [&](const Goo& goo) { return goo.magic && inRange(goo); });
+  if (chosen == goos_.end()) chosen = std::find_if(goos_.begin(), goos_.end(), inRange);
+  if (chosen == goos_.end()) return false;
+  dropX = px;
+  dropY = py;
+  heldColor = chosen->colorIndex;
+  heldMagic = chosen->magic;
+  removeGoo(chosen);
+  camera.savedZoom = camera.zoom;
+  holding = 1;
+  const std::string name = "catch" + std::to_string(heldColor % 5 + 1) + ".wav";
+  playSample(name.c_str());
+  return true;
 }
 
 bool World::TestPlacement(std::int16_t sx, std::int16_t sy) {

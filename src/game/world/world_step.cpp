@@ -272,6 +272,13 @@ void World::updateHoverGoo() {
       hoverGoo = &goo;
     }
   }
+  // The magic goo in range is the one the action key takes (PickGoo): it is the one marked.
+  for (Goo& goo : goos_) {
+    if (goo.magic && std::fabs(goo.x - px) < range && std::fabs(goo.y - py) < range) {
+      hoverGoo = &goo;
+      break;
+    }
+  }
 }
 
 }  // namespace game

@@ -101,7 +101,7 @@ util::Result<Replay> parseReplay(std::string_view text) {
       if (words.size() != 1) return lineError(lineNumber, original, "takes no arguments");
       add(command == "activate"     ? EventType::Activate
           : command == "deactivate" ? EventType::Deactivate
-                                    : EventType::Quit);
+                                    : EventType::Close);
     } else {
       return lineError(lineNumber, original, "unknown command");
     }

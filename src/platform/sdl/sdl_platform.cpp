@@ -31,6 +31,11 @@ FitSize UsableDesktop() {
 }  // namespace
 
 SdlPlatform::SdlPlatform(std::string installFolder) : installFolder_(std::move(installFolder)) {
+  // Closing the window is the player's request, which the game may answer with a question;
+  // only a signal or the system ends the program at once (SDL_QUIT).
+#ifdef SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+#endif
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "SDL_Init: %s\n", SDL_GetError());
     return;
@@ -227,7 +232,7 @@ PadButton PadButtonFromSdl(Uint8 button) {
 
 void SdlPlatform::translate(const SDL_Event& e) {
   switch (e.type) {
-    case SDL_QUIT:
+    case SDL_QUIT:  // a signal or the system: closing the window comes as its own event
       queue_.push_back(Event{EventType::Quit});
       break;
     case SDL_KEYDOWN:
@@ -297,6 +302,9 @@ void SdlPlatform::translate(const SDL_Event& e) {
           break;
         case SDL_WINDOWEVENT_EXPOSED:
           queue_.push_back(Event{EventType::Paint});
+          break;
+        case SDL_WINDOWEVENT_CLOSE:
+          queue_.push_back(Event{EventType::Close});
           break;
         default:
           break;

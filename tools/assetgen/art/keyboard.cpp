@@ -31,16 +31,19 @@ tools::ArgbImage Key(int w, int h, int scale, bool pressed, int enterHalf) {
 
 void DrawKeyboard(ArtOutput& out) {
   const int s = out.scale();
-  out.addPicture("key.espr", Key(20, 20, s, false, 0));
-  out.addPicture("keyp.espr", Key(20, 20, s, true, 0));
-  out.addPicture("keysp.espr", Key(40, 20, s, false, 0));
-  out.addPicture("keyspp.espr", Key(40, 20, s, true, 0));
-  out.addPicture("keyent1.espr", Key(20, 20, s, false, 1));
-  out.addPicture("keyent1p.espr", Key(20, 20, s, true, 1));
-  out.addPicture("keyent2.espr", Key(20, 20, s, false, 2));
-  out.addPicture("keyent2p.espr", Key(20, 20, s, true, 2));
-  out.addPicture("keygap.espr", tools::ArgbImage(10 * s, 20 * s, 0));
-  out.addPicture("keygap2.espr", tools::ArgbImage(20 * s, 20 * s, 0));
+  // Eleven keys of 19 make a keyboard of 209 x 72 (four rows of 18), which leaves a margin on
+  // either side inside the record book's 220-wide panel.
+  constexpr int kW = 19, kH = 18;
+  out.addPicture("key.espr", Key(kW, kH, s, false, 0));
+  out.addPicture("keyp.espr", Key(kW, kH, s, true, 0));
+  out.addPicture("keysp.espr", Key(2 * kW, kH, s, false, 0));
+  out.addPicture("keyspp.espr", Key(2 * kW, kH, s, true, 0));
+  out.addPicture("keyent1.espr", Key(kW, kH, s, false, 1));
+  out.addPicture("keyent1p.espr", Key(kW, kH, s, true, 1));
+  out.addPicture("keyent2.espr", Key(kW, kH, s, false, 2));
+  out.addPicture("keyent2p.espr", Key(kW, kH, s, true, 2));
+  out.addPicture("keygap.espr", tools::ArgbImage(10 * s, kH * s, 0));
+  out.addPicture("keygap2.espr", tools::ArgbImage(kW * s, kH * s, 0));
 }
 
 }  // namespace assetgen

@@ -51,17 +51,18 @@ tools::ArgbImage HowTo(int step, int scale) {
   if (step >= 3) {
     // 3: a taller tower with its height flag; 4: the shop's aids, the lowest links frozen icy
     // cyan and a bright pink magic goo beside the tower.
-    const float tx = 40 * s, ty = 10 * s;
+    // The top ball sits low enough for its flag to fly whole inside the picture.
+    const float tx = 42 * s, ty = 15 * s, sx = 29 * s, sy = 21 * s;
     link(image, cx, cy, tx, ty, s, ink);
-    link(image, ax, ay, tx - 12 * s, 18 * s, s, ink);
-    link(image, tx - 12 * s, 18 * s, tx, ty, s, ink);
-    link(image, tx - 12 * s, 18 * s, cx, cy, s, ink);
+    link(image, ax, ay, sx, sy, s, ink);
+    link(image, sx, sy, tx, ty, s, ink);
+    link(image, sx, sy, cx, cy, s, ink);
     if (step == 4) link(image, ax, ay, bx, by, s, 0xFF00E0FF);
-    for (auto [x, y] : {std::pair{tx, ty}, std::pair{tx - 12 * s, 18 * s}})
+    for (auto [x, y] : {std::pair{tx, ty}, std::pair{sx, sy}})
       blit(image, ball, static_cast<int>(x - 6 * s), static_cast<int>(y - 6 * s));
     if (step == 3) {
-      link(image, tx + 1 * s, ty - 4 * s, tx + 1 * s, 0, s, 0xFF6B5236);
-      for (int y = 0; y < static_cast<int>(5 * s); ++y)
+      link(image, tx + 1 * s, ty - 4 * s, tx + 1 * s, 2 * s, s, 0xFF6B5236);
+      for (int y = static_cast<int>(2 * s); y < static_cast<int>(7 * s); ++y)
         for (int x = static_cast<int>(tx + 2 * s); x < static_cast<int>(tx + 10 * s); ++x)
           image.at(x, y) = 0xFFE23B3B;
     } else {
