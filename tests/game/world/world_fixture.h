@@ -1,6 +1,7 @@
 // Shared set-up for the world tests: a recording WorldEvents and a 240-wide world on flat ground.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -34,34 +35,21 @@ class RecordingEvents : public WorldEvents {
   void CheckGameRules() override { ++ruleChecks; }
 
   int count(const std::string& name) const {
-    int n = 0;
-    for (const auto& s : samples)
-      n += s == name ? 1 : 0;
-    return n;
+    return static_cast<int>(std::count(samples.begin(), samples.end(), name));
   }
 
   std::vector<std::string> samples;
   std::vector<MaxHeight> maxHeights;
   std::vector<Experience> experience;
   float culminateHeight = -1.0f;
-  int culminateBlobs = -1;
-  int culminateCalls = 0;
-  int enableCalls = 0;
-  int ruleChecks = 0;
+  int culminateBlobs = -1, culminateCalls = 0, enableCalls = 0, ruleChecks = 0;
 };
 
 /// The 240 by 320 game scene's values: R = 8, D = 4. Derived: reach 50, shortest link 10,
 /// pick range 24, gravity 0.15, walk step 0.5, earth step 32.
 inline WorldConfig smallConfig(bool demo = false) {
-  WorldConfig c;
-  c.width = 240;
-  c.resX = 240;
-  c.cellRadius1 = 8;
-  c.cellRadius2 = 10;
-  c.linkSize = 2.0f;
-  c.cellDynRadius = 4;
-  c.isDemo = demo;
-  return c;
+  return {
+      .cellRadius1 = 8, .cellRadius2 = 10, .linkSize = 2.0f, .cellDynRadius = 4, .isDemo = demo};
 }
 
 /// A game-scene world on flat ground (y = 0 everywhere) that reports to `events`.
@@ -72,12 +60,7 @@ struct WorldTest {
   /// Puts a free goo at (x, y) and takes it into the hand; the camera is the identity, so the
   /// screen point equals the world point.
   void hold(float x, float y, std::uint16_t color = 0, std::uint8_t magic = 0) {
-    Goo goo;
-    goo.x = x;
-    goo.y = y;
-    goo.colorIndex = color;
-    goo.magic = magic;
-    world.AddGoo(goo);
+    world.AddGoo({.x = x, .y = y, .magic = magic, .colorIndex = color});
     world.PickGoo(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
   }
 };
