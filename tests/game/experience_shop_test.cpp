@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace game {
 namespace {
 
 WorldConfig config() {
-  WorldConfig c;
-  c.cellRadius1 = 8;
-  c.linkSize = 2.0f;
-  c.cellDynRadius = 4;
-  return c;
+  return {.cellRadius1 = 8, .linkSize = 2.0f, .cellDynRadius = 4};
 }
 
 TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
@@ -23,9 +21,8 @@ TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
   EXPECT_TRUE(ApplyPurchase(world, kBuyCalmWind, frozen, 240));
   world.wind.noWindTicks = 42;  // some changes skipped since
   EXPECT_TRUE(ApplyPurchase(world, kBuyCalmWind, frozen, 240));
-  EXPECT_EQ(world.wind.noWindTicks, 60);
-  EXPECT_EQ(world.wind.wind, 0.0f);
-  EXPECT_EQ(world.experiencePoints, 20);
+  EXPECT_EQ(std::tuple(world.wind.noWindTicks, world.wind.wind, world.experiencePoints),
+            std::tuple(60, 0.0f, 20));
   EXPECT_EQ(ExperienceHints(world).noWind, "1");
   EXPECT_EQ(ExperienceHints(world).needBlobs, "1");  // goos are sold only with a limit
   world.mode = kModeUnlimited;
@@ -34,16 +31,14 @@ TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
 
   world.gooLimit = 10;
   EXPECT_TRUE(ApplyPurchase(world, kBuyMoreGoos, frozen, 240));
-  EXPECT_EQ(world.gooLimit, 15);
-  EXPECT_EQ(world.experiencePoints, 10);
+  EXPECT_EQ(std::pair(world.gooLimit, world.experiencePoints), std::pair(15, 10));
   for (int answer : {0, -1, 5, 99})
     EXPECT_FALSE(ApplyPurchase(world, answer, frozen, 240));
   EXPECT_EQ(world.experiencePoints, 10);
 
   // The magic goo costs 15 and is sold even without the points.
   ASSERT_TRUE(ApplyPurchase(world, kBuyMagicGoo, frozen, 240));
-  EXPECT_EQ(world.experiencePoints, -5);
-  EXPECT_EQ(world.gooLimit, 16);
+  EXPECT_EQ(std::pair(world.experiencePoints, world.gooLimit), std::pair(-5, 16));
   ASSERT_EQ(world.goos().size(), 1u);
   EXPECT_EQ(world.goos().front().magic, 1);
 }
@@ -68,8 +63,7 @@ TEST(ExperienceShop, EachFreezeReachesFiveMetresHigher) {
   EXPECT_EQ(frozen, 5);
   EXPECT_EQ(frozenLinks(), 2);  // 0-50 and 50-100; the link 100-150 has no end below -100
   ApplyPurchase(world, kBuyFreeze, frozen, 240);  // 10 m: y -200
-  EXPECT_EQ(frozenLinks(), 4);
-  EXPECT_EQ(world.experiencePoints, 0);
+  EXPECT_EQ(std::pair(frozenLinks(), world.experiencePoints), std::pair(4, 0));
   EXPECT_EQ(ExperienceHints(world).currentExp, "0");
 
   // Freezing makes a magic last blob permanent; a plain one can still be taken back.

@@ -67,8 +67,7 @@ TEST_F(Rules, ClassicBriefingControlTimeAndEnd) {
   EXPECT_EQ(app.messages, (std::vector<std::string>{"clbrief", "CSWin"}));
   EXPECT_EQ(app.switched, std::vector<std::string>{"StartForm"});
   EXPECT_EQ(records, std::vector<std::string>{"1 250 12.50m"});
-  EXPECT_EQ(world().mode, 0);
-  EXPECT_EQ(sound.songs.back(), "4.xm");
+  EXPECT_TRUE(world().mode == 0 && sound.songs.back() == "4.xm");
   EXPECT_FALSE(app.variables_.GetVariable("PyramidHeight"));  // deleted after the message
   frames(300);
   EXPECT_EQ(records.size(), 1u);  // the game is over
@@ -93,11 +92,9 @@ TEST_F(Rules, RelayAnnouncesLevelOneThenPassesOnExactlyTheTarget) {
     frames(250);
     if (top == -100.0f) {
       EXPECT_EQ(app.messages.back(), "ESWin");
-      EXPECT_EQ(std::tuple(scene->level, world().gooLimit, scene->targetHeight),
-                std::tuple(2, 10, 10));
-      EXPECT_EQ(world().blobs().size(), 4u);
-      EXPECT_EQ(world().experiencePoints, 7);
-      EXPECT_EQ(scene->controlTime, 250);
+      EXPECT_EQ(std::tuple(scene->level, world().gooLimit, scene->targetHeight,
+                           world().blobs().size(), world().experiencePoints, scene->controlTime),
+                std::tuple(2, 10, 10, 4u, 7, 250));
     } else {
       EXPECT_EQ(app.messages.back(), "ESComplete");
       EXPECT_EQ(records, std::vector<std::string>{"2 299 L1 4.95m"});

@@ -16,18 +16,6 @@ namespace {
 using testing::FakeApp;
 using testing::RecordingSound;
 
-// A toolbar strip at the top of the game form.
-struct Strip : gui::Control {
-  Strip(gui::Form* parent, int h, std::string_view name = "iToolBar") : Control(name, parent) {
-    width = 240;
-    height = static_cast<std::uint16_t>(h);
-  }
-  void Paint(gfx::Surface&, int, int, const gfx::Box*, std::uint32_t) override {}
-  void StylusDown(int, int) override {}
-  void StylusUp(int, int) override {}
-  void StylusMove(int, int) override {}
-};
-
 class Scene : public ::testing::Test {
  protected:
   Scene() : form("GameForm", nullptr) {
@@ -42,7 +30,14 @@ class Scene : public ::testing::Test {
     return *scene;
   }
   // A free goo resting in the air at world (0, -100): screen (120, 210) at zoom 1.
-  Goo* gooAtCentre() { return scene->world().AddGoo({.x = 0, .y = -100}); }
+  Goo* gooAtCentre() { return scene->world().AddGoo({.y = -100}); }
+  // A toolbar strip h high at the top of the game form.
+  std::unique_ptr<gui::Label> strip(int h, std::string_view name = "iToolBar") {
+    auto c = std::make_unique<gui::Label>(name, &form);
+    c->width = 240;
+    c->height = static_cast<std::uint16_t>(h);
+    return c;
+  }
 
   FakeApp app;
   RecordingSound sound;
@@ -56,9 +51,8 @@ TEST_F(Scene, StartingAGameBuildsTheBaseAndPlaysTheModesSong) {
   GameScene& s = make();
   EXPECT_EQ(sound.loaded.size(), 21u);
   s.StartGame(1, 30, 0, 0);
-  EXPECT_EQ(s.world().blobs().size(), 4u);
-  EXPECT_EQ(s.world().mode, 1);
-  EXPECT_EQ(s.world().gooLimit, 30);
+  EXPECT_EQ(std::tuple(s.world().blobs().size(), s.world().mode, s.world().gooLimit),
+            std::tuple(4u, 1, 30));
   // The song restarts the mixer: the start sample comes after it, or it is never heard.
   EXPECT_EQ(sound.both, (std::vector<std::string>{"1.xm", "start.wav"}));
   s.StartGame(2, 30, 0, 0);
@@ -70,18 +64,18 @@ TEST_F(Scene, StartingAGameBuildsTheBaseAndPlaysTheModesSong) {
 
 TEST_F(Scene, ATapInTheToolbarNeitherPicksNorDrops) {
   GameScene& s = make();
-  Strip toolbar(&form, 250);  // reaches below the goo's row
+  const auto toolbar = strip(250);  // reaches below the goo's row
   gooAtCentre();
   s.StylusDown(120, 210);
   EXPECT_EQ(s.world().holding, 0);
-  toolbar.height = 30;
+  toolbar->height = 30;
   s.StylusDown(120, 210);
   ASSERT_EQ(s.world().holding, 1);
   s.StylusMove(120, 150);
-  toolbar.height = 200;
+  toolbar->height = 200;
   s.StylusUp(120, 150);  // released over the toolbar: the goo stays in the hand
   EXPECT_EQ(s.world().holding, 1);
-  toolbar.height = 30;
+  toolbar->height = 30;
   s.StylusUp(120, 150);
   EXPECT_EQ(s.world().holding, 0);
 }
@@ -107,8 +101,7 @@ TEST_F(Scene, TheDemoSceneTakesNoInput) {
   gooAtCentre();
   s.StylusDown(120, 210);
   s.KeyDown(13, 120, 210);
-  EXPECT_EQ(s.world().holding, 0);
-  EXPECT_EQ(s.world().keyDrag, 0);
+  EXPECT_EQ(s.world().holding + s.world().keyDrag, 0);
   EXPECT_FALSE(s.WantsKeyDown(13, 120, 210));
 }
 
@@ -123,8 +116,7 @@ TEST_F(Scene, AGooCarriedWithTheKeysIsDroppedByTheSecondActionKey) {
   s.KeyUp(13, 120, 210);  // letting go of the key keeps it in the hand
   s.KeyDown(39, 130, 200);
   s.KeyUp(39, 130, 200);
-  EXPECT_EQ(s.world().holding, 1);
-  EXPECT_FLOAT_EQ(s.world().dropX, 10.0f);
+  EXPECT_TRUE(s.world().holding == 1 && s.world().dropX == 10.0f);
   s.KeyDown(53, 130, 200);
   EXPECT_EQ(s.world().keyDrag, 2);
   s.KeyUp(53, 130, 200);
@@ -135,8 +127,8 @@ TEST_F(Scene, AGooCarriedWithTheKeysIsDroppedByTheSecondActionKey) {
   s.StylusMove(200, 150);
   EXPECT_FLOAT_EQ(s.world().dropX, 10.0f);
   s.EndCarry();
-  EXPECT_EQ(s.world().holding + s.world().keyDrag, 0);
-  EXPECT_EQ(s.world().goos().size(), 1u);
+  EXPECT_EQ(std::tuple(s.world().holding + s.world().keyDrag, s.world().goos().size()),
+            std::tuple(0, 1u));
 }
 
 TEST_F(Scene, ThePointerSlowsDownOverAGooAndPansNearTheEdge) {
@@ -156,8 +148,6 @@ TEST_F(Scene, DecorationBlobsAreNamedByIdentifiersThatLinksTake) {
   GameScene& demo = make(true);
   const std::string a = demo.AddDecorBlob(100, 40, 2);
   const std::string b = demo.AddDecorBlob(130, 40, 1);
-  const Blob& first = demo.world().blobs().front();
-  EXPECT_TRUE(first.x == 100.0f && first.y == -40.0f && first.colorIndex == 2);  // y upwards
   demo.AddDecorLink(a, b, 3);
   demo.AddDecorLink(a, "12345", 3);  // no such blob: nothing
   demo.AddDecorLink("junk", b, 3);
@@ -191,8 +181,7 @@ TEST_F(Scene, LeavingAGameAsksFirstThenPlaysTheMenuSong) {
     EXPECT_EQ(s.world().mode, mode);
     app.answer = 1;
     s.ExitGame();
-    EXPECT_EQ(s.world().mode, 0);
-    EXPECT_EQ(sound.songs.back(), "4.xm");
+    EXPECT_TRUE(s.world().mode == 0 && sound.songs.back() == "4.xm");
   }
   EXPECT_EQ(app.messages.size(), 4u);
   EXPECT_EQ(app.switched, std::vector<std::string>{"ChooseForm"});
@@ -213,8 +202,8 @@ TEST_F(Scene, TheControlTimeSecondsShowIn14Of25Frames) {
   ASSERT_TRUE(app.fonts_.Add("hiscores", "hiscores.font", gui::testing::bytesOf(bar)).ok());
   GameScene& s = make();
   s.AttachGameControls(/*label y*/ 100, /*time y*/ 140);
-  Strip undo(&form, 10, "undo");
-  undo.enabled = true;
+  const auto undo = strip(10, "undo");
+  undo->enabled = true;
   s.StartGame(1, 3, 0, 0);
   SceneLook look;
   look.backgroundType = 1;  // a black sky: the texts are the only white
@@ -235,7 +224,7 @@ TEST_F(Scene, TheControlTimeSecondsShowIn14Of25Frames) {
     shown += whiteInRow(140);
   }
   EXPECT_EQ(shown, 14);
-  EXPECT_FALSE(undo.enabled);  // no more taking back once the time runs
+  EXPECT_FALSE(undo->enabled);  // no more taking back once the time runs
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "game/modes/level_list.h"
 
 namespace game {
@@ -10,11 +13,9 @@ namespace {
 TEST(LevelList, ReadsTheStatedNumberOfLevels) {
   const auto levels = ParseLevelList("3\n5,20\n 8, 25\r\n12,30\n99,99\n");
   ASSERT_EQ(levels.size(), 3u);  // the fourth line is beyond the count
-  EXPECT_EQ(levels[0].targetMetres, 5);
-  EXPECT_EQ(levels[0].goos, 20);
-  EXPECT_EQ(levels[1].targetMetres, 8);
-  EXPECT_EQ(levels[1].goos, 25);
-  EXPECT_EQ(levels[2].goos, 30);
+  EXPECT_EQ(std::tuple(levels[0].targetMetres, levels[0].goos, levels[1].targetMetres,
+                       levels[1].goos, levels[2].targetMetres, levels[2].goos),
+            std::tuple(5, 20, 8, 25, 12, 30));
 }
 
 TEST(LevelList, ShortOrDamagedListsGiveTheLevelsBeforeTheFault) {
@@ -30,12 +31,10 @@ TEST(LevelList, ShortOrDamagedListsGiveTheLevelsBeforeTheFault) {
 TEST(ModeRules, HeightsAndRecordsOfTheThreeModes) {
   EXPECT_DOUBLE_EQ(HeightMetres(-200.0, 240), 10.0);  // 20 world units a metre at 240
   EXPECT_DOUBLE_EQ(HeightMetres(-200.0, 480), 5.0);
-  const RecordResult classic = ClassicRecord(-123.9f, 240);
-  EXPECT_EQ(classic.score, 123);
-  EXPECT_EQ(classic.text, "6.20m");  // 6.1950000763 in single precision
+  const RecordResult classic = ClassicRecord(-123.9f, 240);  // 6.1950000763 in single precision
+  EXPECT_EQ(std::pair(classic.score, classic.text), std::pair(123, std::string("6.20m")));
   const RecordResult relay = RelayRecord(3, -250.5f, 240);
-  EXPECT_EQ(relay.score, 3 * 200 + 250);
-  EXPECT_EQ(relay.text, "L3 12.53m");
+  EXPECT_EQ(std::pair(relay.score, relay.text), std::pair(3 * 200 + 250, std::string("L3 12.53m")));
   EXPECT_EQ(UnlimitedRecord(-2000.0f, 240).text, "100.00m");
 }
 

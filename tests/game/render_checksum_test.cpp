@@ -12,30 +12,39 @@
 
 namespace {
 
+// A tower of `blobs` linked blobs on the demo hills of a screen `width` wide, with the sample goo
+// images loaded at zoom 1.
+struct KnownScene {
+  KnownScene(int width, int blobs, const game::ScenePalette& palette)
+      : size{width, width * 4 / 3}, renderer(size, palette) {
+    game::ResetCamera(world.camera, size);
+    world.earth.GenerateDemoEarth(2, width);
+    testing_support::BuildTower(world, blobs);
+    renderer.LoadZoomedSprites(source, world.constants().cellRadius, 1.0f);
+  }
+  game::SceneSize size;
+  game::WorldConfig config = testing_support::SampleConfig(size.width);
+  game::World world{config, nullptr};
+  testing_support::MemorySource source = testing_support::SampleGooImages(config);
+  game::SceneRenderer renderer;
+};
+
 // FNV-1a over every frame's pixels, 60 frames of a swaying 120-blob tower.
 std::uint64_t renderChecksum(int width, int backgroundType, int connectType, bool multicolour) {
-  const game::SceneSize size{width, width * 4 / 3};
-  const game::WorldConfig config = testing_support::SampleConfig(width);
-  game::World world(config, nullptr);
-  game::ResetCamera(world.camera, size);
-  world.earth.GenerateDemoEarth(2, width);
-  testing_support::BuildTower(world, 120);
-  testing_support::MemorySource source = testing_support::SampleGooImages(config);
   game::ScenePalette palette;
   for (std::size_t i = 0; i < palette.link.size(); ++i)
     palette.link[i] = static_cast<std::uint16_t>(0x8410 + 0x0841 * i);
-  game::SceneRenderer renderer(size, palette);
-  renderer.LoadZoomedSprites(source, world.constants().cellRadius, 1.0f);
+  KnownScene k(width, 120, palette);
   game::SceneLook look;
   look.backgroundType = backgroundType;
   look.connectType = connectType;
   look.multicolorOn = multicolour;
-  gfx::SurfaceBuffer screen(size.width, size.height);
+  gfx::SurfaceBuffer screen(k.size.width, k.size.height);
   std::uint64_t hash = 1469598103934665603ull;
   std::uint32_t time = 0;
   for (int frame = 0; frame < 60; ++frame) {
-    world.Update();
-    renderer.Paint(world, screen.surface(), 0, 0, time += 40, look, false);
+    k.world.Update();
+    k.renderer.Paint(k.world, screen.surface(), 0, 0, time += 40, look, false);
     for (std::uint16_t p : screen.pixels()) {
       hash = (hash ^ (p & 0xFF)) * 1099511628211ull;
       hash = (hash ^ (p >> 8)) * 1099511628211ull;
@@ -51,15 +60,12 @@ TEST(RenderChecksum, FramesOfAKnownWorldAreUnchanged) {
     bool multicolour;
     std::uint64_t expected;
   };
-  const Case cases[] = {
-      {240, 0, 0, false, 0x2a4c8d636c7e489eull},
-      {240, 1, 1, false, 0x4d186197a3f0d934ull},
-      {480, 0, 2, true, 0x8e4944c1a81a4dd1ull},
-  };
-  for (const Case& c : cases) {
+  for (const Case& c : {Case{240, 0, 0, false, 0x2a4c8d636c7e489eull},
+                        Case{240, 1, 1, false, 0x4d186197a3f0d934ull},
+                        Case{480, 0, 2, true, 0x8e4944c1a81a4dd1ull}}) {
     const std::uint64_t hash = renderChecksum(c.width, c.background, c.connect, c.multicolour);
-    EXPECT_EQ(hash, c.expected) << "width " << c.width << ", background " << c.background
-                                << ", links " << c.connect << ": 0x" << std::hex << hash;
+    EXPECT_EQ(hash, c.expected) << c.width << " " << c.background << " " << c.connect << ": 0x"
+                                << std::hex << hash;
   }
 #else
   GTEST_SKIP() << "float contraction may differ on this target";
@@ -79,12 +85,8 @@ TEST(RenderBetween, TheEndsAreTheTwoFramesExactly) {
                         {"a zoom out between the frames", 0.0f, 0.3f, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const game::SceneSize size{240, 320};
-    const game::WorldConfig config = testing_support::SampleConfig(size.width);
-    game::World world(config, nullptr);
-    game::ResetCamera(world.camera, size);
-    world.earth.GenerateDemoEarth(2, size.width);
-    testing_support::BuildTower(world, 40);
+    KnownScene k(240, 40, game::ScenePalette{});
+    game::World& world = k.world;
     for (game::Blob& blob : world.blobs())
       blob.vx = 2.0f;  // a push, so the standing tower sways between the two frames
     if (c.goos) {
@@ -96,28 +98,25 @@ TEST(RenderBetween, TheEndsAreTheTwoFramesExactly) {
       world.anchorA = &world.blobs().front();
       world.anchorB = &world.blobs().back();
     }
-    testing_support::MemorySource source = testing_support::SampleGooImages(config);
-    game::SceneRenderer renderer(size, game::ScenePalette{});
-    renderer.LoadZoomedSprites(source, world.constants().cellRadius, 1.0f);
     const game::SceneLook look;
     const auto picture = [&](const auto& draw) {
-      gfx::SurfaceBuffer screen(size.width, size.height);
+      gfx::SurfaceBuffer screen(240, 320);
       draw(screen.surface());
       return screen.pixels();
     };
     const auto between = [&](float t) {
       return picture(
-          [&](gfx::Surface& s) { renderer.PaintBetween(world, s, 0, 0, 0, look, t, nullptr); });
+          [&](gfx::Surface& s) { k.renderer.PaintBetween(world, s, 0, 0, 0, look, t, nullptr); });
     };
     const auto frame = [&] {
       world.Update();
-      return picture([&](gfx::Surface& s) { renderer.Paint(world, s, 0, 0, 0, look, false); });
+      return picture([&](gfx::Surface& s) { k.renderer.Paint(world, s, 0, 0, 0, look, false); });
     };
     const std::vector<std::uint16_t> before = frame();
     world.camera.cameraX += c.scroll;
     if (c.zoomOut > 0.0f) {
-      game::ZoomAboutBottomCentre(world.camera, size, c.zoomOut, game::ZoomKind::Minus);
-      renderer.LoadZoomedSprites(source, world.constants().cellRadius, world.camera.zoom);
+      game::ZoomAboutBottomCentre(world.camera, k.size, c.zoomOut, game::ZoomKind::Minus);
+      k.renderer.LoadZoomedSprites(k.source, world.constants().cellRadius, world.camera.zoom);
     }
     const std::vector<std::uint16_t> after = frame();
     EXPECT_TRUE(between(0.0f) == before);
