@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fixtures/game/scene_fixture.h"
 #include "gui/form.h"
 #include "script/script_engine.h"
@@ -43,40 +45,39 @@ class GameTable : public ::testing::Test {
 
 TEST_F(GameTable, AddBlobAndAddLinkDecorateTheDemoScene) {
   run("var a; var b; a = AddBlob(100, 40, 2); b = AddBlob(130, 40); AddLink(a, b, 1);");
-  ASSERT_EQ(demoScene->world().blobs().size(), 2u);
-  EXPECT_FLOAT_EQ(demoScene->world().blobs().front().x, 100.0f);
-  EXPECT_FLOAT_EQ(demoScene->world().blobs().front().y, -40.0f);
-  EXPECT_EQ(demoScene->world().blobs().front().colorIndex, 2);
-  EXPECT_EQ(demoScene->world().blobs().back().colorIndex, 0);  // a missing argument reads 0
-  EXPECT_EQ(demoScene->world().links().size(), 1u);
+  const auto& blobs = demoScene->world().blobs();
+  ASSERT_EQ(blobs.size(), 2u);
+  // Heights are given upwards; a missing argument reads 0.
+  EXPECT_EQ(std::tuple(blobs.front().x, blobs.front().y, +blobs.front().colorIndex,
+                       +blobs.back().colorIndex, demoScene->world().links().size()),
+            std::tuple(100.0f, -40.0f, 2, 0, 1u));
   EXPECT_TRUE(gameScene->world().blobs().empty());
   EXPECT_EQ(run("return ActivateExperience(1, 2);"), "0");  // does nothing
 }
 
 TEST_F(GameTable, StartGameZoomAndSizesAddressTheGameScene) {
   run("StartGame(1, 25, 0, 0);");
-  EXPECT_EQ(gameScene->world().mode, 1);
-  EXPECT_EQ(gameScene->world().gooLimit, 25);
-  EXPECT_EQ(demoScene->world().mode, 0);
+  EXPECT_EQ(
+      std::tuple(gameScene->world().mode, gameScene->world().gooLimit, demoScene->world().mode),
+      std::tuple(1, 25, 0));
   run("MagMinus(); MagMinus(); MagPlus();");
   EXPECT_FLOAT_EQ(gameScene->world().camera.zoom, 0.9f);
-  EXPECT_EQ(run("return GetSceneWidth();"), "240");
-  EXPECT_EQ(run("return GetSceneHeight();"), "320");
+  EXPECT_EQ(run("return (GetSceneWidth() $+ \" \" $+ GetSceneHeight());"), "240 320");
   run("SetWind(0.25);");
   EXPECT_FLOAT_EQ(gameScene->world().wind.wind, 0.25f);
 }
 
 TEST_F(GameTable, SetResistanceFactorNeedsTheSceneNameAndAValue) {
-  const float before = gameScene->world().constants().linkStiffness;
-  run("SetResistanceFactor(\"Game\");");
-  EXPECT_FLOAT_EQ(gameScene->world().constants().linkStiffness, before);
-  run("SetResistanceFactor(\"game\", 0.9);");  // the names are compared exactly
-  EXPECT_FLOAT_EQ(gameScene->world().constants().linkStiffness, before);
+  const game::WorldConstants& game = gameScene->world().constants();
+  const float before = game.linkStiffness;
+  // No value, or a name in the wrong case: nothing changes.
+  run("SetResistanceFactor(\"Game\"); SetResistanceFactor(\"game\", 0.9);");
+  EXPECT_FLOAT_EQ(game.linkStiffness, before);
   gameScene->world().tuning().frozenLinkStiffness = 0.5f;
   run("SetResistanceFactor(\"Demo\", 0.75);");
   EXPECT_FLOAT_EQ(demoScene->world().constants().linkStiffness, 0.75f);
-  EXPECT_FLOAT_EQ(gameScene->world().constants().linkStiffness, before);
-  EXPECT_FLOAT_EQ(gameScene->world().constants().frozenLinkStiffness, 0.6f);  // shared
+  EXPECT_FLOAT_EQ(game.linkStiffness, before);
+  EXPECT_FLOAT_EQ(game.frozenLinkStiffness, 0.6f);  // shared
 }
 
 TEST_F(GameTable, CloudsGoToTheScenesTheirNamesSay) {

@@ -2,6 +2,8 @@
 // boxes, the record-book layout, and scripts attached to forms.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "gui/button.h"
 #include "gui/image.h"
 #include "gui/label.h"
@@ -39,11 +41,8 @@ TEST_F(GuiTable, AddFormMakesAHiddenIdleFormThatNavigatesUpAndDown) {
   auto* f = dynamic_cast<gui::Form*>(app.control(form()));
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(f->parent(), &app.root);
-  EXPECT_FALSE(f->visible);
-  EXPECT_FALSE(f->updating);
-  EXPECT_FALSE(f->enabled);
-  EXPECT_EQ(f->navFlags, 3);
-  EXPECT_EQ(f->width, 240);
+  EXPECT_EQ(std::tuple(f->visible, f->updating, f->enabled, +f->navFlags, +f->width),
+            std::tuple(false, false, false, 3, 240));
   EXPECT_EQ(app.call("GetParentForm", {gui::HandleOf(f)}), app.rootHandle());
   EXPECT_EQ(app.call("GetParentForm", {app.rootHandle()}), "0");
   // A parent that is no live form creates nothing.
@@ -56,11 +55,9 @@ TEST_F(GuiTable, FillRectWidthIsItsNameReadAsANumber) {
   auto* wide = dynamic_cast<gui::Rect*>(
       app.control(app.call("AddFillRect", {f, "1", "2", "240", "40", "31", "65535"})));
   ASSERT_NE(wide, nullptr);
-  EXPECT_EQ(wide->name(), "240");
-  EXPECT_EQ(wide->width, 240);
-  EXPECT_EQ(wide->height, 40);
-  EXPECT_EQ(wide->colour, 65535);
-  EXPECT_TRUE(wide->alwaysRepaint);
+  EXPECT_EQ(std::tuple(std::string(wide->name()), +wide->width, +wide->height, +wide->colour,
+                       wide->alwaysRepaint),
+            std::tuple("240", 240, 40, 65535, true));
   auto* bar = app.control(app.call("AddFillRect", {f, "1", "2", "bar", "40", "31", "0"}));
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->width, 0);
@@ -72,17 +69,13 @@ TEST_F(GuiTable, ButtonsHaveAPressedPictureOnlyWithSixArguments) {
       app.control(app.call("AddButton", {f, "1", "2", "b6", "a.spr", "b.spr"})));
   auto* five =
       dynamic_cast<gui::Button*>(app.control(app.call("AddButton", {f, "1", "2", "b5", "a.spr"})));
-  ASSERT_NE(six, nullptr);
-  ASSERT_NE(five, nullptr);
-  EXPECT_NE(six->pressedPicture(), nullptr);
-  EXPECT_EQ(five->pressedPicture(), nullptr);
-  EXPECT_FALSE(six->updating);
-  EXPECT_TRUE(six->enabled);
+  ASSERT_TRUE(six != nullptr && five != nullptr);
+  EXPECT_TRUE(six->pressedPicture() != nullptr && five->pressedPicture() == nullptr);
+  EXPECT_TRUE(!six->updating && six->enabled);
   // A failed initialisation still gives a handle and the flags.
   auto* broken = app.control(app.call("AddButton", {f, "1", "2", "bx", "missing.spr"}));
   ASSERT_NE(broken, nullptr);
-  EXPECT_TRUE(broken->visible);
-  EXPECT_EQ(broken->width, 0);
+  EXPECT_TRUE(broken->visible && broken->width == 0);
 }
 
 TEST_F(GuiTable, LabelsImagesAndTextButtons) {
@@ -90,11 +83,9 @@ TEST_F(GuiTable, LabelsImagesAndTextButtons) {
   const auto l = app.call("AddLabel", {f, "3", "4", "lTitle", "abc", "f", "31"});
   auto* label = dynamic_cast<gui::Label*>(app.control(l));
   ASSERT_NE(label, nullptr);
-  EXPECT_EQ(label->width, 18);
-  EXPECT_FALSE(label->enabled);
+  EXPECT_TRUE(label->width == 18 && !label->enabled);
   app.call("SetLabelText", {*l, "abcd", "9"});
-  EXPECT_EQ(label->width, 24);
-  EXPECT_EQ(label->colour(), 9);
+  EXPECT_EQ(std::tuple(+label->width, +label->colour()), std::tuple(24, 9));
   app.call("SetLabelText", {*l, "abcd"});
   EXPECT_EQ(label->colour(), 0);  // a missing argument reads 0
   EXPECT_EQ(app.call("GetControlName", {*l}), "lTitle");
@@ -115,19 +106,17 @@ TEST_F(GuiTable, LabelsImagesAndTextButtons) {
       app.call("AddTextButton", {f, "0", "0", "tbGo", "f", "big", "Go", "Go!", "1", "2"});
   auto* button = dynamic_cast<gui::TextButton*>(app.control(t));
   ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->width, 12);
-  EXPECT_EQ(button->pressedText(), "Go!");
-  EXPECT_TRUE(button->invalid);  // drawn when first shown
+  EXPECT_EQ(std::tuple(+button->width, std::string(button->pressedText()), button->invalid),
+            std::tuple(12, "Go!", true));  // drawn when first shown
 }
 
 TEST_F(GuiTable, FlagSettersAndGetters) {
   const std::string f = *form();
   const std::string l = *app.call("AddLabel", {f, "-5", "4", "l", "abc", "f", "31"});
   gui::Control* c = app.control(l);
-  EXPECT_EQ(app.call("GetPosX", {l}), "-5");
-  EXPECT_EQ(app.call("GetPosY", {l}), "4");
-  EXPECT_EQ(app.call("GetWidth", {l}), "18");
-  EXPECT_EQ(app.call("GetHeight", {l}), "8");
+  for (const auto& [getter, answer] :
+       {std::pair("GetPosX", "-5"), {"GetPosY", "4"}, {"GetWidth", "18"}, {"GetHeight", "8"}})
+    EXPECT_EQ(app.call(getter, {l}), answer) << getter;
   app.call("Hide", {l});
   EXPECT_FALSE(c->visible);
   app.call("Show", {l});
@@ -140,14 +129,10 @@ TEST_F(GuiTable, FlagSettersAndGetters) {
   EXPECT_TRUE(c->invalid);
   c->focusX = 10;
   app.call("SetPosition", {l, "5", "6"});
-  EXPECT_EQ(c->x, 5);
-  EXPECT_EQ(c->focusX, 20);
+  EXPECT_EQ(std::tuple(+c->x, +c->focusX), std::tuple(5, 20));
   app.call("SetProperties", {l, "1", "0", "0", "7", "0"});
-  EXPECT_TRUE(c->visible);
-  EXPECT_FALSE(c->invalid);
-  EXPECT_FALSE(c->alwaysRepaint);
-  EXPECT_TRUE(c->enabled);
-  EXPECT_FALSE(c->updating);
+  EXPECT_EQ(std::tuple(c->visible, c->invalid, c->alwaysRepaint, c->enabled, c->updating),
+            std::tuple(true, false, false, true, false));
   EXPECT_EQ(app.call("GetControl", {f, "l"}), l);
   EXPECT_EQ(app.call("GetControl", {f, "L"}), "0");
   // No control, or a deleted one: nothing happens and nothing is answered.
@@ -156,8 +141,7 @@ TEST_F(GuiTable, FlagSettersAndGetters) {
   for (const std::string h : {"0", "junk"})
     app.call("Show", {h});
   app.call("Show", {l});
-  EXPECT_EQ(app.call("GetPosX", {l}), std::nullopt);
-  EXPECT_EQ(app.call("GetControlName", {l}), std::nullopt);
+  EXPECT_TRUE(!app.call("GetPosX", {l}) && !app.call("GetControlName", {l}));
   app.call("DeleteControl", {app.rootHandle()});  // the root form stays
   EXPECT_EQ(app.controls.Find(app.rootHandle()), &app.root);
 }
@@ -185,8 +169,7 @@ TEST_F(GuiTable, AddControlBuildsByExactTypeName) {
   const auto sub = app.call("AddControl", {f, "Form", "sub", "1", "2", "30", "40"});
   auto* subForm = dynamic_cast<gui::Form*>(app.control(sub));
   ASSERT_NE(subForm, nullptr);
-  EXPECT_FALSE(subForm->visible);
-  EXPECT_TRUE(subForm->enabled && subForm->updating);
+  EXPECT_TRUE(!subForm->visible && subForm->enabled && subForm->updating);
   EXPECT_EQ(subForm->height, 40);
 }
 
@@ -199,8 +182,7 @@ TEST_F(GuiTable, RecordBookLayout) {
   EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "1", "1"}), "55");
   EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "y", "2"}), "70");
   app.call("SetRecordBookParams", {"1", "2", "3"});
-  EXPECT_EQ(app.recordBook.top, 40);
-  EXPECT_EQ(app.recordBook.rightMargin, 10);
+  EXPECT_EQ(std::tuple(app.recordBook.top, app.recordBook.rightMargin), std::tuple(40, 10));
 }
 
 TEST_F(GuiTable, SelectBoxTakesItemsAndItsFailuresAndShowMessageGiveMessageBoxes) {
@@ -211,28 +193,25 @@ TEST_F(GuiTable, SelectBoxTakesItemsAndItsFailuresAndShowMessageGiveMessageBoxes
   const auto h = app.call("AddSelectBox", good);
   auto* box = dynamic_cast<gui::SelectBox*>(app.control(h));
   ASSERT_NE(box, nullptr);
-  EXPECT_TRUE(box->initialised());
-  EXPECT_TRUE(app.boxes.empty());
+  EXPECT_TRUE(box->initialised() && app.boxes.empty());
   app.call("AddSelectBoxItem", {*h, "0", "classic"});
   app.call("AddSelectBoxItem", {*h, "arrow0.spr", std::string(20, 'r')});
   app.call("AddSelectBoxItem", {*h, "a.spr", "10 goos"});
   app.call("AddSelectBoxItem", {*h, "a.png", "never"});
-  ASSERT_EQ(box->items().size(), 3u);
-  EXPECT_EQ(*box->items()[0].text, "classic");
-  EXPECT_EQ(box->items()[0].picture, nullptr);
-  EXPECT_EQ(box->items()[1].picture, nullptr);  // a name with 0 in it stands for none
-  EXPECT_EQ(*box->items()[1].text, std::string(15, 'r'));
-  EXPECT_NE(box->items()[2].picture, nullptr);
-  EXPECT_FALSE(box->items()[2].text.has_value());
+  const auto& items = box->items();
+  ASSERT_EQ(items.size(), 3u);
+  // A name with 0 in it stands for no picture.
+  EXPECT_TRUE(items[0].picture == nullptr && items[1].picture == nullptr && items[2].picture);
+  EXPECT_EQ(std::tuple(*items[0].text, *items[1].text, items[2].text.has_value()),
+            std::tuple("classic", std::string(15, 'r'), false));
 
-  std::vector<std::string> badPicture = good;
-  badPicture[3] = "sbBad";
-  badPicture[14] = "missing.spr";
-  EXPECT_NE(app.control(app.call("AddSelectBox", badPicture)), nullptr);
-  std::vector<std::string> badFont = good;
-  badFont[3] = "sbFont";
-  badFont[10] = "nofont";
-  EXPECT_NE(app.control(app.call("AddSelectBox", badFont)), nullptr);
+  for (const auto& [name, at, value] :
+       {std::tuple("sbBad", 14, "missing.spr"), std::tuple("sbFont", 10, "nofont")}) {
+    std::vector<std::string> bad = good;
+    bad[3] = name;
+    bad[at] = value;
+    EXPECT_NE(app.control(app.call("AddSelectBox", bad)), nullptr) << name;
+  }
   app.call("ShowMessage", {"abc"});
   EXPECT_EQ(app.boxes, (std::vector<std::string>{"Error bitmap: sbBad", "Error init: sbBad",
                                                  "Error init: sbFont", "Message: abc"}));
@@ -247,8 +226,7 @@ TEST_F(GuiTable, SetDriverRunsInitWithTheFormsHandle) {
   app.call("SetDriver", {f, "absent.scr"});  // no such entry: nothing changes
   EXPECT_NE(screen->driver(), nullptr);
   app.call("SetDriver", {f, "broken.scr"});  // does not load: no driver
-  EXPECT_EQ(screen->driver(), nullptr);
-  EXPECT_EQ(app.errors, 1);
+  EXPECT_TRUE(screen->driver() == nullptr && app.errors == 1);
 
   // A script that replaces its own driver from Init, and one that deletes its own form from a
   // handler, both finish safely.
