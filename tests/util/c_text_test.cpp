@@ -9,22 +9,15 @@
 namespace {
 
 TEST(ParseInt, ReadsLeadingNumberLikeAtoiAndSaturates) {
-  const std::pair<std::string_view, int> cases[] = {
-      {"42", 42},
-      {"  -17abc", -17},
-      {"+8", 8},
-      {"3.9", 3},
-      {"", 0},
-      {"abc", 0},
-      {"- 5", 0},
-      {"\t\n 7", 7},
-      {std::string_view("12345").substr(0, 2), 12},  // never past the view
-      {"99999999999999999999", std::numeric_limits<std::int32_t>::max()},
-      {"-2147483648", std::numeric_limits<std::int32_t>::min()},
-      {"-99999999999999999999", std::numeric_limits<std::int32_t>::min()},
-  };
+  const std::pair<std::string_view, int> cases[] = {{"42", 42}, {"  -17abc", -17}, {"+8", 8},
+                                                    {"3.9", 3}, {"", 0},           {"abc", 0},
+                                                    {"- 5", 0}, {"\t\n 7", 7}};
   for (const auto& [text, value] : cases)
     EXPECT_EQ(util::parseInt(text), value) << text;
+  EXPECT_EQ(util::parseInt("99999999999999999999"), INT32_MAX);
+  EXPECT_EQ(util::parseInt("-2147483648"), INT32_MIN);
+  EXPECT_EQ(util::parseInt("-99999999999999999999"), INT32_MIN);
+  EXPECT_EQ(util::parseInt(std::string_view("12345").substr(0, 2)), 12);  // never past the view
 }
 
 TEST(ParseDouble, ReadsDecimalPrefixesOnly) {
@@ -47,14 +40,13 @@ TEST(ScanFloat, ReportsWhetherANumberWasThere) {
 }
 
 TEST(FormatFixed, MatchesPrintfRounding) {
-  EXPECT_EQ(util::formatFixed1(7), "7.0");
-  EXPECT_EQ(util::formatFixed1(0.05), "0.1");  // 0.05 is just above one twentieth
-  EXPECT_EQ(util::formatFixed1(0.25), "0.2");  // exactly halfway: ties to even, as glibc
-  EXPECT_EQ(util::formatFixed1(-0.04), "-0.0");
-  EXPECT_EQ(util::formatFixed1(1234567), "1234567.0");
-  EXPECT_EQ(util::formatFixed0(2.5), "2");
-  EXPECT_EQ(util::formatFixed0(3.5), "4");
-  EXPECT_EQ(util::formatFixed0(-1.6), "-2");
+  // 0.05 is just above one twentieth; an exact half goes to the even digit, as glibc does.
+  const std::pair<double, std::string_view> oneDecimal[] = {
+      {7, "7.0"}, {0.05, "0.1"}, {0.25, "0.2"}, {-0.04, "-0.0"}, {1234567, "1234567.0"}};
+  for (const auto& [value, text] : oneDecimal)
+    EXPECT_EQ(util::formatFixed1(value), text) << value;
+  for (const auto& [value, text] : {std::pair(2.5, "2"), {3.5, "4"}, {-1.6, "-2"}})
+    EXPECT_EQ(util::formatFixed0(value), text) << value;
   EXPECT_EQ(util::formatFixed1(1e300).size(), 303u);
   EXPECT_EQ(util::formatFixed1(std::numeric_limits<double>::infinity()), "inf");
 }
