@@ -36,9 +36,8 @@ TEST(WorldPick, TakesTheFirstGooInRangeNotTheNearest) {
   ASSERT_TRUE(w.PickGoo(20, 100));  // screen (20, 100) is world (0, -100)
   EXPECT_EQ(std::tuple(+w.holding, +w.heldColor, +w.heldMagic, w.dropX, w.dropY),
             std::tuple(1, 3, 1, 0.0f, -100.0f));
-  EXPECT_EQ(w.camera.savedZoom, 2.0f);
   ASSERT_EQ(w.goos().size(), 1u);
-  EXPECT_EQ(w.goos().front().colorIndex, 1);
+  EXPECT_EQ(std::tuple(w.camera.savedZoom, w.goos().front().colorIndex), std::tuple(2.0f, 1));
   EXPECT_EQ(t.events.samples, std::vector<std::string>{"catch4.wav"});
 }
 
@@ -47,8 +46,7 @@ TEST(WorldPick, RangeIsStrictAndTheHandHoldsOne) {
   WorldTest t;
   const Goo goo{.x = 24, .y = -100};
   t.world.AddGoo(goo);
-  EXPECT_FALSE(t.world.PickGoo(0, -100));
-  EXPECT_FALSE(t.world.PickGoo(1, -124));
+  EXPECT_FALSE(t.world.PickGoo(0, -100) || t.world.PickGoo(1, -124));
   EXPECT_TRUE(t.world.PickGoo(1, -123));
   t.world.AddGoo(goo);
   EXPECT_FALSE(t.world.PickGoo(24, -100));
@@ -64,8 +62,7 @@ TEST(WorldPlacement, UnjoinedBlobsMakeABareLinkFromAfar) {
   Blob* b = w.AddBlob(80, -100, 0, 0);  // 80 < 2 x reach
   t.hold(40, -400, 3);
   EXPECT_TRUE(w.TestPlacement(40, -400));  // 300 away from both
-  EXPECT_EQ(w.placement, 2);
-  EXPECT_EQ(w.anchorA, a) << "on a tie the earlier blob is the nearest";
+  EXPECT_TRUE(w.placement == 2 && w.anchorA == a) << "on a tie the earlier blob is the nearest";
   w.DropGoo();
   ASSERT_EQ(w.links().size(), 1u);
   const Link& link = w.links().front();
@@ -83,8 +80,7 @@ TEST(WorldPlacement, MagicGooNeverMakesABareLink) {
   t.hold(-20, -100, 0, 1);
   EXPECT_FALSE(t.world.TestPlacement(-20, -100));
   t.world.DropGoo();
-  EXPECT_TRUE(t.world.links().empty());
-  ASSERT_EQ(t.world.goos().size(), 1u);
+  ASSERT_TRUE(t.world.links().empty() && t.world.goos().size() == 1u);
   EXPECT_EQ(t.world.goos().front().magic, 1) << "it comes back as a magic goo";
 }
 
@@ -92,16 +88,14 @@ TEST(WorldPlacement, NewBlobJoinsTheTwoNearestEvenBeyondReach) {
   PairTest t;
   World& w = t.world;
   t.hold(-49, -100, 4);
-  EXPECT_TRUE(w.TestPlacement(-49, -100));  // nearest 49, second 79
-  EXPECT_EQ(w.placement, 1);
+  EXPECT_TRUE(w.TestPlacement(-49, -100) && w.placement == 1);  // nearest 49, second 79
   w.towerTop = -100.0f;
   w.DropGoo();
   ASSERT_EQ(w.blobs().size(), 3u);
   const Blob& blob = w.blobs().back();
   EXPECT_TRUE(blob.x == -49.0f && blob.y == -100.0f && blob.colorIndex == 4);
   ASSERT_EQ(blob.links.size(), 2u);
-  EXPECT_EQ(blob.links[0]->b, t.b) << "the second-nearest is linked first";
-  EXPECT_EQ(blob.links[1]->b, t.a);
+  EXPECT_TRUE(blob.links[0]->b == t.b && blob.links[1]->b == t.a) << "the second-nearest first";
   EXPECT_FLOAT_EQ(blob.links[0]->restLength, 79.0f * 2.0f);
   EXPECT_TRUE(w.lastBlob == &blob && w.lastLink == nullptr && w.goosUsed == 1);
   EXPECT_TRUE(t.events.maxHeights.empty()) << "level with the top is no record";
@@ -147,12 +141,9 @@ TEST(WorldPlacement, LinkLeftSoundsOnceWhenMovingBelowTheGround) {
   PairTest t;
   t.hold(-20, -100);
   ASSERT_TRUE(t.world.TestPlacement(-20, -100));
-  EXPECT_FALSE(t.world.TestPlacement(-20, 5));
-  EXPECT_FALSE(t.world.TestPlacement(-20, 60));
-  EXPECT_EQ(t.events.count("linkleft.wav"), 1);
-  EXPECT_EQ(t.world.dropY, 60.0f);
-  EXPECT_TRUE(t.world.TestPlacement(-20, -100));
-  EXPECT_FALSE(t.world.TestPlacement(-20, 5));
+  EXPECT_FALSE(t.world.TestPlacement(-20, 5) || t.world.TestPlacement(-20, 60));
+  EXPECT_EQ(std::tuple(t.events.count("linkleft.wav"), t.world.dropY), std::tuple(1, 60.0f));
+  EXPECT_TRUE(t.world.TestPlacement(-20, -100) && !t.world.TestPlacement(-20, 5));
   EXPECT_EQ(t.events.count("linkleft.wav"), 2);
 }
 
@@ -189,10 +180,9 @@ TEST(WorldDrop, FailedDropTakesTheNextColourAndFalls) {
   const Goo& goo = w.goos().front();
   EXPECT_FLOAT_EQ(goo.x, -50.0f / 1.5f);
   EXPECT_FLOAT_EQ(goo.y, -200.0f / 1.5f);
-  EXPECT_TRUE(goo.colorIndex == 3 && goo.vy == 0.0f && goo.link == nullptr);
+  EXPECT_TRUE(goo.colorIndex == 3 && goo.vy == 0.0f && goo.link == nullptr && w.goosUsed == 0);
   EXPECT_EQ(t.events.samples.back(), "drop4.wav");
   EXPECT_EQ(w.camera.targetZoom, 1.0f) << "the view returns to the zoom of the pick";
-  EXPECT_EQ(w.goosUsed, 0);
   const float y = goo.y;
   w.MoveGoos();
   EXPECT_FLOAT_EQ(goo.y, y + 0.15f);
@@ -202,8 +192,9 @@ TEST(WorldDrop, FailedDropTakesTheNextColourAndFalls) {
     t.hold(0, -100);
     w.DropGoo();
   }
-  EXPECT_EQ(w.goos().back().colorIndex, 0) << "after the fifth colour the first";
-  EXPECT_EQ(t.events.samples.back(), "drop1.wav");
+  // After the fifth colour the first.
+  EXPECT_EQ(std::tuple(w.goos().back().colorIndex, t.events.samples.back()),
+            std::tuple(0, "drop1.wav"));
 }
 
 // A drop with nothing in the hand builds nothing; an abandoned goo ends the key carry and is
@@ -221,8 +212,7 @@ TEST(WorldDrop, EmptyOrAbandonedHandBuildsNothing) {
   t.hold(-20, -100);
   w.keyDrag = 1;
   w.AbandonHeldGoo();
-  EXPECT_EQ(w.holding + w.keyDrag, 0);
-  EXPECT_TRUE(w.goos().empty());
+  EXPECT_EQ(w.holding + w.keyDrag + w.goos().size(), 0u);
 }
 
 // ---- undo ----
@@ -234,20 +224,17 @@ TEST(WorldUndo, TakesBackOnlyTheLastPlacement) {
   t.place(15, -125);
   w.ApplyForces();
   t.place(15, -150);
-  ASSERT_EQ(w.links().size(), 5u);
-  EXPECT_EQ(w.recordStreak, 2);
+  ASSERT_EQ(std::tuple(w.links().size(), w.recordStreak), std::tuple(5u, 2));
 
   w.UndoLastTurn();
   EXPECT_EQ(std::tuple(w.blobs().size(), w.links().size(), w.recordStreak, w.goosUsed),
             std::tuple(3u, 3u, 1, 1));
-  EXPECT_EQ(w.lastBlob, nullptr);
-  EXPECT_EQ(w.magicUndone, 1);
-  EXPECT_EQ(w.blobs().back().y, -125.0f);
+  EXPECT_TRUE(w.lastBlob == nullptr && w.magicUndone == 1 && w.blobs().back().y == -125.0f);
   EXPECT_EQ(w.blobs().back().links.size(), 2u) << "no reference to the removed links";
 
   w.UndoLastTurn();
-  EXPECT_EQ(std::tuple(w.blobs().size(), w.goosUsed), std::tuple(3u, 1)) << "one level of undo";
-  EXPECT_EQ(w.recordStreak, 0) << "the second undo only lowers the streak";
+  // One level of undo only: the second undo only lowers the streak.
+  EXPECT_EQ(std::tuple(w.blobs().size(), w.goosUsed, w.recordStreak), std::tuple(3u, 1, 0));
   w.UndoLastTurn();
   EXPECT_EQ(w.recordStreak, 0);
 }
@@ -262,8 +249,8 @@ TEST(WorldUndo, BareLinkUndoDetachesItsClimbers) {
   Goo* g = t.world.AddGoo({.vy = 2.0f, .link = t.world.lastLink, .target = b});
   t.world.UndoLastTurn();
   EXPECT_TRUE(t.world.links().empty() && a->links.empty() && b->links.empty());
-  EXPECT_TRUE(g->link == nullptr && g->vy == 0.0f);
-  EXPECT_TRUE(t.world.goosUsed == 0 && t.world.lastLink == nullptr);
+  EXPECT_TRUE(g->link == nullptr && g->vy == 0.0f && t.world.lastLink == nullptr);
+  EXPECT_EQ(t.world.goosUsed, 0);
 }
 
 TEST(WorldUndo, RemovedBlobLeavesNoReferenceBehind) {
@@ -279,14 +266,11 @@ TEST(WorldUndo, RemovedBlobLeavesNoReferenceBehind) {
   t.world.SetKeyPointer(true, 15, -125);
   t.world.UndoLastTurn();
   EXPECT_TRUE(g->target == nullptr && g->link == nullptr);
-  EXPECT_TRUE(t.world.anchorA == nullptr && t.world.anchorB == nullptr);
-  EXPECT_EQ(t.world.placement, 0);
+  EXPECT_TRUE(t.world.anchorA == nullptr && t.world.anchorB == nullptr && !t.world.placement);
   t.world.DropGoo();  // builds nothing: the goo returns
   EXPECT_EQ(std::tuple(t.world.blobs().size(), t.world.links().size()), std::tuple(2u, 1u));
   // Scripts name blobs by id: only live blobs are found, and ids are never reused.
-  EXPECT_EQ(t.world.FindBlob(t.a->id), t.a);
-  EXPECT_EQ(t.world.FindBlob(0), nullptr);
-  EXPECT_EQ(t.world.FindBlob(id), nullptr);
+  EXPECT_TRUE(t.world.FindBlob(t.a->id) == t.a && !t.world.FindBlob(0) && !t.world.FindBlob(id));
   EXPECT_NE(t.world.AddBlob(0, 0, 0, 0)->id, id) << "ids are never reused";
 }
 
@@ -360,8 +344,7 @@ TEST(WorldRecords, UndoAndRepeatDoesNotPayTwice) {
   t.world.UndoLastTurn();
   EXPECT_EQ(t.world.recordStreak, 2);
   t.placeRecord(3);
-  EXPECT_EQ(t.world.recordStreak, 3);
-  EXPECT_EQ(t.events.experience.size(), 1u);
+  EXPECT_EQ(std::tuple(t.world.recordStreak, t.events.experience.size()), std::tuple(3, 1u));
   t.placeRecords(4, 5);
   EXPECT_EQ(t.world.experiencePoints, 3);
 }
@@ -382,11 +365,9 @@ TEST(WorldRecords, UndoAfterALinkLowersTheStreakOnlyFromTheSecondCall) {
   Blob* far = t.world.AddBlob(-80, -100, 0, 0);  // not joined to a: a bare link is possible
   t.place(-40, -100);
   ASSERT_EQ(t.world.lastLink, &t.world.links().back());
-  EXPECT_EQ(t.world.recordFlag, 0);
-  EXPECT_EQ(t.world.recordStreak, 2) << "a link keeps the streak";
+  EXPECT_EQ(std::tuple(t.world.recordFlag, t.world.recordStreak), std::tuple(0, 2)) << "kept";
   t.world.UndoLastTurn();
-  EXPECT_TRUE(far->links.empty());
-  EXPECT_EQ(t.world.recordStreak, 2);
+  EXPECT_TRUE(far->links.empty() && t.world.recordStreak == 2);
   t.world.UndoLastTurn();
   EXPECT_EQ(t.world.recordStreak, 1);
 }

@@ -43,8 +43,7 @@ TEST(WorldStep, BaseFallsAndGoosAppearOnlyAfterItLands) {
   t.world.mode = 1;
   t.world.gooLimit = 10;
   t.world.BuildBase(0, -200);
-  ASSERT_EQ(t.world.blobs().size(), 4u);
-  ASSERT_EQ(t.world.links().size(), 6u);
+  ASSERT_EQ(std::tuple(t.world.blobs().size(), t.world.links().size()), std::tuple(4u, 6u));
   int landingFrame = 0;
   for (int frame = 1; frame <= 200 && landingFrame == 0; ++frame) {
     t.world.Update();
@@ -59,8 +58,7 @@ TEST(WorldStep, BaseFallsAndGoosAppearOnlyAfterItLands) {
   EXPECT_EQ(t.events.count("twdown.wav"), 2);
   for (int i = 0; i < 20; ++i)
     t.world.Update();
-  EXPECT_EQ(t.events.count("twdown.wav"), 2);
-  EXPECT_EQ(t.events.enableCalls, 21);
+  EXPECT_EQ(std::tuple(t.events.count("twdown.wav"), t.events.enableCalls), std::tuple(2, 21));
 }
 
 // ---- integration and forces ----
@@ -136,13 +134,11 @@ TEST(WorldGoos, GooPushedOffItsLinkFallsStraightDown) {
   Link* link = t.world.AddLink(a, b, 0);
   Goo& goo = *t.world.AddGoo({.y = -50, .link = link, .target = b});
   t.world.MoveGoos();
-  EXPECT_EQ(goo.y, -51.0f) << "one climb unit along the link";
-  EXPECT_EQ(goo.link, link);
+  EXPECT_TRUE(goo.y == -51.0f && goo.link == link) << "one climb unit along the link";
 
   goo.x = 7.0f;  // 7 off the line: within R = 8, keeps climbing
   t.world.MoveGoos();
-  EXPECT_EQ(goo.link, link);
-  EXPECT_LT(goo.x, 7.0f);
+  EXPECT_TRUE(goo.link == link && goo.x < 7.0f);
 
   goo.x = 9.0f;  // 9 off the line: beyond R
   goo.vy = 3.0f;
@@ -173,12 +169,12 @@ TEST(WorldGoos, FallingGooLandsWithItsColoursSample) {
   GooTest t;
   Goo& goo = *t.world.AddGoo({.y = -1, .vy = 2.0f, .colorIndex = 3});
   t.world.MoveGoos();
-  EXPECT_EQ(goo.y, 0.0f);
-  EXPECT_EQ(t.events.samples, std::vector<std::string>{"googround4.wav"});
+  EXPECT_EQ(std::tuple(goo.y, t.events.samples),
+            std::tuple(0.0f, std::vector<std::string>{"googround4.wav"}));
   Goo& walker = t.addGoo(199.8f, 0);  // passes the base blob, which has no link to climb
   t.world.MoveGoos();
-  EXPECT_EQ(t.events.samples.size(), 1u) << "a goo on the ground walks silently";
-  EXPECT_EQ(walker.link, nullptr);
+  EXPECT_TRUE(t.events.samples.size() == 1u && !walker.link)
+      << "a goo on the ground walks silently";
   EXPECT_FLOAT_EQ(walker.x, 200.3f);
 }
 
@@ -189,8 +185,7 @@ TEST(WorldGoos, GooWalksToTheBaseAndClimbsOn) {
   Goo& goo = t.addGoo(190, 0);
   for (int i = 0; i < 19; ++i)
     t.world.MoveGoos();
-  EXPECT_EQ(goo.x, 199.5f);
-  EXPECT_EQ(goo.link, nullptr) << "exactly 1.0 away is not yet at the base";
+  EXPECT_TRUE(goo.x == 199.5f && !goo.link) << "exactly 1.0 away is not yet at the base";
   t.world.MoveGoos();  // within 1.0 of the base: takes its only link, still steps
   EXPECT_TRUE(goo.link == link && goo.target == up && goo.x == 200.0f);
   t.world.MoveGoos();
@@ -238,8 +233,7 @@ TEST(WorldGoos, GooOutOfReachFallsAgainFromTheSky) {
     // It lands where the player can pick it.
     while (goo.y < 0.0f)
       t.world.MoveGoos();
-    EXPECT_TRUE(t.world.PickGoo(static_cast<std::int16_t>(goo.x), -1));
-    EXPECT_TRUE(t.world.goos().empty()) << "nothing left to wait for";
+    EXPECT_TRUE(t.world.PickGoo(static_cast<std::int16_t>(goo.x), -1) && t.world.goos().empty());
   }
 }
 
@@ -310,8 +304,7 @@ TEST(WorldGoos, HoverGooIsTheClosestUnderAVisiblePointer) {
   t.world.MoveGoos();
   ASSERT_EQ(t.world.hoverGoo, &near);
   ASSERT_TRUE(t.world.PickGoo(-20, -96));
-  EXPECT_EQ(t.world.goos().size(), 2u);
-  EXPECT_EQ(t.world.hoverGoo, nullptr) << "picking it clears the reference";
+  EXPECT_TRUE(t.world.goos().size() == 2u && !t.world.hoverGoo) << "picking clears the reference";
 }
 
 }  // namespace
