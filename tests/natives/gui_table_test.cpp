@@ -182,7 +182,7 @@ TEST_F(GuiTable, RecordBookLayout) {
   EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "1", "1"}), "55");
   EXPECT_EQ(app.call("GetRBLSPCoords", {"0", "y", "2"}), "70");
   app.call("SetRecordBookParams", {"1", "2", "3"});
-  EXPECT_EQ(std::tuple(app.recordBook.top, app.recordBook.rightMargin), std::tuple(40, 10));
+  EXPECT_EQ(std::tuple(app.layout.top, app.layout.rightMargin), std::tuple(40, 10));
 }
 
 TEST_F(GuiTable, SelectBoxTakesItemsAndItsFailuresAndShowMessageGiveMessageBoxes) {
@@ -226,7 +226,7 @@ TEST_F(GuiTable, SetDriverRunsInitWithTheFormsHandle) {
   app.call("SetDriver", {f, "absent.scr"});  // no such entry: nothing changes
   EXPECT_NE(screen->driver(), nullptr);
   app.call("SetDriver", {f, "broken.scr"});  // does not load: no driver
-  EXPECT_TRUE(screen->driver() == nullptr && app.errors == 1);
+  EXPECT_TRUE(screen->driver() == nullptr && app.errors.size() == 1);
 
   // A script that replaces its own driver from Init, and one that deletes its own form from a
   // handler, both finish safely.
