@@ -58,8 +58,7 @@ TEST_F(Scene, StartingAGameBuildsTheBaseAndPlaysTheModesSong) {
   s.StartGame(2, 30, 0, 0);
   EXPECT_EQ(s.world().gooLimit, 0);  // relay goos come with the first level
   s.StartGame(130, 1, 0, 0);         // the mode is a signed byte: 130 is -126, no rules
-  EXPECT_EQ(s.world().mode, -126);
-  EXPECT_EQ(sound.songs.back(), "4.xm");
+  EXPECT_TRUE(s.world().mode == -126 && sound.songs.back() == "4.xm");
 }
 
 TEST_F(Scene, ATapInTheToolbarNeitherPicksNorDrops) {
@@ -162,8 +161,8 @@ TEST_F(Scene, TheHeightLabelFollowsTheTowerAndSitsAtTheRightEdge) {
   s.world().ApplyForces();  // measures the tower top
   gfx::SurfaceBuffer screen(240, 320);
   s.Paint(screen.surface(), 0, 0, nullptr, 0);
-  EXPECT_EQ(label.text(), "15.00");  // 300 units at 20 a metre
-  EXPECT_EQ(label.x, 240 - label.width - 8);
+  // 300 units at 20 a metre
+  EXPECT_TRUE(label.text() == "15.00" && label.x == 240 - label.width - 8);
 }
 
 // Leaving asks first; leaving a classic game goes back to the choice of game, leaving the
@@ -183,9 +182,9 @@ TEST_F(Scene, LeavingAGameAsksFirstThenPlaysTheMenuSong) {
     s.ExitGame();
     EXPECT_TRUE(s.world().mode == 0 && sound.songs.back() == "4.xm");
   }
-  EXPECT_EQ(app.messages.size(), 4u);
-  EXPECT_EQ(app.switched, std::vector<std::string>{"ChooseForm"});
-  EXPECT_EQ(records, std::vector<std::string>{"4 0.00m"});
+  EXPECT_EQ(
+      std::tuple(app.messages.size(), app.switched, records),
+      std::tuple(4u, std::vector<std::string>{"ChooseForm"}, std::vector<std::string>{"4 0.00m"}));
 }
 
 TEST_F(Scene, AMissingFlagIsReportedOnce) {
@@ -198,8 +197,8 @@ TEST_F(Scene, AMissingFlagIsReportedOnce) {
 
 TEST_F(Scene, TheControlTimeSecondsShowIn14Of25Frames) {
   const std::string bar = gui::testing::blockFont(3, 1);  // every character three pixels wide
-  ASSERT_TRUE(app.fonts_.Add("fmsmall", "fmsmall.font", gui::testing::bytesOf(bar)).ok());
-  ASSERT_TRUE(app.fonts_.Add("hiscores", "hiscores.font", gui::testing::bytesOf(bar)).ok());
+  for (const std::string font : {"fmsmall", "hiscores"})
+    ASSERT_TRUE(app.fonts_.Add(font, font + ".font", gui::testing::bytesOf(bar)).ok());
   GameScene& s = make();
   s.AttachGameControls(/*label y*/ 100, /*time y*/ 140);
   const auto undo = strip(10, "undo");
@@ -223,8 +222,7 @@ TEST_F(Scene, TheControlTimeSecondsShowIn14Of25Frames) {
     EXPECT_TRUE(whiteInRow(100));  // "Control Time" stays
     shown += whiteInRow(140);
   }
-  EXPECT_EQ(shown, 14);
-  EXPECT_FALSE(undo->enabled);  // no more taking back once the time runs
+  EXPECT_TRUE(shown == 14 && !undo->enabled) << "no more taking back once the time runs";
 }
 
 }  // namespace

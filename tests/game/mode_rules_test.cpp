@@ -19,18 +19,18 @@ TEST(LevelList, ReadsTheStatedNumberOfLevels) {
 }
 
 TEST(LevelList, ShortOrDamagedListsGiveTheLevelsBeforeTheFault) {
-  EXPECT_EQ(ParseLevelList("5\n5,20\n8,25").size(), 2u);  // fewer lines than stated
-  EXPECT_EQ(ParseLevelList("4\n5,20\nabc\n8,25\n").size(), 1u);
-  EXPECT_EQ(ParseLevelList("4\n5,20\n0,25\n8,25\n").size(), 1u);  // no target: not a level
+  // Fewer lines than stated, a damaged line, a level with no target, no count.
+  const std::pair<const char*, std::size_t> cases[] = {
+      {"5\n5,20\n8,25", 2}, {"4\n5,20\nabc\n8,25\n", 1}, {"4\n5,20\n0,25\n8,25\n", 1}, {"", 0},
+      {"-2\n5,20\n", 0},    {"levels\n5,20\n", 0}};
+  for (const auto& [text, levels] : cases)
+    EXPECT_EQ(ParseLevelList(text).size(), levels) << text;
   EXPECT_EQ(ParseLevelList("2\n5,-3\n").at(0).goos, 0);
-  EXPECT_TRUE(ParseLevelList("").empty());
-  EXPECT_TRUE(ParseLevelList("-2\n5,20\n").empty());
-  EXPECT_TRUE(ParseLevelList("levels\n5,20\n").empty());
 }
 
 TEST(ModeRules, HeightsAndRecordsOfTheThreeModes) {
-  EXPECT_DOUBLE_EQ(HeightMetres(-200.0, 240), 10.0);  // 20 world units a metre at 240
-  EXPECT_DOUBLE_EQ(HeightMetres(-200.0, 480), 5.0);
+  // 20 world units a metre at 240, 40 at 480
+  EXPECT_EQ(std::pair(HeightMetres(-200.0, 240), HeightMetres(-200.0, 480)), std::pair(10.0, 5.0));
   const RecordResult classic = ClassicRecord(-123.9f, 240);  // 6.1950000763 in single precision
   EXPECT_EQ(std::pair(classic.score, classic.text), std::pair(123, std::string("6.20m")));
   const RecordResult relay = RelayRecord(3, -250.5f, 240);
@@ -64,12 +64,12 @@ TEST(RelayTransition, GoosAndTheEndOfTheGame) {
   for (const Case& c : cases) {
     const RelayTransition t = ComputeRelayTransition(c.level, c.metres, c.target, c.left, levels);
     SCOPED_TRACE(::testing::Message() << c.level << " " << c.metres << " " << c.left);
-    EXPECT_EQ(t.failed, c.failed);
-    EXPECT_EQ(t.nextLevel, c.next);
+    EXPECT_EQ(std::pair(t.failed, t.nextLevel), std::pair(c.failed, c.next));
     EXPECT_DOUBLE_EQ(c.ratio > 0 ? t.ratio : 0.0, c.ratio);
-    EXPECT_EQ(c.gooLimit >= 0 ? t.gooLimit : -1, c.gooLimit);
-    EXPECT_EQ(c.targetMetres >= 0 ? t.targetMetres : -1, c.targetMetres);
-    EXPECT_EQ(c.levelTime >= 0 ? t.levelTime : -1, c.levelTime);
+    EXPECT_EQ(
+        std::tuple(c.gooLimit >= 0 ? t.gooLimit : -1, c.targetMetres >= 0 ? t.targetMetres : -1,
+                   c.levelTime >= 0 ? t.levelTime : -1),
+        std::tuple(c.gooLimit, c.targetMetres, c.levelTime));
     EXPECT_EQ(c.goosFree ? t.goosFreeText : "", c.goosFree ? c.goosFree : "");
   }
   EXPECT_EQ(ComputeRelayTransition(2, 9.99, 10, 0, levels).goosFreeText.substr(0, 5), "30 - ");

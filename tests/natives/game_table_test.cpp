@@ -82,8 +82,9 @@ TEST_F(GameTable, SetResistanceFactorNeedsTheSceneNameAndAValue) {
 
 TEST_F(GameTable, CloudsGoToTheScenesTheirNamesSay) {
   run("AddCloud(10, 100, 1, 3); AddCloudToGame(0, 0, 0, 0); AddCloudToDemo(0, 0, 0, 0);");
-  EXPECT_EQ(gameScene->renderer().clouds().size(), 2u);
-  EXPECT_EQ(demoScene->renderer().clouds().size(), 2u);
+  EXPECT_EQ(
+      std::tuple(gameScene->renderer().clouds().size(), demoScene->renderer().clouds().size()),
+      std::tuple(2u, 2u));
   EXPECT_FLOAT_EQ(demoScene->renderer().clouds().front().y, -100.0f);
   run("SetViewPoint(0-50.5, 0-200);");
   EXPECT_FLOAT_EQ(demoScene->world().camera.cameraX, -50.5f);

@@ -39,51 +39,44 @@ class GuiTable : public ::testing::Test {
 TEST_F(GuiTable, AddFormMakesAHiddenIdleFormThatNavigatesUpAndDown) {
   ASSERT_TRUE(app.registered);
   auto* f = dynamic_cast<gui::Form*>(app.control(form()));
-  ASSERT_NE(f, nullptr);
-  EXPECT_EQ(f->parent(), &app.root);
+  ASSERT_TRUE(f && f->parent() == &app.root);
   EXPECT_EQ(std::tuple(f->visible, f->updating, f->enabled, +f->navFlags, +f->width),
             std::tuple(false, false, false, 3, 240));
   EXPECT_EQ(app.call("GetParentForm", {gui::HandleOf(f)}), app.rootHandle());
   EXPECT_EQ(app.call("GetParentForm", {app.rootHandle()}), "0");
   // A parent that is no live form creates nothing.
-  EXPECT_EQ(app.call("AddForm", {"0", "0", "0", "x", "1", "1"}), std::nullopt);
-  EXPECT_EQ(app.call("AddLabel", {"abc", "0", "0", "x", "t", "f", "1"}), std::nullopt);
+  EXPECT_FALSE(app.call("AddForm", {"0", "0", "0", "x", "1", "1"}) ||
+               app.call("AddLabel", {"abc", "0", "0", "x", "t", "f", "1"}));
 }
 
 TEST_F(GuiTable, FillRectWidthIsItsNameReadAsANumber) {
   const std::string f = *form();
-  auto* wide = dynamic_cast<gui::Rect*>(
-      app.control(app.call("AddFillRect", {f, "1", "2", "240", "40", "31", "65535"})));
+  auto* wide = app.add<gui::Rect>("AddFillRect", {f, "1", "2", "240", "40", "31", "65535"});
   ASSERT_NE(wide, nullptr);
   EXPECT_EQ(std::tuple(std::string(wide->name()), +wide->width, +wide->height, +wide->colour,
                        wide->alwaysRepaint),
             std::tuple("240", 240, 40, 65535, true));
-  auto* bar = app.control(app.call("AddFillRect", {f, "1", "2", "bar", "40", "31", "0"}));
-  ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(bar->width, 0);
+  auto* bar = app.add("AddFillRect", {f, "1", "2", "bar", "40", "31", "0"});
+  ASSERT_TRUE(bar && bar->width == 0);
 }
 
 TEST_F(GuiTable, ButtonsHaveAPressedPictureOnlyWithSixArguments) {
   const std::string f = *form();
-  auto* six = dynamic_cast<gui::Button*>(
-      app.control(app.call("AddButton", {f, "1", "2", "b6", "a.spr", "b.spr"})));
-  auto* five =
-      dynamic_cast<gui::Button*>(app.control(app.call("AddButton", {f, "1", "2", "b5", "a.spr"})));
+  auto* six = app.add<gui::Button>("AddButton", {f, "1", "2", "b6", "a.spr", "b.spr"});
+  auto* five = app.add<gui::Button>("AddButton", {f, "1", "2", "b5", "a.spr"});
   ASSERT_TRUE(six != nullptr && five != nullptr);
   EXPECT_TRUE(six->pressedPicture() != nullptr && five->pressedPicture() == nullptr);
   EXPECT_TRUE(!six->updating && six->enabled);
   // A failed initialisation still gives a handle and the flags.
-  auto* broken = app.control(app.call("AddButton", {f, "1", "2", "bx", "missing.spr"}));
-  ASSERT_NE(broken, nullptr);
-  EXPECT_TRUE(broken->visible && broken->width == 0);
+  auto* broken = app.add("AddButton", {f, "1", "2", "bx", "missing.spr"});
+  EXPECT_TRUE(broken && broken->visible && broken->width == 0);
 }
 
 TEST_F(GuiTable, LabelsImagesAndTextButtons) {
   const std::string f = *form();
   const auto l = app.call("AddLabel", {f, "3", "4", "lTitle", "abc", "f", "31"});
   auto* label = dynamic_cast<gui::Label*>(app.control(l));
-  ASSERT_NE(label, nullptr);
-  EXPECT_TRUE(label->width == 18 && !label->enabled);
+  ASSERT_TRUE(label && label->width == 18 && !label->enabled);
   app.call("SetLabelText", {*l, "abcd", "9"});
   EXPECT_EQ(std::tuple(+label->width, +label->colour()), std::tuple(24, 9));
   app.call("SetLabelText", {*l, "abcd"});
@@ -92,8 +85,7 @@ TEST_F(GuiTable, LabelsImagesAndTextButtons) {
 
   const auto i = app.call("AddImage", {f, "0", "0", "iLogo", "a.spr"});
   auto* image = dynamic_cast<gui::Image*>(app.control(i));
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->width, 6);
+  ASSERT_TRUE(image && image->width == 6);
   app.call("SetImageSource", {*i, "arrow0.spr"});
   EXPECT_EQ(image->width, 3);
   app.otherArchives["extra.dat"] = {{"x.spr", solidSpr(9, 9, 3)}};
@@ -102,9 +94,8 @@ TEST_F(GuiTable, LabelsImagesAndTextButtons) {
   app.call("SetImageSource", {*i, "a.spr", "absent.dat"});  // cannot open: unchanged
   EXPECT_EQ(image->width, 9);
 
-  const auto t =
-      app.call("AddTextButton", {f, "0", "0", "tbGo", "f", "big", "Go", "Go!", "1", "2"});
-  auto* button = dynamic_cast<gui::TextButton*>(app.control(t));
+  auto* button = app.add<gui::TextButton>("AddTextButton",
+                                          {f, "0", "0", "tbGo", "f", "big", "Go", "Go!", "1", "2"});
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(std::tuple(+button->width, std::string(button->pressedText()), button->invalid),
             std::tuple(12, "Go!", true));  // drawn when first shown
@@ -117,16 +108,15 @@ TEST_F(GuiTable, FlagSettersAndGetters) {
   for (const auto& [getter, answer] :
        {std::pair("GetPosX", "-5"), {"GetPosY", "4"}, {"GetWidth", "18"}, {"GetHeight", "8"}})
     EXPECT_EQ(app.call(getter, {l}), answer) << getter;
-  app.call("Hide", {l});
-  EXPECT_FALSE(c->visible);
-  app.call("Show", {l});
-  app.call("Enable", {l});
-  EXPECT_TRUE(c->visible && c->enabled);
-  app.call("DisableRepaint", {l});
-  EXPECT_FALSE(c->alwaysRepaint);
-  c->invalid = false;
-  app.call("Invalidate", {l});
-  EXPECT_TRUE(c->invalid);
+  for (const auto& [native, flag, value] : {std::tuple("Hide", &gui::Control::visible, false),
+                                            {"Show", &gui::Control::visible, true},
+                                            {"Enable", &gui::Control::enabled, true},
+                                            {"DisableRepaint", &gui::Control::alwaysRepaint, false},
+                                            {"Invalidate", &gui::Control::invalid, true}}) {
+    c->*flag = !value;
+    app.call(native, {l});
+    EXPECT_EQ(c->*flag, value) << native;
+  }
   c->focusX = 10;
   app.call("SetPosition", {l, "5", "6"});
   EXPECT_EQ(std::tuple(+c->x, +c->focusX), std::tuple(5, 20));
@@ -149,28 +139,24 @@ TEST_F(GuiTable, FlagSettersAndGetters) {
 TEST_F(GuiTable, AddControlBuildsByExactTypeName) {
   const std::string f = *form();
   const auto made = app.call("AddControl", {f, "Label", "lx", "1", "2", "f", "abc", "3"});
-  ASSERT_NE(app.control(made), nullptr);
-  EXPECT_EQ(app.control(made)->width, 18);
+  ASSERT_TRUE(app.control(made) && app.control(made)->width == 18);
   // One argument short: the colour reads 0, never the caller's name.
   const auto shortOne = app.call("AddControl", {f, "Label", "lw", "1", "2", "f", "abc"});
   ASSERT_NE(app.control(shortOne), nullptr);
   EXPECT_EQ(dynamic_cast<gui::Label*>(app.control(shortOne))->colour(), 0);
-  EXPECT_EQ(app.call("AddControl", {f, "label", "ly", "1", "2", "f", "abc", "3"}), std::nullopt);
-  EXPECT_EQ(app.call("AddControl", {f, "Widget", "lz"}), std::nullopt);
-  EXPECT_EQ(app.call("AddControl", {f, "Label"}), std::nullopt);
+  EXPECT_FALSE(app.call("AddControl", {f, "label", "ly", "1", "2", "f", "abc", "3"}) ||
+               app.call("AddControl", {f, "Widget", "lz"}) || app.call("AddControl", {f, "Label"}));
   auto* screen = dynamic_cast<gui::Form*>(app.control(f));
   EXPECT_EQ(screen->children().size(), 2u);
   // A failed initialisation gives nothing and leaves nothing behind: a keyboard without its
   // layout would otherwise still be found by its name.
-  EXPECT_EQ(app.call("AddControl", {f, "Button", "bx", "1", "2", "missing.spr"}), std::nullopt);
-  EXPECT_EQ(app.call("AddControl", {f, "Keyboard", "Keyboard", "1", "2", "f", "0"}), std::nullopt);
-  EXPECT_EQ(screen->children().size(), 2u);
-  EXPECT_EQ(screen->FindControl("Keyboard"), nullptr);
+  EXPECT_FALSE(app.call("AddControl", {f, "Button", "bx", "1", "2", "missing.spr"}) ||
+               app.call("AddControl", {f, "Keyboard", "Keyboard", "1", "2", "f", "0"}));
+  EXPECT_TRUE(screen->children().size() == 2u && !screen->FindControl("Keyboard"));
   const auto sub = app.call("AddControl", {f, "Form", "sub", "1", "2", "30", "40"});
   auto* subForm = dynamic_cast<gui::Form*>(app.control(sub));
   ASSERT_NE(subForm, nullptr);
-  EXPECT_TRUE(!subForm->visible && subForm->enabled && subForm->updating);
-  EXPECT_EQ(subForm->height, 40);
+  EXPECT_TRUE(!subForm->visible && subForm->enabled && subForm->updating && subForm->height == 40);
 }
 
 TEST_F(GuiTable, RecordBookLayout) {

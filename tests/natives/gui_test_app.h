@@ -43,6 +43,11 @@ class TestApp final : public game::testing::FakeApp {
   gui::Control* control(const std::optional<std::string>& handle) {
     return handle ? controls.Find(*handle) : nullptr;
   }
+  /// Calls a native that makes a control and gives the control as a T, or null.
+  template <class T = gui::Control>
+  T* add(std::string_view native, std::vector<std::string> args) {
+    return dynamic_cast<T*>(control(call(native, std::move(args))));
+  }
   std::string rootHandle() const { return gui::HandleOf(&root); }
   Form* FindForm(std::string_view name) const override { return root.FindForm(name); }
 
