@@ -166,7 +166,8 @@ TEST_F(Scene, TheHeightLabelFollowsTheTowerAndSitsAtTheRightEdge) {
 }
 
 // Leaving asks first; leaving a classic game goes back to the choice of game, leaving the
-// unlimited one records its best height. Either way the menu song plays again.
+// unlimited one records its best height. Either way the menu song plays again. (Playing on is
+// played end to end.)
 TEST_F(Scene, LeavingAGameAsksFirstThenPlaysTheMenuSong) {
   GameScene& s = make();
   std::vector<std::string> records;
@@ -175,16 +176,13 @@ TEST_F(Scene, LeavingAGameAsksFirstThenPlaysTheMenuSong) {
   });
   for (const int mode : {1, 4}) {
     s.StartGame(mode, 10, 0, 0);
-    app.answer = 0;  // play on
-    s.ExitGame();
-    EXPECT_EQ(s.world().mode, mode);
     app.answer = 1;
     s.ExitGame();
     EXPECT_TRUE(s.world().mode == 0 && sound.songs.back() == "4.xm");
   }
   EXPECT_EQ(
       std::tuple(app.messages.size(), app.switched, records),
-      std::tuple(4u, std::vector<std::string>{"ChooseForm"}, std::vector<std::string>{"4 0.00m"}));
+      std::tuple(2u, std::vector<std::string>{"ChooseForm"}, std::vector<std::string>{"4 0.00m"}));
 }
 
 TEST_F(Scene, AMissingFlagIsReportedOnce) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 #include "fixtures/game/sample_tower.h"
@@ -75,21 +76,16 @@ TEST(RenderChecksum, FramesOfAKnownWorldAreUnchanged) {
 // Pictures between two frames: t = 0 draws the frame before exactly, t = 1 the last one, and
 // half-way the picture is neither (the tower sways, the view scrolls, the zoom changes).
 TEST(RenderBetween, TheEndsAreTheTwoFramesExactly) {
-  struct Case {
-    const char* what;
-    float scroll, zoomOut;
-    bool goos;
-  };
-  const Case cases[] = {{"a swaying tower", 0.0f, 0.0f, false},
-                        {"a scrolling view, free goos and one in the hand", 7.0f, 0.0f, true},
-                        {"a zoom out between the frames", 0.0f, 0.3f, true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, scroll, zoomOut, goos] :
+       {std::tuple("a swaying tower", 0.0f, 0.0f, false),
+        std::tuple("a scrolling view, free goos and one in the hand", 7.0f, 0.0f, true),
+        std::tuple("a zoom out between the frames", 0.0f, 0.3f, true)}) {
+    SCOPED_TRACE(what);
     KnownScene k(240, 40, game::ScenePalette{});
     game::World& world = k.world;
     for (game::Blob& blob : world.blobs())
       blob.vx = 2.0f;  // a push, so the standing tower sways between the two frames
-    if (c.goos) {
+    if (goos) {
       for (int i = 0; i < 6; ++i)
         world.AddGoo(game::Goo{-100.0f + 40.0f * i, -300.0f, 1.0f});
       world.holding = 1;
@@ -98,30 +94,26 @@ TEST(RenderBetween, TheEndsAreTheTwoFramesExactly) {
       world.anchorA = &world.blobs().front();
       world.anchorB = &world.blobs().back();
     }
-    const game::SceneLook look;
-    const auto picture = [&](const auto& draw) {
+    // A fresh picture of the frame itself (t < 0) or of the way t between the last two frames.
+    const auto picture = [&](float t) {
       gfx::SurfaceBuffer screen(240, 320);
-      draw(screen.surface());
+      if (t < 0.0f)
+        k.renderer.Paint(world, screen.surface(), 0, 0, 0, game::SceneLook{}, false);
+      else
+        k.renderer.PaintBetween(world, screen.surface(), 0, 0, 0, game::SceneLook{}, t, nullptr);
       return screen.pixels();
     };
-    const auto between = [&](float t) {
-      return picture(
-          [&](gfx::Surface& s) { k.renderer.PaintBetween(world, s, 0, 0, 0, look, t, nullptr); });
-    };
-    const auto frame = [&] {
-      world.Update();
-      return picture([&](gfx::Surface& s) { k.renderer.Paint(world, s, 0, 0, 0, look, false); });
-    };
-    const std::vector<std::uint16_t> before = frame();
-    world.camera.cameraX += c.scroll;
-    if (c.zoomOut > 0.0f) {
-      game::ZoomAboutBottomCentre(world.camera, k.size, c.zoomOut, game::ZoomKind::Minus);
+    world.Update();
+    const std::vector<std::uint16_t> before = picture(-1.0f);
+    world.camera.cameraX += scroll;
+    if (zoomOut > 0.0f) {
+      game::ZoomAboutBottomCentre(world.camera, k.size, zoomOut, game::ZoomKind::Minus);
       k.renderer.LoadZoomedSprites(k.source, world.constants().cellRadius, world.camera.zoom);
     }
-    const std::vector<std::uint16_t> after = frame();
-    EXPECT_TRUE(between(0.0f) == before);
-    EXPECT_TRUE(between(1.0f) == after);
-    const std::vector<std::uint16_t> half = between(0.5f);
+    world.Update();
+    const std::vector<std::uint16_t> after = picture(-1.0f);
+    EXPECT_TRUE(picture(0.0f) == before && picture(1.0f) == after);
+    const std::vector<std::uint16_t> half = picture(0.5f);
     EXPECT_TRUE(half != before && half != after);
   }
 }

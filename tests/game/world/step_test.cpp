@@ -282,27 +282,23 @@ TEST(WorldGoos, SpawnerKeepsFiftyOrTheLimit) {
   }
 }
 
+// The hover goo is the closest under a visible pointer; a hidden pointer keeps it, and there is
+// none far from the goos or while a goo is carried with the keys.
 TEST(WorldGoos, HoverGooIsTheClosestUnderAVisiblePointer) {
   GooTest t;
   t.addGoo(10, -100);
-  Goo& near = t.addGoo(-4, -98);
+  Goo* near = &t.addGoo(-4, -98);
   t.addGoo(60, -100);
-  t.world.SetKeyPointer(true, 0, -100);
-  t.world.MoveGoos();
-  EXPECT_EQ(t.world.hoverGoo, &near);
-  t.world.SetKeyPointer(false, 60, -100);
-  t.world.MoveGoos();
-  EXPECT_EQ(t.world.hoverGoo, &near) << "a hidden pointer keeps the hover goo";
-  t.world.SetKeyPointer(true, 500, -100);
-  t.world.MoveGoos();
-  EXPECT_EQ(t.world.hoverGoo, nullptr);
-  t.world.SetKeyPointer(true, 0, -100);
-  t.world.keyDrag = 1;
-  t.world.MoveGoos();
-  EXPECT_EQ(t.world.hoverGoo, nullptr) << "none while a goo is carried with the keys";
-  t.world.keyDrag = 0;
-  t.world.MoveGoos();
-  ASSERT_EQ(t.world.hoverGoo, &near);
+  for (const auto& [shown, x, keyDrag, hover] : {std::tuple(true, 0, 0, near),
+                                                 {false, 60, 0, near},
+                                                 {true, 500, 0, nullptr},
+                                                 {true, 0, 1, nullptr},
+                                                 {true, 0, 0, near}}) {
+    t.world.SetKeyPointer(shown, static_cast<std::int16_t>(x), -100);
+    t.world.keyDrag = static_cast<std::uint8_t>(keyDrag);
+    t.world.MoveGoos();
+    EXPECT_EQ(t.world.hoverGoo, hover) << shown << " " << x << " " << keyDrag;
+  }
   ASSERT_TRUE(t.world.PickGoo(-20, -96));
   EXPECT_TRUE(t.world.goos().size() == 2u && !t.world.hoverGoo) << "picking clears the reference";
 }
