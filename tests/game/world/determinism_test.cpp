@@ -18,15 +18,14 @@ namespace {
 // (-1 for none, -2 for something gone).
 struct Snapshot {
   explicit Snapshot(World& world) {
-    std::map<const Blob*, int> blobIndex;
-    std::map<const Link*, int> linkIndex;
-    std::map<const Goo*, int> gooIndex;
-    for (const Blob& b : world.blobs())
-      blobIndex[&b] = static_cast<int>(blobIndex.size());
-    for (const Link& l : world.links())
-      linkIndex[&l] = static_cast<int>(linkIndex.size());
-    for (const Goo& g : world.goos())
-      gooIndex[&g] = static_cast<int>(gooIndex.size());
+    const auto positions = [](const auto& list) {
+      std::map<const void*, int> index;
+      for (const auto& item : list)
+        index[&item] = static_cast<int>(index.size());
+      return index;
+    };
+    const auto blobIndex = positions(world.blobs()), linkIndex = positions(world.links()),
+               gooIndex = positions(world.goos());
     auto ref = [](const auto& index, const auto* p) {
       if (p == nullptr) return -1;
       auto it = index.find(p);
