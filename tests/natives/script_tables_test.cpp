@@ -124,7 +124,9 @@ class GameTable : public ::testing::Test {
 };
 
 TEST_F(GameTable, AddBlobAndAddLinkDecorateTheDemoScene) {
-  run("var a; var b; a = AddBlob(100, 40, 2); b = AddBlob(130, 40); AddLink(a, b, 1);");
+  // A link to an identifier that names no blob makes nothing.
+  run("var a; var b; a = AddBlob(100, 40, 2); b = AddBlob(130, 40); AddLink(a, b, 1);"
+      "AddLink(a, \"12345\", 1); AddLink(\"junk\", b, 1);");
   const auto& blobs = demoScene->world().blobs();
   ASSERT_EQ(blobs.size(), 2u);
   // Heights are given upwards; a missing argument reads 0.
