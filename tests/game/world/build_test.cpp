@@ -25,8 +25,6 @@ struct PairTest : WorldTest {
   Blob* b = world.AddBlob(30, -100, 2, 0);
 };
 
-// ---- picking ----
-
 TEST(WorldPick, TakesTheFirstGooInRangeNotTheNearest) {
   WorldTest t;
   World& w = t.world;
@@ -52,8 +50,6 @@ TEST(WorldPick, RangeIsStrictAndTheHandHoldsOne) {
   EXPECT_FALSE(t.world.PickGoo(24, -100));
   EXPECT_EQ(t.world.goos().size(), 1u);
 }
-
-// ---- the placement test ----
 
 TEST(WorldPlacement, UnjoinedBlobsMakeABareLinkFromAfar) {
   WorldTest t;
@@ -164,8 +160,6 @@ TEST(WorldPlacement, CriticalSizeWarningRepeatsEveryFiftyTests) {
   EXPECT_EQ(t.events.count("critsize.wav"), 3);
 }
 
-// ---- dropping ----
-
 // A failed drop lets the goo fall where it is, in the next colour of a cycle of five.
 TEST(WorldDrop, FailedDropTakesTheNextColourAndFalls) {
   WorldTest t;
@@ -214,8 +208,6 @@ TEST(WorldDrop, EmptyOrAbandonedHandBuildsNothing) {
   w.AbandonHeldGoo();
   EXPECT_EQ(w.holding + w.keyDrag + w.goos().size(), 0u);
 }
-
-// ---- undo ----
 
 TEST(WorldUndo, TakesBackOnlyTheLastPlacement) {
   PairTest t;
@@ -301,8 +293,6 @@ TEST(WorldUndo, UndoneBlobComesBackAsAGooOfItsKind) {
   }
 }
 
-// ---- height records ----
-
 // Builds a column straight up from the pair, one blob 25 above the last, each a new record.
 struct ColumnTest : PairTest {
   void placeRecord(int k) {
@@ -371,8 +361,6 @@ TEST(WorldRecords, UndoAfterALinkLowersTheStreakOnlyFromTheSecondCall) {
   t.world.UndoLastTurn();
   EXPECT_EQ(t.world.recordStreak, 1);
 }
-
-// ---- a new game ----
 
 TEST(WorldNewGame, ClearingAfterPlayLeavesNoReferenceAndStartsAgain) {
   ColumnTest t;

@@ -19,8 +19,6 @@ namespace {
 
 using testing::WorldTest;
 
-// ---- empty scene, demo scene and the falling base ----
-
 // Nothing on the ground: no goos come even in the unlimited mode. The demo scene's world moves
 // but takes no picks or drops, spawns no goos, makes no sound and asks for no rule checks.
 TEST(WorldStep, EmptySceneAndDemoSceneSpawnNothing) {
@@ -67,8 +65,6 @@ TEST(WorldStep, BaseFallsAndGoosAppearOnlyAfterItLands) {
     t.world.Update();
   EXPECT_EQ(std::tuple(t.events.count("twdown.wav"), t.events.enableCalls), std::tuple(2, 21));
 }
-
-// ---- integration and forces ----
 
 // Ground contact (a resting blob never moves again) and the wind's push before the damping are
 // pinned by the determinism hash of a scripted game.
@@ -124,8 +120,6 @@ TEST(WorldSprings, DegenerateLinks) {
   EXPECT_TRUE(t.world.AddLink(a, a, 0) == nullptr && t.world.AddLink(a, nullptr, 0) == nullptr);
   EXPECT_EQ(std::tuple(t.world.links().size(), a->links.size()), std::tuple(1u, 1u));
 }
-
-// ---- goos ----
 
 // A grounded blob at `baseX` so that MoveGoos runs; gooLimit 0 keeps the spawner quiet.
 struct GooTest : WorldTest {

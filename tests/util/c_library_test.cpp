@@ -1,10 +1,14 @@
-#include "util/c_text.h"
-
+// The C library's behaviours the port keeps: reading and writing numbers, and the random
+// sequence.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include "util/c_text.h"
+#include "util/random.h"
 
 namespace {
 
@@ -49,6 +53,23 @@ TEST(FormatFixed, MatchesPrintfRounding) {
     EXPECT_EQ(util::formatFixed0(value), text) << value;
   EXPECT_EQ(util::formatFixed1(1e300).size(), 303u);
   EXPECT_EQ(util::formatFixed1(std::numeric_limits<double>::infinity()), "inf");
+}
+
+// The classic C-library sequence: the first values for seed 1 are fixed, and every value
+// stays within 0..32767, so formulas scaling by 32767 behave as they did on the device.
+TEST(Random, ReproducesClassicSequenceInRange) {
+  util::Random random(1);
+  for (const int expected : {41, 18467, 6334, 26500})
+    EXPECT_EQ(random.next(), expected);
+  int highest = 0;
+  for (int i = 0; i < 100000; ++i) {
+    const int v = random.next();
+    ASSERT_GE(v, 0);
+    highest = std::max(highest, v);
+  }
+  EXPECT_EQ(highest, util::Random::kMax);
+  random.seed(1);
+  EXPECT_EQ(random.next(), 41);
 }
 
 }  // namespace
