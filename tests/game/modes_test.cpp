@@ -12,6 +12,7 @@
 #include "game/modes/game_rules.h"
 #include "game/modes/level_list.h"
 #include "game/modes/mode_rules.h"
+#include "game/world/world_fixture.h"
 #include "gui/form.h"
 
 namespace game {
@@ -83,12 +84,8 @@ TEST(RelayTransition, GoosAndTheEndOfTheGame) {
   EXPECT_FALSE(ComputeRelayTransition(0, 0.0, 0, 0, {}).nextLevel) << "no levels: the end";
 }
 
-WorldConfig config() {
-  return {.cellRadius1 = 8, .linkSize = 2.0f, .cellDynRadius = 4};
-}
-
 TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
-  World world(config(), nullptr);
+  World world(testing::smallConfig(), nullptr);
   world.mode = 1;
   world.experiencePoints = 30;
   world.wind.wind = 0.7f;
@@ -120,7 +117,7 @@ TEST(ExperienceShop, CalmWindIsSetNotAddedAndEachPurchaseIsPaid) {
 }
 
 TEST(ExperienceShop, EachFreezeReachesFiveMetresHigher) {
-  World world(config(), nullptr);
+  World world(testing::smallConfig(), nullptr);
   // A column of blobs every 50 units (2.5 m at 20 units a metre), linked in a chain.
   std::vector<Blob*> column;
   for (int i = 0; i <= 8; ++i)
