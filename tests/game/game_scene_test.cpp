@@ -13,22 +13,8 @@
 namespace game {
 namespace {
 
-using testing::FakeApp;
-using testing::RecordingSound;
-
-class Scene : public ::testing::Test {
+class Scene : public ::testing::Test, public testing::SceneHarness {
  protected:
-  Scene() : form("GameForm", nullptr) {
-    testing::SetSceneVariables(app.variables_);
-    form.width = 240;
-    form.height = 320;
-    form.enabled = true;
-  }
-  GameScene& make(bool demo = false) {
-    scene = std::make_unique<GameScene>(demo ? "DemoScene" : "Scene", &form, app, &sound);
-    EXPECT_TRUE(scene->Initialise(0, 0, 240, 320, demo, 1));
-    return *scene;
-  }
   // A free goo resting in the air at world (0, -100): screen (120, 210) at zoom 1.
   Goo* gooAtCentre() { return scene->world().AddGoo({.y = -100}); }
   // A toolbar strip h high at the top of the game form.
@@ -38,11 +24,6 @@ class Scene : public ::testing::Test {
     c->height = static_cast<std::uint16_t>(h);
     return c;
   }
-
-  FakeApp app;
-  RecordingSound sound;
-  gui::Form form;
-  std::unique_ptr<GameScene> scene;
 };
 
 TEST_F(Scene, StartingAGameBuildsTheBaseAndPlaysTheModesSong) {
@@ -156,19 +137,15 @@ TEST_F(Scene, TheHeightLabelFollowsTheTowerAndSitsAtTheRightEdge) {
 // played end to end.)
 TEST_F(Scene, LeavingAGameAsksFirstThenPlaysTheMenuSong) {
   GameScene& s = make();
-  std::vector<std::string> records;
-  s.SetRecordSink([&](int mode, const RecordResult& r) {
-    records.push_back(std::to_string(mode) + " " + r.text);
-  });
   for (const int mode : {1, 4}) {
     s.StartGame(mode, 10, 0, 0);
     app.answer = 1;
     s.ExitGame();
     EXPECT_TRUE(s.world().mode == 0 && sound.songs.back() == "4.xm");
   }
-  EXPECT_EQ(
-      std::tuple(app.messages.size(), app.switched, records),
-      std::tuple(2u, std::vector<std::string>{"ChooseForm"}, std::vector<std::string>{"4 0.00m"}));
+  EXPECT_EQ(std::tuple(app.messages.size(), app.switched, records),
+            std::tuple(2u, std::vector<std::string>{"ChooseForm"},
+                       std::vector<std::string>{"4 0 0.00m"}));
 }
 
 TEST_F(Scene, AMissingFlagIsReportedOnce) {

@@ -148,16 +148,11 @@ TEST(ExperienceShop, EachFreezeReachesFiveMetresHigher) {
   EXPECT_EQ(world.lastBlob, nullptr);
 }
 
-class Rules : public ::testing::Test {
+class Rules : public ::testing::Test, public testing::SceneHarness {
  protected:
-  Rules() : form("GameForm", nullptr) {
-    testing::SetSceneVariables(app.variables_);
+  Rules() {
     app.SetArchive({{"towerace.lst", "2\n5,20\n10,10\n"}});
-    scene = std::make_unique<GameScene>("Scene", &form, app, &sound);
-    scene->Initialise(0, 0, 240, 320, false, 1);
-    scene->SetRecordSink([this](int mode, const RecordResult& r) {
-      records.push_back(std::to_string(mode) + " " + std::to_string(r.score) + " " + r.text);
-    });
+    make();
   }
   World& world() { return scene->world(); }
   // The world as the rules see it in a frame: standing, with or without free goos.
@@ -171,12 +166,6 @@ class Rules : public ::testing::Test {
     for (int i = 0; i < n; ++i)
       CheckModeRules(*scene, app);
   }
-
-  testing::FakeApp app;
-  testing::RecordingSound sound;
-  gui::Form form;
-  std::unique_ptr<GameScene> scene;
-  std::vector<std::string> records;
 };
 
 // The briefing comes once, two seconds in; the control time waits while goos are free or nothing

@@ -101,24 +101,20 @@ TEST_F(ApplicationTable, MusicNativesDriveTheSoundSystem) {
   EXPECT_TRUE(!sound.hasSong() && host.errors.empty());
 }
 
-class GameTable : public ::testing::Test {
+// The game scene on its form and the demo scene behind the menus.
+class GameTable : public ::testing::Test, public game::testing::SceneHarness {
  protected:
-  GameTable() : gameForm("GameForm", nullptr), root("main", nullptr) {
-    game::testing::SetSceneVariables(app.variables_);
-    gameScene = std::make_unique<game::GameScene>("Scene", &gameForm, app, nullptr);
+  GameTable() : gameScene(&make()) {
     demoScene = std::make_unique<game::GameScene>("DemoScene", &root, app, nullptr);
-    gameScene->Initialise(0, 0, 240, 320, false, 1);
     demoScene->Initialise(0, 0, 240, 320, true, 1);
     EXPECT_TRUE(
-        natives::RegisterGameNatives(natives, {.gameScene = [this] { return gameScene.get(); },
+        natives::RegisterGameNatives(natives, {.gameScene = [this] { return gameScene; },
                                                .demoScene = [this] { return demoScene.get(); }}));
   }
   std::string run(const std::string& body) { return runScript(natives, app, body); }
 
-  FakeApp app;
-  gui::Form gameForm;
-  gui::Form root;
-  std::unique_ptr<game::GameScene> gameScene;
+  game::GameScene* gameScene;
+  gui::Form root{"main", nullptr};
   std::unique_ptr<game::GameScene> demoScene;
   script::NativeRegistry natives;
 };
