@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/world/world.h"
@@ -12,15 +13,6 @@ namespace game::testing {
 /// Records every call the world makes to the outside, in order.
 class RecordingEvents : public WorldEvents {
  public:
-  struct MaxHeight {
-    float metres;
-    int x, y;
-  };
-  struct Experience {
-    std::string bonus;
-    int total, x, y, param;
-  };
-
   void PlaySample(std::string_view name) override { samples.emplace_back(name); }
   void CulminateHeight(float height, int blobCount) override {
     culminateHeight = height;
@@ -28,9 +20,9 @@ class RecordingEvents : public WorldEvents {
     ++culminateCalls;
   }
   void EnableCulminate() override { ++enableCalls; }
-  void ShowMaxHeight(float metres, int x, int y) override { maxHeights.push_back({metres, x, y}); }
-  void ShowExperience(std::string_view bonus, int total, int x, int y, int param) override {
-    experience.push_back({std::string(bonus), total, x, y, param});
+  void ShowMaxHeight(float metres, int x, int y) override { maxHeights.emplace_back(metres, x, y); }
+  void ShowExperience(std::string_view bonus, int total, int, int y, int param) override {
+    experience.emplace_back(bonus, total, y, param);
   }
   void CheckGameRules() override { ++ruleChecks; }
 
@@ -39,8 +31,8 @@ class RecordingEvents : public WorldEvents {
   }
 
   std::vector<std::string> samples;
-  std::vector<MaxHeight> maxHeights;
-  std::vector<Experience> experience;
+  std::vector<std::tuple<float, int, int>> maxHeights;             // metres, x, y
+  std::vector<std::tuple<std::string, int, int, int>> experience;  // bonus, total, y, param
   float culminateHeight = -1.0f;
   int culminateBlobs = -1, culminateCalls = 0, enableCalls = 0, ruleChecks = 0;
 };
