@@ -34,38 +34,29 @@ struct Snapshot {
 
     put(world.blobs().size());
     for (const Blob& b : world.blobs()) {
-      put(b.x), put(b.y), put(b.vx), put(b.vy), put(b.magic), put(b.colorIndex), put(b.id);
-      put(b.links.size());
+      put(b.x, b.y, b.vx, b.vy, b.magic, b.colorIndex, b.id, b.links.size());
       for (const Link* l : b.links)
         put(ref(linkIndex, l));
     }
     put(world.links().size());
-    for (const Link& l : world.links()) {
-      put(ref(blobIndex, l.a)), put(ref(blobIndex, l.b)), put(l.restLength);
-      put(l.colorIndex), put(l.frozen);
-    }
+    for (const Link& l : world.links())
+      put(ref(blobIndex, l.a), ref(blobIndex, l.b), l.restLength, l.colorIndex, l.frozen);
     put(world.goos().size());
     for (const Goo& g : world.goos()) {
-      put(g.x), put(g.y), put(g.vy), put(ref(linkIndex, g.link)), put(ref(blobIndex, g.target));
-      put(g.pulse), put(g.magic), put(g.colorIndex);
+      put(g.x, g.y, g.vy, ref(linkIndex, g.link), ref(blobIndex, g.target), g.pulse, g.magic,
+          g.colorIndex);
     }
     for (int h : world.earth.heights())
       put(h);
-    put(world.earth.maxHeight());
-    put(world.wind.wind), put(world.wind.windIndex), put(world.wind.windTimer);
-    put(world.wind.noWindTicks);
-    put(world.frameInSecond), put(world.seconds), put(world.frameCount), put(world.grounded);
-    put(world.towerTop), put(world.bestTop), put(world.colorCounter);
-    put(world.goosUsed), put(world.holding), put(world.keyDrag), put(world.heldColor);
-    put(world.heldMagic), put(world.dropX), put(world.dropY), put(world.placement);
-    put(ref(blobIndex, world.anchorA)), put(ref(blobIndex, world.anchorB));
-    put(world.critCountdown), put(ref(blobIndex, world.lastBlob));
-    put(ref(linkIndex, world.lastLink)), put(world.lastBlobMagic), put(world.magicUndone);
-    put(ref(gooIndex, world.hoverGoo));
-    put(world.recordStreak), put(world.recordMark), put(world.recordFlag);
-    put(world.experiencePoints);
     util::Random next = world.random();
-    put(next.next());
+    put(world.earth.maxHeight(), world.wind.wind, world.wind.windIndex, world.wind.windTimer,
+        world.wind.noWindTicks, world.frameInSecond, world.seconds, world.frameCount,
+        world.grounded, world.towerTop, world.bestTop, world.colorCounter, world.goosUsed,
+        world.holding, world.keyDrag, world.heldColor, world.heldMagic, world.dropX, world.dropY,
+        world.placement, ref(blobIndex, world.anchorA), ref(blobIndex, world.anchorB),
+        world.critCountdown, ref(blobIndex, world.lastBlob), ref(linkIndex, world.lastLink),
+        world.lastBlobMagic, world.magicUndone, ref(gooIndex, world.hoverGoo), world.recordStreak,
+        world.recordMark, world.recordFlag, world.experiencePoints, next.next());
   }
 
   std::uint64_t hash = 1469598103934665603ull;
@@ -76,8 +67,12 @@ struct Snapshot {
     for (int i = 0; i < 8; ++i)
       hash = (hash ^ ((w >> (8 * i)) & 0xFFu)) * 1099511628211ull;
   }
+  template <class... T>
+  void put(T... values) {
+    (one(values), ...);
+  }
   template <class T>
-  void put(T v) {
+  void one(T v) {
     if constexpr (std::is_floating_point_v<T>) {
       word(std::bit_cast<std::uint32_t>(v));
     } else if constexpr (std::is_signed_v<T>) {
