@@ -295,14 +295,12 @@ TEST(WorldUndo, UndoneBlobComesBackAsAGooOfItsKind) {
 
 // Builds a column straight up from the pair, one blob 25 above the last, each a new record.
 struct ColumnTest : PairTest {
-  void placeRecord(int k) {
-    world.ApplyForces();  // measures the tower's top as a frame would
-    place(15, static_cast<std::int16_t>(-100 - 25 * k));
-    ASSERT_NE(world.lastBlob, nullptr) << k;
-  }
   void placeRecords(int from, int to) {
-    for (int k = from; k <= to; ++k)
-      placeRecord(k);
+    for (int k = from; k <= to; ++k) {
+      world.ApplyForces();  // measures the tower's top as a frame would
+      place(15, static_cast<std::int16_t>(-100 - 25 * k));
+      ASSERT_NE(world.lastBlob, nullptr) << k;
+    }
   }
 };
 
@@ -329,7 +327,7 @@ TEST(WorldRecords, UndoAndRepeatDoesNotPayTwice) {
   EXPECT_EQ(t.world.experiencePoints, 1);
   t.world.UndoLastTurn();
   EXPECT_EQ(t.world.recordStreak, 2);
-  t.placeRecord(3);
+  t.placeRecords(3, 3);
   EXPECT_EQ(std::tuple(t.world.recordStreak, t.events.experience.size()), std::tuple(3, 1u));
   t.placeRecords(4, 5);
   EXPECT_EQ(t.world.experiencePoints, 3);
