@@ -165,11 +165,9 @@ TEST_F(Scene, TheControlTimeSecondsShowIn14Of25Frames) {
   const auto undo = strip(10, "undo");
   undo->enabled = true;
   s.StartGame(1, 3, 0, 0);
-  SceneLook look;
-  look.backgroundType = 1;  // a black sky: the texts are the only white
-  s.SetLook(look);
-  s.world().goosUsed = 3;  // every goo used ...
-  s.controlTime = 250;     // ... but the control time has not started: no text
+  s.SetLook(SceneLook{.backgroundType = 1});  // a black sky: the texts are the only white
+  s.world().goosUsed = 3;                     // every goo used ...
+  s.controlTime = 250;                        // ... but the control time has not started: no text
   const auto whiteInRow = [&](int row) {
     gfx::SurfaceBuffer screen(240, 320);
     s.Paint(screen.surface(), 0, 0, nullptr, 0);

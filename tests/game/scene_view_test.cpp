@@ -54,13 +54,10 @@ TEST(SceneView, WorldToScreenAtZoomOneAndTheSceneOrigin) {
   ASSERT_TRUE(v.world.AddLink(top, v.world.AddBlob(0, -50, 0, 1), 0)->frozen);
   v.world.AddLink(v.world.AddBlob(-40, -150, 0, 0), v.world.AddBlob(-40, -100, 0, 0), 0);
   const gfx::Surface& s = v.paint(20, 20);
-  const std::pair<int, std::uint16_t> column[] = {
-      {329, kSky}, {330, kBorder}, {331, kEarth}, {339, kEarth}};
-  for (const auto& [y, colour] : column)
-    EXPECT_EQ(s.at(25, y), colour) << y;
-  // world (0, -80) one pixel wide, and world (-40, -130)
-  EXPECT_EQ(std::tuple(s.at(139, 250), s.at(140, 250), s.at(141, 250), s.at(100, 200)),
-            std::tuple(kSky, kFrozen, kSky, kLink));
+  // The ground line, world (0, -80) one pixel wide and world (-40, -130).
+  EXPECT_EQ(std::tuple(s.at(25, 329), s.at(25, 330), s.at(25, 339), s.at(139, 250), s.at(140, 250),
+                       s.at(141, 250), s.at(100, 200)),
+            std::tuple(kSky, kBorder, kEarth, kSky, kFrozen, kSky, kLink));
 }
 
 // Zooming keeps the bottom centre (x 0, y 10) in place, between 0.4 and 1 by the buttons; the
