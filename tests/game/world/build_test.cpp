@@ -47,8 +47,7 @@ TEST(WorldPick, RangeIsStrictAndTheHandHoldsOne) {
   EXPECT_FALSE(t.world.PickGoo(0, -100) || t.world.PickGoo(1, -124));
   EXPECT_TRUE(t.world.PickGoo(1, -123));
   t.world.AddGoo(goo);
-  EXPECT_FALSE(t.world.PickGoo(24, -100));
-  EXPECT_EQ(t.world.goos().size(), 1u);
+  EXPECT_TRUE(!t.world.PickGoo(24, -100) && t.world.goos().size() == 1u);
 }
 
 TEST(WorldPlacement, UnjoinedBlobsMakeABareLinkFromAfar) {
@@ -241,8 +240,7 @@ TEST(WorldUndo, BareLinkUndoDetachesItsClimbers) {
   Goo* g = t.world.AddGoo({.vy = 2.0f, .link = t.world.lastLink, .target = b});
   t.world.UndoLastTurn();
   EXPECT_TRUE(t.world.links().empty() && a->links.empty() && b->links.empty());
-  EXPECT_TRUE(g->link == nullptr && g->vy == 0.0f && t.world.lastLink == nullptr);
-  EXPECT_EQ(t.world.goosUsed, 0);
+  EXPECT_TRUE(g->link == nullptr && g->vy == 0.0f && !t.world.lastLink && !t.world.goosUsed);
 }
 
 TEST(WorldUndo, RemovedBlobLeavesNoReferenceBehind) {
@@ -257,8 +255,7 @@ TEST(WorldUndo, RemovedBlobLeavesNoReferenceBehind) {
   ASSERT_EQ(t.world.anchorA, added);
   t.world.SetKeyPointer(true, 15, -125);
   t.world.UndoLastTurn();
-  EXPECT_TRUE(g->target == nullptr && g->link == nullptr);
-  EXPECT_TRUE(t.world.anchorA == nullptr && t.world.anchorB == nullptr && !t.world.placement);
+  EXPECT_TRUE(!g->target && !g->link && !t.world.anchorA && !t.world.anchorB && !t.world.placement);
   t.world.DropGoo();  // builds nothing: the goo returns
   EXPECT_EQ(std::tuple(t.world.blobs().size(), t.world.links().size()), std::tuple(2u, 1u));
   // Scripts name blobs by id: only live blobs are found, and ids are never reused.
@@ -373,8 +370,8 @@ TEST(WorldNewGame, ClearingAfterPlayLeavesNoReferenceAndStartsAgain) {
   w.ClearLists();
   w.ResetConstruction(true);
   EXPECT_EQ(w.experiencePoints, 1) << "kept for the next relay level";
-  EXPECT_TRUE(w.hoverGoo == nullptr && w.anchorA == nullptr && w.lastBlob == nullptr);
-  EXPECT_EQ(w.holding + w.recordStreak + w.goosUsed, 0);
+  EXPECT_TRUE(!w.hoverGoo && !w.anchorA && !w.lastBlob && !w.holding && !w.recordStreak &&
+              !w.goosUsed);
   w.ResetConstruction();
   EXPECT_EQ(w.experiencePoints, 0);
 

@@ -15,8 +15,7 @@ class RecordingEvents : public WorldEvents {
  public:
   void PlaySample(std::string_view name) override { samples.emplace_back(name); }
   void CulminateHeight(float height, int blobCount) override {
-    culminateHeight = height;
-    culminateBlobs = blobCount;
+    std::tie(culminateHeight, culminateBlobs) = std::tuple(height, blobCount);
     ++culminateCalls;
   }
   void EnableCulminate() override { ++enableCalls; }
