@@ -1,7 +1,9 @@
 // Shared set-up for the world tests: a recording WorldEvents and a 240-wide world on flat ground.
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/world/world.h"
@@ -11,57 +13,34 @@ namespace game::testing {
 /// Records every call the world makes to the outside, in order.
 class RecordingEvents : public WorldEvents {
  public:
-  struct MaxHeight {
-    float metres;
-    int x, y;
-  };
-  struct Experience {
-    std::string bonus;
-    int total, x, y, param;
-  };
-
   void PlaySample(std::string_view name) override { samples.emplace_back(name); }
   void CulminateHeight(float height, int blobCount) override {
-    culminateHeight = height;
-    culminateBlobs = blobCount;
+    std::tie(culminateHeight, culminateBlobs) = std::tuple(height, blobCount);
     ++culminateCalls;
   }
   void EnableCulminate() override { ++enableCalls; }
-  void ShowMaxHeight(float metres, int x, int y) override { maxHeights.push_back({metres, x, y}); }
-  void ShowExperience(std::string_view bonus, int total, int x, int y, int param) override {
-    experience.push_back({std::string(bonus), total, x, y, param});
+  void ShowMaxHeight(float metres, int x, int y) override { maxHeights.emplace_back(metres, x, y); }
+  void ShowExperience(std::string_view bonus, int total, int, int y, int param) override {
+    experience.emplace_back(bonus, total, y, param);
   }
   void CheckGameRules() override { ++ruleChecks; }
 
   int count(const std::string& name) const {
-    int n = 0;
-    for (const auto& s : samples)
-      n += s == name ? 1 : 0;
-    return n;
+    return static_cast<int>(std::count(samples.begin(), samples.end(), name));
   }
 
   std::vector<std::string> samples;
-  std::vector<MaxHeight> maxHeights;
-  std::vector<Experience> experience;
+  std::vector<std::tuple<float, int, int>> maxHeights;             // metres, x, y
+  std::vector<std::tuple<std::string, int, int, int>> experience;  // bonus, total, y, param
   float culminateHeight = -1.0f;
-  int culminateBlobs = -1;
-  int culminateCalls = 0;
-  int enableCalls = 0;
-  int ruleChecks = 0;
+  int culminateBlobs = -1, culminateCalls = 0, enableCalls = 0, ruleChecks = 0;
 };
 
 /// The 240 by 320 game scene's values: R = 8, D = 4. Derived: reach 50, shortest link 10,
 /// pick range 24, gravity 0.15, walk step 0.5, earth step 32.
 inline WorldConfig smallConfig(bool demo = false) {
-  WorldConfig c;
-  c.width = 240;
-  c.resX = 240;
-  c.cellRadius1 = 8;
-  c.cellRadius2 = 10;
-  c.linkSize = 2.0f;
-  c.cellDynRadius = 4;
-  c.isDemo = demo;
-  return c;
+  return {
+      .cellRadius1 = 8, .cellRadius2 = 10, .linkSize = 2.0f, .cellDynRadius = 4, .isDemo = demo};
 }
 
 /// A game-scene world on flat ground (y = 0 everywhere) that reports to `events`.
@@ -72,12 +51,7 @@ struct WorldTest {
   /// Puts a free goo at (x, y) and takes it into the hand; the camera is the identity, so the
   /// screen point equals the world point.
   void hold(float x, float y, std::uint16_t color = 0, std::uint8_t magic = 0) {
-    Goo goo;
-    goo.x = x;
-    goo.y = y;
-    goo.colorIndex = color;
-    goo.magic = magic;
-    world.AddGoo(goo);
+    world.AddGoo({.x = x, .y = y, .magic = magic, .colorIndex = color});
     world.PickGoo(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
   }
 };
