@@ -1,5 +1,6 @@
 // GameScene: the world as a control. One instance, "Scene", is the play area of "GameForm";
-// a second, "DemoScene", runs behind the menus with scripted content and takes no input. The
+// a second, "DemoScene", runs behind the menus and takes no input: its world starts from the
+// blobs scripts give it and is played by a DemoPlayer, silently and without game rules. The
 // scene owns its World and SceneRenderer, turns stylus and key events into picks, drags, drops
 // and camera moves, tells the game screen's message controls what the world reports, and
 // draws the height and the control time over the world.
@@ -19,6 +20,7 @@
 #include "game/scene/camera_control.h"
 #include "game/scene/scene_renderer.h"
 #include "game/scene_sound.h"
+#include "game/world/demo_player.h"
 #include "game/world/world.h"
 #include "gui/app_services.h"
 #include "gui/control.h"
@@ -156,6 +158,7 @@ class GameScene final : public gui::Control,
   gui::AppServices& app_;
   SceneSound* sound_;
   std::unique_ptr<World> world_;
+  DemoPlayer demoPlayer_;  // plays the demo scene's world
   std::unique_ptr<SceneRenderer> renderer_;
   std::function<void(int mode, const RecordResult&)> onRecord_;
   WorldConfig config_;

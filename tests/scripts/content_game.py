@@ -24,13 +24,13 @@ START_BUTTONS = {
     "OptionsForm": ((120, 133), (120, 254)),
     "RecordBook": ((120, 152), (120, 246)),
     "HelpForm": ((120, 171), (120, 248)),
-    "InfoForm": ((120, 190), (120, 258)),
-    "CreditsForm": ((120, 209), (120, 258)),
+    "InfoForm": ((120, 190), (120, 216)),
+    "CreditsForm": ((120, 209), (120, 216)),
 }
 CHOOSE_BUTTONS = {  # the mode screens from the choice of game, and their way back
-    "AuxClassicForm": ((120, 108), (120, 248)),
-    "AuxEstafetForm": ((120, 154), (120, 248)),
-    "AuxUnlimitedForm": ((120, 200), (120, 248)),
+    "AuxClassicForm": ((120, 108), (188, 208)),
+    "AuxEstafetForm": ((120, 154), (188, 208)),
+    "AuxUnlimitedForm": ((120, 200), (188, 208)),
 }
 
 
