@@ -374,7 +374,16 @@ void GameScene::Update() {
   // The menu on show names the first screen row below its panel; the demo keeps the top of its
   // tower under it.
   demoPlayer_.SetClearRow(intVariable(app_.variables(), "DemoClearY") - y, size_.height);
+  const int built = demoPlayer_.built(), rounds = demoPlayer_.rounds();
   demoPlayer_.Step(*world_);
+  // Published for scripts and tests when they change: what the demo has built, and how often
+  // it started over.
+  if (demoPlayer_.built() != built) {
+    app_.variables().SetVariable("DemoBuilt", std::to_string(demoPlayer_.built()));
+  }
+  if (demoPlayer_.rounds() != rounds) {
+    app_.variables().SetVariable("DemoRounds", std::to_string(demoPlayer_.rounds()));
+  }
 }
 
 void GameScene::PointerMoved(bool visible, int px, int py) {

@@ -425,6 +425,17 @@ def check_clouds():
                                                                            varied["0"]))
 
 
+def check_demo():
+    """The world behind the menus is played: goos come, climb and are built into the tower,
+    and the world starts over now and then instead of growing for ever."""
+    variables = run(fresh_folder("demo"), ["wait 270000"])
+    expect_shown(variables, "StartForm", "the menu behind which the demo plays")
+    built, rounds = int(variables.get("DemoBuilt", 0)), int(variables.get("DemoRounds", 0))
+    if built < 10 or rounds < 2:
+        fail("the demo built %d blobs and started over %d times in four and a half minutes"
+             % (built, rounds))
+
+
 def check_small_display():
     """The high-resolution content on a display smaller than 480 x 640 does not start, and says
     why, instead of drawing its large pictures on the small screen."""
@@ -567,5 +578,5 @@ def red_pixels(shot, cx, cy, reach):
 
 {"keys": check_keys, "carry": check_carry, "screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
  "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
- "shop": check_shop, "between": check_between, "clouds": check_clouds}[CHECK]()
+ "shop": check_shop, "between": check_between, "clouds": check_clouds, "demo": check_demo}[CHECK]()
 print("ok: " + CHECK)

@@ -176,7 +176,10 @@ void DemoPlayer::carry(World& world) {
   }
   const std::int32_t used = world.goosUsed;
   world.DropGoo();
-  if (world.goosUsed > used) ++built_;
+  if (world.goosUsed > used) {
+    ++built_;
+    ++totalBuilt_;
+  }
   wait_ = kPause + random_.next() * kPause / util::Random::kMax;
 }
 

@@ -50,7 +50,8 @@ class DemoPlayer {
   /// Empties the world and puts the start back (the standard base when there is none).
   void StartOver(World& world);
 
-  int builtThisRound() const { return built_; }
+  /// Blobs built since the start, and the times the world started over.
+  int built() const { return totalBuilt_; }
   int rounds() const { return rounds_; }
 
  private:
@@ -87,7 +88,8 @@ class DemoPlayer {
   int frames_ = 0;     // frames of this round
   int showing_ = 0;    // frames the finished tower has been shown
   float bestTop_ = 0;  // highest top of this round (world y)
-  int built_ = 0;
+  int built_ = 0;      // this round
+  int totalBuilt_ = 0;
   int rounds_ = 0;
 };
 
