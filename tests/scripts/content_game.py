@@ -20,7 +20,7 @@ SCALE = int(sys.argv[6]) if len(sys.argv) > 6 else 1
 
 # Centres of the start menu's buttons and of the way back on each screen it opens.
 START_BUTTONS = {
-    "ChooseForm": ((120, 114), (120, 264)),
+    "ChooseForm": ((120, 114), (120, 252)),
     "OptionsForm": ((120, 133), (120, 254)),
     "RecordBook": ((120, 152), (120, 246)),
     "HelpForm": ((120, 171), (120, 248)),

@@ -41,8 +41,7 @@ void DemoPlayer::AddStartLink(std::uint32_t idA, std::uint32_t idB, std::uint16_
 }
 
 void DemoPlayer::SetClearRow(int row, int screenHeight) {
-  // At least a quarter of the screen stays for the tower, whatever a menu asks.
-  clearRow_ = std::min(row, screenHeight * 3 / 4);
+  clearRow_ = row;
   screenHeight_ = screenHeight;
 }
 
@@ -246,13 +245,15 @@ bool DemoPlayer::choosePlace(World& world) {
 void DemoPlayer::followTower(World& world, const Blob* top) const {
   if (clearRow_ <= 0 || screenHeight_ <= 0) return;
   Camera& camera = world.camera;
-  // The tower's top, with room for its flag and the goos on it, stays below the clear row; a
-  // low tower leaves the ground at the foot of the screen.
+  // The tower's top, with room for its flag and the goo being carried to it, stays below the
+  // clear row; a low tower leaves the ground at the foot of the screen.
   const float ground = static_cast<float>(10 - screenHeight_) / camera.zoom;
   float target = ground;
   if (top != nullptr) {
-    const float room = 4.0f * static_cast<float>(world.constants().cellRadius);
-    target = std::min(ground, top->y - (static_cast<float>(clearRow_) + room) / camera.zoom);
+    // The top blob's row, and never below the ground line's row, however low a panel reaches.
+    const int r = world.constants().cellRadius;
+    const int row = std::min(clearRow_ + 5 * r, screenHeight_ - 10 - r);
+    target = std::min(ground, top->y - static_cast<float>(row) / camera.zoom);
   }
   camera.cameraY += (target - camera.cameraY) * 0.08f;
 }
