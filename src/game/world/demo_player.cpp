@@ -67,7 +67,7 @@ void DemoPlayer::Step(World& world) {
 bool DemoPlayer::roundDone(const World& world, const Blob* top) {
   if (frames_ >= kRoundFrames || top == nullptr) return true;
   const bool tall = world.metres(top->y) >= topMetres_;
-  const bool fallen = built_ > 0 && top->y > 0.6f * bestTop_;
+  const bool fallen = built_ > 0 && top->y > 0.75f * bestTop_;
   if (!tall && !fallen && showing_ == 0) return false;
   // The finished (or fallen) tower is shown for a moment before the world starts over.
   return ++showing_ > kShowFrames;
@@ -245,14 +245,14 @@ bool DemoPlayer::choosePlace(World& world) {
 void DemoPlayer::followTower(World& world, const Blob* top) const {
   if (clearRow_ <= 0 || screenHeight_ <= 0) return;
   Camera& camera = world.camera;
-  // The tower's top, with room for its flag and the goo being carried to it, stays below the
+  // The tower's top, with room for its flag (the menu's first tower just fits), stays below the
   // clear row; a low tower leaves the ground at the foot of the screen.
   const float ground = static_cast<float>(10 - screenHeight_) / camera.zoom;
   float target = ground;
   if (top != nullptr) {
     // The top blob's row, and never below the ground line's row, however low a panel reaches.
     const int r = world.constants().cellRadius;
-    const int row = std::min(clearRow_ + 5 * r, screenHeight_ - 10 - r);
+    const int row = std::min(clearRow_ + 3 * r, screenHeight_ - 10 - r);
     target = std::min(ground, top->y - static_cast<float>(row) / camera.zoom);
   }
   camera.cameraY += (target - camera.cameraY) * 0.08f;
