@@ -68,7 +68,8 @@ class GameScene final : public gui::Control,
   void ExitGame() override;
   void SetWind(float wind) { world_->wind.wind = wind; }
   void ShowExperienceWindow();
-  /// Demo decoration: a blob at (x, -height); its identifier is its position in the blob list.
+  /// Demo decoration: a blob at (x, -height), returned as its id, and kept as part of the demo
+  /// world's start (as are the links below).
   std::string AddDecorBlob(int x, int height, int colorIndex);
   /// Links two blobs named by identifiers from AddDecorBlob; unknown identifiers do nothing.
   void AddDecorLink(std::string_view a, std::string_view b, int colorIndex);
