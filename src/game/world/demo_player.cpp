@@ -245,11 +245,12 @@ bool DemoPlayer::choosePlace(World& world) {
 void DemoPlayer::followTower(World& world, const Blob* top) const {
   if (clearRow_ <= 0 || screenHeight_ <= 0) return;
   Camera& camera = world.camera;
-  // The tower's top, with room for its flag (the menu's first tower just fits), stays below the
-  // clear row; a low tower leaves the ground at the foot of the screen.
+  // The tower's top, with room for its flag, stays below the clear row; a low tower leaves the
+  // ground at the foot of the screen. The round's first tower stands where it was put until a
+  // goo is built on it.
   const float ground = static_cast<float>(10 - screenHeight_) / camera.zoom;
   float target = ground;
-  if (top != nullptr) {
+  if (top != nullptr && built_ > 0) {
     // The top blob's row, and never below the ground line's row, however low a panel reaches.
     const int r = world.constants().cellRadius;
     const int row = std::min(clearRow_ + 3 * r, screenHeight_ - 10 - r);
