@@ -146,7 +146,9 @@ void DemoPlayer::takeGoo(World& world) {
     world.placement = 0;
     world.DropGoo();  // nowhere to build: the goo goes back
     wait_ = kPause;
+    return;
   }
+  testAt(world, fromX_, fromY_);  // the search moved the hand: it holds the goo where it was
 }
 
 void DemoPlayer::carry(World& world) {
