@@ -1,9 +1,11 @@
 // The world alone: one Update (forces, springs, integration, 50 free goos in unlimited mode) and
 // one TestPlacement (the nearest-pair search over every blob) for towers of 50, 200 and 1,000
-// blobs. Both walk whole lists, so their cost should grow linearly with the tower.
+// blobs. Both walk whole lists, so their cost should grow linearly with the tower. Last, one frame
+// of the demo world with its automatic player.
 #include <benchmark/benchmark.h>
 
 #include "fixtures/game/sample_tower.h"
+#include "game/world/demo_player.h"
 #include "game/world/world.h"
 
 namespace {
@@ -59,5 +61,22 @@ BENCHMARK(BM_WorldTestPlacement)
     ->Arg(1000)
     ->Arg(3000)
     ->Complexity(benchmark::oN);
+
+// One frame of the demo behind the menus: the world's step and the automatic player's (goos
+// coming and climbing, a goo carried and placed, the world starting over now and then). It runs
+// under every menu, so it must stay far below the frame time.
+void BM_DemoFrame(benchmark::State& state) {
+  game::World world(benchConfig(), nullptr);
+  world.earth.GenerateDemoEarth(2, 240);
+  game::DemoPlayer player(7);
+  player.SetClearRow(240, 320);
+  player.StartOver(world);
+  for (auto _ : state) {
+    world.Update();
+    player.Step(world);
+  }
+  state.counters["built"] = static_cast<double>(player.built());
+}
+BENCHMARK(BM_DemoFrame);
 
 }  // namespace

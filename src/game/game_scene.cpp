@@ -73,7 +73,9 @@ void GameScene::BuildWorldConfig() {
   config_.cellDynRadius = intVariable(v, "CELL_DYN_RADIUS");
   config_.earthColor = ColorVariable(v, "EARTH_COLOR");
   config_.earthBorderColor = ColorVariable(v, "EARTH_BORDER_COLOR");
-  config_.isDemo = isDemo_;
+  // The demo scene's world is a live one, played by the DemoPlayer; it reports nothing (no
+  // sounds, no messages, no game rules) because it is made without events.
+  config_.isDemo = false;
 }
 
 bool GameScene::Initialise(int x0, int y0, int w, int h, bool demo, std::uint32_t seed) {
@@ -84,8 +86,9 @@ bool GameScene::Initialise(int x0, int y0, int w, int h, bool demo, std::uint32_
   size_ = SceneSize{w, h};
   isDemo_ = demo;
   BuildWorldConfig();
-  world_ = std::make_unique<World>(config_, this);
+  world_ = std::make_unique<World>(config_, isDemo_ ? nullptr : this);
   world_->random().seed(seed);
+  demoPlayer_ = DemoPlayer(seed);
   const script::VariableTable& v = app_.variables();
   renderer_ = std::make_unique<SceneRenderer>(size_, ReadScenePalette(v));
   renderer_->SetFlagSize(intVariable(v, "FLAG_SIZE_X"), intVariable(v, "FLAG_SIZE_Y"));
@@ -246,7 +249,9 @@ std::string GameScene::AddDecorBlob(int bx, int heightUp, int colorIndex) {
   if (!world_) return "0";
   Blob* blob = world_->AddBlob(static_cast<std::int16_t>(bx), static_cast<std::int16_t>(-heightUp),
                                static_cast<std::uint16_t>(colorIndex), 0);
-  return blob == nullptr ? "0" : std::to_string(blob->id);
+  if (blob == nullptr) return "0";
+  demoPlayer_.AddStartBlob(*blob);
+  return std::to_string(blob->id);
 }
 
 void GameScene::AddDecorLink(std::string_view a, std::string_view b, int colorIndex) {
@@ -254,8 +259,10 @@ void GameScene::AddDecorLink(std::string_view a, std::string_view b, int colorIn
   const auto idOf = [](std::string_view text) {
     return static_cast<std::uint32_t>(std::max(0, util::parseInt(text)));
   };
-  world_->AddLink(world_->FindBlob(idOf(a)), world_->FindBlob(idOf(b)),
-                  static_cast<std::uint16_t>(colorIndex));
+  if (world_->AddLink(world_->FindBlob(idOf(a)), world_->FindBlob(idOf(b)),
+                      static_cast<std::uint16_t>(colorIndex)) != nullptr) {
+    demoPlayer_.AddStartLink(idOf(a), idOf(b), static_cast<std::uint16_t>(colorIndex));
+  }
 }
 
 void GameScene::AddCloud(float cx, float heightUp, float speed, int picture) {
@@ -361,7 +368,22 @@ void GameScene::KeyUp(int /*k*/, int /*px*/, int py) {
 }
 
 void GameScene::Update() {
-  if (world_) world_->Update();
+  if (!world_) return;
+  world_->Update();
+  if (!isDemo_) return;
+  // The menu on show names the first screen row below its panel; the demo keeps the top of its
+  // tower under it.
+  demoPlayer_.SetClearRow(intVariable(app_.variables(), "DemoClearY") - y, size_.height);
+  const int built = demoPlayer_.built(), rounds = demoPlayer_.rounds();
+  demoPlayer_.Step(*world_);
+  // Published for scripts and tests when they change: what the demo has built, and how often
+  // it started over.
+  if (demoPlayer_.built() != built) {
+    app_.variables().SetVariable("DemoBuilt", std::to_string(demoPlayer_.built()));
+  }
+  if (demoPlayer_.rounds() != rounds) {
+    app_.variables().SetVariable("DemoRounds", std::to_string(demoPlayer_.rounds()));
+  }
 }
 
 void GameScene::PointerMoved(bool visible, int px, int py) {

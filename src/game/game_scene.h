@@ -1,5 +1,6 @@
 // GameScene: the world as a control. One instance, "Scene", is the play area of "GameForm";
-// a second, "DemoScene", runs behind the menus with scripted content and takes no input. The
+// a second, "DemoScene", runs behind the menus and takes no input: its world starts from the
+// blobs scripts give it and is played by a DemoPlayer, silently and without game rules. The
 // scene owns its World and SceneRenderer, turns stylus and key events into picks, drags, drops
 // and camera moves, tells the game screen's message controls what the world reports, and
 // draws the height and the control time over the world.
@@ -19,6 +20,7 @@
 #include "game/scene/camera_control.h"
 #include "game/scene/scene_renderer.h"
 #include "game/scene_sound.h"
+#include "game/world/demo_player.h"
 #include "game/world/world.h"
 #include "gui/app_services.h"
 #include "gui/control.h"
@@ -67,7 +69,8 @@ class GameScene final : public gui::Control,
   void ExitGame() override;
   void SetWind(float wind) { world_->wind.wind = wind; }
   void ShowExperienceWindow();
-  /// Demo decoration: a blob at (x, -height); its identifier is its position in the blob list.
+  /// Demo decoration: a blob at (x, -height), returned as its id, and kept as part of the demo
+  /// world's start (as are the links below).
   std::string AddDecorBlob(int x, int height, int colorIndex);
   /// Links two blobs named by identifiers from AddDecorBlob; unknown identifiers do nothing.
   void AddDecorLink(std::string_view a, std::string_view b, int colorIndex);
@@ -157,6 +160,7 @@ class GameScene final : public gui::Control,
   gui::AppServices& app_;
   SceneSound* sound_;
   std::unique_ptr<World> world_;
+  DemoPlayer demoPlayer_;  // plays the demo scene's world
   std::unique_ptr<SceneRenderer> renderer_;
   std::function<void(int mode, const RecordResult&)> onRecord_;
   WorldConfig config_;

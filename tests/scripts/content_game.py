@@ -20,17 +20,17 @@ SCALE = int(sys.argv[6]) if len(sys.argv) > 6 else 1
 
 # Centres of the start menu's buttons and of the way back on each screen it opens.
 START_BUTTONS = {
-    "ChooseForm": ((120, 114), (120, 264)),
+    "ChooseForm": ((120, 114), (120, 252)),
     "OptionsForm": ((120, 133), (120, 254)),
     "RecordBook": ((120, 152), (120, 246)),
     "HelpForm": ((120, 171), (120, 248)),
-    "InfoForm": ((120, 190), (120, 258)),
-    "CreditsForm": ((120, 209), (120, 258)),
+    "InfoForm": ((120, 190), (120, 216)),
+    "CreditsForm": ((120, 209), (120, 216)),
 }
 CHOOSE_BUTTONS = {  # the mode screens from the choice of game, and their way back
-    "AuxClassicForm": ((120, 108), (120, 248)),
-    "AuxEstafetForm": ((120, 154), (120, 248)),
-    "AuxUnlimitedForm": ((120, 200), (120, 248)),
+    "AuxClassicForm": ((120, 108), (188, 208)),
+    "AuxEstafetForm": ((120, 154), (188, 208)),
+    "AuxUnlimitedForm": ((120, 200), (188, 208)),
 }
 
 
@@ -461,6 +461,17 @@ def check_clouds():
              (len(past), past[0]))
 
 
+def check_demo():
+    """The world behind the menus is played: goos come, climb and are built into the tower,
+    and the world starts over now and then instead of growing for ever."""
+    variables = run(fresh_folder("demo"), ["wait 270000"])
+    expect_shown(variables, "StartForm", "the menu behind which the demo plays")
+    built, rounds = int(variables.get("DemoBuilt", 0)), int(variables.get("DemoRounds", 0))
+    if built < 10 or rounds < 2:
+        fail("the demo built %d blobs and started over %d times in four and a half minutes"
+             % (built, rounds))
+
+
 def check_small_display():
     """The high-resolution content on a display smaller than 480 x 640 does not start, and says
     why, instead of drawing its large pictures on the small screen."""
@@ -612,5 +623,5 @@ def red_pixels(shot, cx, cy, reach):
 
 {"keys": check_keys, "carry": check_carry, "screens": check_screens, "small_display": check_small_display, "options": check_options, "screenshot": check_screenshot,
  "classic": check_classic, "relay": check_relay, "unlimited": check_unlimited,
- "shop": check_shop, "between": check_between, "clouds": check_clouds}[CHECK]()
+ "shop": check_shop, "between": check_between, "clouds": check_clouds, "demo": check_demo}[CHECK]()
 print("ok: " + CHECK)

@@ -67,7 +67,7 @@ class World {
   void ApplyForces();
   /// Stage 3: moves the blobs in the air; plays "twdown.wav" when one lands.
   void Integrate();
-  /// Stage 4: ground test, spawning and goo motion, then the hover goo. No-op in the demo scene.
+  /// Stage 4: ground test, spawning and goo motion, then the hover goo. No-op in a still world.
   void MoveGoos();
   /// Adds one magic goo high above the ground.
   void SpawnMagicGoo();
@@ -91,7 +91,7 @@ class World {
   /// to a 480-wide screen; frozen when either end is magic. Null when a or b is null or a == b.
   Link* AddLink(Blob* a, Blob* b, std::uint16_t colorIndex);
   /// Takes the first free goo within the pick range of the screen point into the hand.
-  /// False in the demo scene, while already holding, or when no goo is in range.
+  /// False in a still world, while already holding, or when no goo is in range.
   bool PickGoo(std::int16_t sx, std::int16_t sy);
   /// Moves the held goo to the screen point and decides what a drop there would build
   /// (placement, anchorA, anchorB). True when the point is usable.

@@ -18,7 +18,7 @@ struct WorldConfig {
   int cellDynRadius = 0;               ///< "CELL_DYN_RADIUS": pulse amplitude D
   std::uint16_t earthColor = 0;        ///< "EARTH_COLOR" as RGB565
   std::uint16_t earthBorderColor = 0;  ///< "EARTH_BORDER_COLOR" as RGB565
-  bool isDemo = false;                 ///< demo scene: no goos, no sounds, no game rules
+  bool isDemo = false;  ///< a still world, decoration only: no goos, picks, sounds or game rules
 };
 
 /// Constants derived from a WorldConfig (integer division truncates toward zero).

@@ -131,6 +131,7 @@ void DrawMenus(ArtOutput& out) {
   const int s = out.scale();
   out.addPicture("menubg.spr", Background(s), "spr16rle");
   out.addPicture("panel.cmb", Panel(220, 250, s));
+  out.addPicture("panelmd.cmb", Panel(220, 200, s));
   out.addPicture("panelsm.cmb", Panel(200, 120, s));
   out.addPicture("howto1.spr", HowTo(1, s), "spr16rle");
   out.addPicture("howto2.spr", HowTo(2, s), "spr16rle");
