@@ -25,12 +25,14 @@ FULL = (0, 0, WIDTH, HEIGHT)
 MESSAGE = (20, 90, 200, 120)  # where the briefing stands: sky alone once it is gone
 # Steps played in order: (name, logical tap or None, milliseconds to wait, compared area).
 # After each the page's canvas is compared with the native frame after the same steps. The
+# options are opened by a finger and the effects turned up (saved as the options close). The
 # briefing is the modal message screen, whose own frame loop must yield to the browser; the
 # game screen after it shows that the loop returned. The tower in play sways differently with
-# the page's timing, so there only the message's area counts. Options is opened by a finger.
+# the page's timing, so there only the message's area counts.
 STEPS = [
     ("start", None, 500, FULL),
-    ("options", (120, 146), 300, FULL),
+    ("options", (120, 133), 300, FULL),
+    ("louder", (213, 184), 300, FULL),
     ("menu", (120, 254), 300, FULL),
     ("choose", (120, 120), 300, FULL),
     ("classic", (120, 108), 300, FULL),
@@ -268,10 +270,16 @@ def main():
         play(browser, check, out, qvtool, web, downloads)
         print("wasm memory: %.1f MB" % (browser.evaluate("wasmMemory.buffer.byteLength") / 2**20))
 
-        # The screenshot's number, saved in options.dat as F8 was pressed, is in storage at
-        # once: a reload right after it finds it.
-        check(reload(browser) and b"ScreenShotCount = 2" in bytes(saved_file(browser, "options.dat") or []),
-              "options.dat changed by F8 is kept across an immediate reload")
+        # The options are saved as their screen closes (F1, then Escape back to the game): the
+        # louder effects and the screenshots' number are in storage at once, for a reload
+        # right after it.
+        browser.key("F1", "F1", 112)
+        pause(browser, 600)
+        browser.key("Escape", "Escape", 27)
+        pause(browser, 200)
+        kept = reload(browser) and bytes(saved_file(browser, "options.dat") or []).decode()
+        check(kept and "SoundVolume = 100" in kept and "ScreenShotCount = 2" in kept,
+              f"the options changed are kept across an immediate reload: {kept!r}")
 
         # Damaged files in storage get what they get on the desktop: the start menu and the
         # records as the native game shows them with the same files, options.dat tidied alike.
