@@ -8,6 +8,7 @@
 #include <emscripten.h>
 
 #include "app/application.h"
+#include "script/variable_table.h"
 #endif
 
 #include "app/run.h"

@@ -19,8 +19,6 @@ CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
     "--remote-debugging-port=0",
-    # Sound only after a person's tap or key, the rule of phones' browsers.
-    "--autoplay-policy=user-gesture-required",
 ]
 
 
