@@ -22,8 +22,8 @@ def main():
     threading.Thread(target=server.serve_forever, daemon=True).start()
     browser = Browser(f"http://127.0.0.1:{server.server_address[1]}/bench.html")
     try:
-        line = browser.wait_for("Array.from(document.querySelectorAll('#output'))"
-                                ".map(e => e.value).join('').match(/whole frame.*/)?.[0]", 300)
+        line = browser.wait_for("document.getElementById('output').textContent"
+                                ".match(/whole frame.*/)?.[0]", 300)
     finally:
         browser.close()
         server.shutdown()
