@@ -178,7 +178,9 @@ class Browser:
 
     def mouse(self, kind, x, y):
         """One mouse event: "mousePressed", "mouseMoved" (with the button held) or
-        "mouseReleased", the left button."""
+        "mouseReleased", the left button. A press comes after a move there, as in click()."""
+        if kind == "mousePressed":
+            self.call("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=y)
         self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                   buttons=1 if kind != "mouseReleased" else 0, clickCount=1)
 
