@@ -5,7 +5,7 @@ JOBS ?= 2
 CMAKE_FLAGS ?=
 
 .PHONY: all deps configure build run test bench fuzz format clean screens install package soak test-sanitize mutants \
-  web-deps web web-run test-web
+  web-deps web web-run test-web web-bench
 
 all: build
 
@@ -126,6 +126,12 @@ web-run: web
 	@cd $(WEB_BUILD) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 test-web: web
 	@python3 tests/scripts/web_smoke.py $(WEB_BUILD) $(BUILD)/bin/qvtool
+# The whole frame of a 200-blob tower timed natively and in headless Chromium (bench.html).
+web-bench: web
+	@cmake --build $(BUILD) -j$(JOBS) --target frame_bench -- --no-print-directory
+	@cmake --build $(WEB_BUILD)/cmake -j$(JOBS) --target web_frame_bench -- --no-print-directory
+	@printf 'native:  '; $(BUILD)/bench/frame_bench
+	@printf 'browser: '; python3 tests/scripts/web_bench.py $(WEB_BUILD)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

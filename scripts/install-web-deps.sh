@@ -52,6 +52,16 @@ if [ ${#missing[@]} -gt 0 ]; then
   step "apt-get install ${missing[*]}" /nonexistent install_packages
 fi
 
+# Built before (a CI cache, an earlier run): nothing to fetch.
+built=1
+for lib in libz.a libxmp.a libSDL2.a libSDL2_mixer.a; do
+  [ -e "$prefix/lib/$lib" ] || built=0
+done
+if [ $built -eq 1 ]; then
+  echo "install-web-deps: already built: $prefix"
+  exit 0
+fi
+
 # Source packages come from the same suites as the machine's binary packages.
 src_list=/etc/apt/sources.list.d/quorvex-web-src.sources
 add_source_list() {

@@ -4,9 +4,28 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
+#include "app/application.h"
+#include "script/variable_table.h"
+#endif
+
 #include "app/run.h"
 #include "platform/sdl/sdl_platform.h"
 #include "sound/sdl/sdl_mixer_library.h"
+
+#ifdef __EMSCRIPTEN__
+// The page (and its browser test) reads the game's variables as qvtool's --vars prints them:
+// Module.qvApplication holds the running Application. The text stays valid until the game runs
+// on, so the page decodes it at once; an absent name gives "".
+extern "C" EMSCRIPTEN_KEEPALIVE const char* qv_variable(app::Application* application,
+                                                        const char* name) {
+  for (const script::VariableTable::Entry& entry : application->variables().entries())
+    if (entry.name == name) return entry.value.c_str();
+  return "";
+}
+#endif
 
 int main(int argc, char** argv) {
   bool classicFrames = false, countPictures = false;
@@ -27,5 +46,11 @@ int main(int argc, char** argv) {
   sound::SdlMixerLibrary mixer;
   app::RunOptions options;
   options.soundLibrary = &mixer;
+#ifdef __EMSCRIPTEN__
+  options.atStart = [](app::Application& application) {
+    EM_ASM({ Module.qvApplication = $0; }, &application);
+  };
+  options.atEnd = [](app::Application&) { EM_ASM({ Module.qvApplication = 0; }); };
+#endif
   return app::Run(sdl, options) == app::RunResult::Quit ? 0 : 1;
 }

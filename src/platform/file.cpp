@@ -5,6 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -101,6 +105,15 @@ util::Status writeFileAtomically(const std::string& path, std::span<const std::b
     ::unlink(temp.c_str());
     return error;
   }
+#ifdef __EMSCRIPTEN__
+  // In a browser the files live in memory: the page writes a replaced file to lasting storage
+  // (or offers it as a download) at once, so a closed tab loses no finished save.
+  EM_ASM(
+      {
+        if (Module.onFileReplaced) Module.onFileReplaced(UTF8ToString($0));
+      },
+      path.c_str());
+#endif
   return {};
 }
 

@@ -18,7 +18,7 @@ import urllib.request
 CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
-    "--autoplay-policy=no-user-gesture-required", "--remote-debugging-port=0",
+    "--remote-debugging-port=0",
 ]
 
 
@@ -85,7 +85,9 @@ class WebSocket:
 
 
 class Browser:
-    def __init__(self, url, width=800, height=900):
+    def __init__(self, url, width=800, height=900, before_page=None, downloads=None):
+        """before_page: a script run in the page before its own (to take an API away);
+        downloads: the folder the page's downloads are saved in."""
         self.profile = tempfile.mkdtemp(prefix="qv-web-chromium-")
         self.process = subprocess.Popen(
             ["chromium", *CHROMIUM_FLAGS, f"--user-data-dir={self.profile}",
@@ -106,6 +108,11 @@ class Browser:
         self.console = []
         self.call("Runtime.enable")
         self.call("Page.enable")
+        if before_page:
+            self.call("Page.addScriptToEvaluateOnNewDocument", source=before_page)
+        if downloads:
+            self.call("Page.setDownloadBehavior", behavior="allow", downloadPath=downloads)
+        self.navigated = time.time()
         self.call("Page.navigate", url=url)
 
     def call(self, method, **params):
@@ -168,6 +175,14 @@ class Browser:
         for kind in ("keyDown", "keyUp"):
             self.call("Input.dispatchKeyEvent", type=kind, code=code, key=key,
                       windowsVirtualKeyCode=key_code)
+
+    def mouse(self, kind, x, y):
+        """One mouse event: "mousePressed", "mouseMoved" (with the button held) or
+        "mouseReleased", the left button. A press comes after a move there, as in click()."""
+        if kind == "mousePressed":
+            self.call("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=y)
+        self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
+                  buttons=1 if kind != "mouseReleased" else 0, clickCount=1)
 
     def close(self):
         if self.process.poll() is None:

@@ -9,6 +9,7 @@ Writes what the browser showed at each step as WEB_BUILD/smoke/NAME.png."""
 import functools
 import http.server
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -16,6 +17,7 @@ import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import content_bot  # noqa: E402
 from web_cdp import Browser  # noqa: E402
 
 WIDTH, HEIGHT = 240, 320
@@ -23,12 +25,14 @@ FULL = (0, 0, WIDTH, HEIGHT)
 MESSAGE = (20, 90, 200, 120)  # where the briefing stands: sky alone once it is gone
 # Steps played in order: (name, logical tap or None, milliseconds to wait, compared area).
 # After each the page's canvas is compared with the native frame after the same steps. The
+# options are opened by a finger and the effects turned up (saved as the options close). The
 # briefing is the modal message screen, whose own frame loop must yield to the browser; the
 # game screen after it shows that the loop returned. The tower in play sways differently with
-# the page's timing, so there only the message's area counts. Options is opened by a finger.
+# the page's timing, so there only the message's area counts.
 STEPS = [
     ("start", None, 500, FULL),
-    ("options", (120, 146), 300, FULL),
+    ("options", (120, 133), 300, FULL),
+    ("louder", (213, 184), 300, FULL),
     ("menu", (120, 254), 300, FULL),
     ("choose", (120, 120), 300, FULL),
     ("classic", (120, 108), 300, FULL),
@@ -57,12 +61,18 @@ def rgb(path, crop=None):
     return out
 
 
-def native_frame(qvtool, graphics, replay, folder):
+def native_frame(qvtool, graphics, replay, folder, saved=None):
+    """The native game's last frame after replay, its install folder made of graphics.dat and
+    the default options.dat, or of the files in saved (name: bytes) in their place."""
     install = os.path.join(folder, "install")
     os.makedirs(install, exist_ok=True)
     subprocess.run(["cp", graphics, os.path.join(install, "graphics.dat")], check=True)
-    subprocess.run(["cp", os.path.join(os.path.dirname(graphics), "options.dat"),
-                    os.path.join(install, "options.dat")], check=True)
+    if saved is None:
+        subprocess.run(["cp", os.path.join(os.path.dirname(graphics), "options.dat"),
+                        os.path.join(install, "options.dat")], check=True)
+    for name, data in (saved or {}).items():
+        with open(os.path.join(install, name), "wb") as f:
+            f.write(data)
     shot = os.path.join(folder, "native.bmp")
     with open(os.path.join(folder, "r.replay"), "w") as f:
         f.write(replay + f"shot {shot}\nquit\n")
@@ -83,76 +93,269 @@ def same_share(a, b, area=FULL, tolerance=6):
     return same / (w * h)
 
 
+RUNNING = ("document.getElementById('status').textContent == 'Running' && "
+           "document.getElementById('canvas').width > 0")
+# What the page's player's folder holds in the damaged case: options with hostile values and
+# binary noise, and records whose count runs past the file's end.
+DAMAGED = {"options.dat": b"MusicVolume = 99999999999\nConnectType = -7\n\xff\xfe\x00=\n" * 3 +
+           bytes(range(256)),
+           "scores.dat": b"\xff\xff\xff\x7f" + b"\x01\x00\x00\x00garbage" * 5}
+# The page's IndexedDB taken away before it loads: absent, or refusing to open as in a private
+# window that denies it.
+NO_STORAGE = {
+    "absent": "Object.defineProperty(window, 'indexedDB', {get() { return undefined; }});",
+    "refused": "IDBFactory.prototype.open = function () {"
+               " throw new DOMException('denied', 'SecurityError'); };",
+}
+# Each block of samples SDL's audio callback fills: counted, and its loudest sample kept.
+HEAR = """(() => { const node = Module.SDL2.audio.scriptProcessorNode, fed = node.onaudioprocess;
+  window.qvBlocks = 0; window.qvPeak = 0;
+  node.onaudioprocess = function (e) { fed.call(this, e); qvBlocks++;
+    for (let c = 0; c < e.outputBuffer.numberOfChannels; c++)
+      for (const v of e.outputBuffer.getChannelData(c)) qvPeak = Math.max(qvPeak, Math.abs(v)); };
+  return true; })()"""
+LINK = content_bot.to555(content_bot.LINK)
+
+
+class Check:
+    def __init__(self):
+        self.passed = self.failed = 0
+
+    def __call__(self, ok, what):
+        print(f"{'ok' if ok else 'FAIL'}: {what}")
+        self.passed += bool(ok)
+        self.failed += not ok
+
+
+def canvas_rect(browser):
+    return browser.evaluate(
+        "(() => { const r = document.getElementById('canvas').getBoundingClientRect();"
+        " return [r.left, r.top, r.width, r.height]; })()")
+
+
+def at(rect, x, y):
+    """The page position of the game's logical pixel x, y."""
+    return rect[0] + (x + 0.5) * rect[2] / WIDTH, rect[1] + (y + 0.5) * rect[3] / HEIGHT
+
+
+def pause(browser, ms):
+    browser.evaluate(f"new Promise(r => setTimeout(() => r(true), {ms}))")
+
+
+def compare(browser, check, name, out, qvtool, web, replay, area=FULL, saved=None):
+    """The canvas against the native frame after the same replay."""
+    rect = canvas_rect(browser)
+    png = os.path.join(out, f"{name}.png")
+    with open(png, "wb") as f:
+        f.write(browser.screenshot())
+    seen = rgb(png, [round(v) for v in rect])
+    with tempfile.TemporaryDirectory() as folder:
+        expected = native_frame(qvtool, os.path.join(web, "graphics.dat"), replay, folder, saved)
+    share = same_share(seen, expected, area)
+    # The clouds and the tower on the menus move; another screen is ~0.6.
+    check(share >= 0.9, f"{name}: {share:.1%} of the pixels as the native game draws them "
+          f"(canvas {rect[2]:.0f} x {rect[3]:.0f}); {png}")
+
+
+def variable(browser, name):
+    """An application variable of the running game. The game is suspended in its frame loop
+    (ccall would wait for that to end): the name goes on the C stack below its frames."""
+    return browser.evaluate(f"""(() => {{ if (!Module.qvApplication) return null;
+      const top = Module.stackSave(), name = Module.stackAlloc(64);
+      Module.stringToUTF8('{name}', name, 64);
+      const value = Module.UTF8ToString(Module._qv_variable(Module.qvApplication, name));
+      Module.stackRestore(top);
+      return value; }})()""")
+
+
+def screenshot_download(browser, downloads, number):
+    """F8, then the BMP the page offered as a download (or None)."""
+    browser.key("F8", "F8", 119)
+    path = os.path.join(downloads, "screenshot%04d.bmp" % number)
+    deadline = time.time() + 10
+    while time.time() < deadline and not os.path.exists(path):  # named so once complete
+        time.sleep(0.05)
+    return path if os.path.exists(path) else None
+
+
+def keep_png(bmp, out, name):
+    if bmp:
+        subprocess.run(["convert", bmp, os.path.join(out, name + ".png")], check=True)
+
+
+def tower_top(bmp):
+    """The highest row of the screen that shows a link of the tower (content_bot's colour)."""
+    width, height, rows = content_bot.read_bmp(bmp)
+    return next((y for y in range(content_bot.TOOLBAR, height) if LINK in rows[y]), height)
+
+
+def drag(browser, lines):
+    """content_bot's drag (down, move, up and waits) as mouse events on the canvas."""
+    rect = canvas_rect(browser)
+    kinds = {"down": "mousePressed", "move": "mouseMoved", "up": "mouseReleased"}
+    for line in lines:
+        word, *numbers = line.split()
+        if word == "wait":
+            time.sleep(int(numbers[0]) / 1000)
+        else:
+            browser.mouse(kinds[word], *at(rect, int(numbers[0]), int(numbers[1])))
+
+
+def play(browser, check, out, qvtool, web, downloads):
+    """The menus to a classic game against the native frames, sound after the first tap, F8 and
+    one goo dragged to the tower."""
+    # Headless Chromium lets sound run without a gesture (even told otherwise): the audio is
+    # suspended as a browser does it before the first gesture, so the tap must resume it.
+    context = "Module.SDL2.audioContext.state"
+    before = browser.evaluate(f"Module.SDL2.audioContext.suspend().then(() => {context})")
+    browser.evaluate(HEAR)
+    replay = ""
+    for name, tap, wait_ms, area in STEPS:
+        if tap:
+            press = browser.touch if name == "options" else browser.click
+            press(*at(canvas_rect(browser), *tap))
+            replay += f"tap {tap[0]} {tap[1]}\n"
+        replay += f"wait {wait_ms}\n"
+        # Real time in the page: a little longer than the native game's virtual wait.
+        pause(browser, wait_ms + 700)
+        compare(browser, check, name, out, qvtool, web, replay, area)
+    # The browser lets sound start only after a gesture: the first tap (a finger's) starts it,
+    # and SDL_mixer's callback then fills the Web Audio node's blocks with the music.
+    after, blocks, peak = browser.evaluate(f"[{context}, qvBlocks, qvPeak]")
+    check(before == "suspended" and after == "running" and blocks > 0 and peak > 0.01,
+          f"sound: the audio context {before} before the first tap, {after} after; "
+          f"{blocks} blocks fed, loudest sample {peak:.3f}")
+
+    # F8 once the goos have landed: the screenshot comes as a download, the BMP the desktop
+    # writes (the same header).
+    pause(browser, 2500)
+    first = screenshot_download(browser, downloads, 1)
+    with tempfile.TemporaryDirectory() as folder:
+        native_frame(qvtool, os.path.join(web, "graphics.dat"), replay + "key 119\nwait 300\n",
+                     folder)
+        with open(os.path.join(folder, "install", "screenshot0001.bmp"), "rb") as f:
+            native_header = f.read(54)
+    header = open(first, "rb").read(54) if first else b""
+    check(header == native_header, f"F8 downloads screenshot0001.bmp, a BMP as the desktop's: {first}")
+    if not first:
+        return 1
+    # A goo dragged to the tower becomes a blob: one goo fewer left, the tower's links higher.
+    # A drop the game refuses (the tower swayed) is tried again from a new screenshot.
+    shots, second = 1, None
+    for attempt in range(3):
+        move = content_bot.next_move(first, attempt)
+        if move is None:
+            break
+        drag(browser, move)
+        pause(browser, 1000)
+        shots += 1
+        second = screenshot_download(browser, downloads, shots)
+        if not second or variable(browser, "GoosLeft") != "30":
+            break
+        first = second
+    keep_png(first, out, "f8-before-drag")
+    keep_png(second, out, "f8-after-drag")
+    left = variable(browser, "GoosLeft")
+    tops = (tower_top(first), tower_top(second) if second else HEIGHT)
+    check(left == "29" and tops[1] <= tops[0] - 8,
+          f"a goo dragged to the tower becomes a blob ({attempt + 1} drags): 29 goos left "
+          f"({left}), the tower's top link from row {tops[0]} up to {tops[1]}")
+    return shots
+
+
+def reload(browser):
+    browser.call("Page.reload")
+    time.sleep(1)
+    return browser.wait_for(RUNNING, 60)
+
+
+def saved_file(browser, name):
+    return browser.evaluate(f"FS.analyzePath('/save/{name}').exists ? "
+                            f"Array.from(FS.readFile('/save/{name}')) : null")
+
+
 def main():
     web = os.path.abspath(sys.argv[1])
     qvtool = sys.argv[2] if len(sys.argv) > 2 else "build/bin/qvtool"
     out = os.path.join(web, "smoke")
     os.makedirs(out, exist_ok=True)
+    downloads = tempfile.mkdtemp(prefix="qv-web-downloads-")
 
     server = http.server.ThreadingHTTPServer(
         ("127.0.0.1", 0), functools.partial(QuietHandler, directory=web))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
 
-    failures = 0
-    browser = Browser(url, width=1000, height=1250)  # room for the game three times over
+    check = Check()
+    browser = Browser(url, width=1000, height=1250, downloads=downloads)  # the game 3 times
     try:
-        started = browser.wait_for(
-            "document.getElementById('status').textContent == 'Running' && "
-            "document.getElementById('canvas').width > 0", 90)
-        if not started:
+        if not browser.wait_for(RUNNING, 90):
             print("status:", browser.evaluate("document.getElementById('status').textContent"))
             print("\n".join(browser.console[-20:]))
             raise SystemExit("FAIL: the game did not start in the browser")
-        replay = ""
-        for name, tap, wait_ms, area in STEPS:
-            rect = browser.evaluate(
-                "(() => { const r = document.getElementById('canvas').getBoundingClientRect();"
-                " return [r.left, r.top, r.width, r.height]; })()")
-            if tap:
-                press = browser.touch if name == "options" else browser.click
-                press(rect[0] + (tap[0] + 0.5) * rect[2] / WIDTH,
-                      rect[1] + (tap[1] + 0.5) * rect[3] / HEIGHT)
-                replay += f"tap {tap[0]} {tap[1]}\n"
-            replay += f"wait {wait_ms}\n"
-            # Real time in the page: a little longer than the native game's virtual wait.
-            browser.evaluate(f"new Promise(r => setTimeout(() => r(true), {wait_ms + 700}))")
-            png = os.path.join(out, f"{name}.png")
-            with open(png, "wb") as f:
-                f.write(browser.screenshot())
-            seen = rgb(png, [round(v) for v in rect])
-            with tempfile.TemporaryDirectory() as folder:
-                expected = native_frame(qvtool, os.path.join(web, "graphics.dat"), replay, folder)
-            share = same_share(seen, expected, area)
-            ok = share >= 0.9  # the clouds and the tower on the menus move; another screen is ~0.6
-            failures += not ok
-            print(f"{'ok' if ok else 'FAIL'}: {name}: {share:.1%} of the pixels as the native "
-                  f"game draws them (canvas {rect[2]:.0f} x {rect[3]:.0f}); {png}")
-        # SDL_mixer opened the browser's audio (a Web Audio node fed by the mixer, running).
-        sound = browser.evaluate(
-            "(() => { const s = Module.SDL2; return !!(s && s.audioContext && s.audio &&"
-            " s.audio.scriptProcessorNode && s.audioContext.state == 'running'); })()")
-        failures += not sound
-        print(f"{'ok' if sound else 'FAIL'}: the sound device runs")
-        # The player's folder survives a reload: the page writes /save back to IndexedDB within
-        # a few seconds and loads it again before the game starts.
-        browser.evaluate("FS.writeFile('/save/kept.txt', 'kept'), true")
-        browser.evaluate("new Promise(r => setTimeout(() => r(true), 3000))")
-        browser.call("Page.reload")
-        time.sleep(1)
-        kept = browser.wait_for(
-            "document.getElementById('status').textContent == 'Running' && "
-            "FS.analyzePath('/save/kept.txt').exists && "
-            "new TextDecoder().decode(FS.readFile('/save/kept.txt')) == 'kept'", 60)
-        failures += not kept
-        print(f"{'ok' if kept else 'FAIL'}: a file of the player's folder is kept across a reload")
+        first_frame = browser.wait_for("Module.firstFrameMs", 30)
+        print(f"time to the first frame: {first_frame:.0f} ms after the page was opened")
+        shots = play(browser, check, out, qvtool, web, downloads)
+        print("wasm memory: %.1f MB" % (browser.evaluate("wasmMemory.buffer.byteLength") / 2**20))
+
+        # The options are saved as their screen closes (F1, then Escape back to the game): the
+        # louder effects and the screenshots' number are in storage at once, for a reload
+        # right after it.
+        browser.key("F1", "F1", 112)
+        pause(browser, 600)
+        browser.key("Escape", "Escape", 27)
+        pause(browser, 200)
+        kept = reload(browser) and bytes(saved_file(browser, "options.dat") or []).decode()
+        check(kept and "SoundVolume = 100" in kept and f"ScreenShotCount = {shots}" in kept,
+              f"the options changed are kept across an immediate reload: {kept!r}")
+
+        # Damaged files in storage get what they get on the desktop: the start menu and the
+        # records as the native game shows them with the same files, options.dat tidied alike.
+        for name, data in DAMAGED.items():
+            browser.evaluate(f"FS.writeFile('/save/{name}', new Uint8Array({list(data)})), true")
+        browser.evaluate("new Promise(r => FS.syncfs(false, e => r(!e)))")
+        check(reload(browser), "the game starts with damaged options.dat and scores.dat")
+        pause(browser, 1200)
+        compare(browser, check, "damaged-start", out, qvtool, web, "wait 500\n", saved=DAMAGED)
+        browser.click(*at(canvas_rect(browser), 120, 158))
+        pause(browser, 1000)
+        compare(browser, check, "damaged-records", out, qvtool, web,
+                "wait 500\ntap 120 158\nwait 300\n", saved=DAMAGED)
+        with tempfile.TemporaryDirectory() as folder:
+            native_frame(qvtool, os.path.join(web, "graphics.dat"), "wait 500\n", folder, DAMAGED)
+            tidied = open(os.path.join(folder, "install", "options.dat"), "rb").read()
+        check(bytes(saved_file(browser, "options.dat") or []) == tidied,
+              "the damaged options.dat is tidied as the desktop tidies it")
     finally:
-        if failures:
+        if check.failed:
             print("\n".join(browser.console[-20:]))
         browser.close()
+
+    # Without storage (a private window) the game plays and the page says so once, quietly.
+    try:
+        for case, script in NO_STORAGE.items():
+            browser = Browser(url, width=1000, height=1250, before_page=script)
+            try:
+                started = browser.wait_for(RUNNING, 90)
+                pause(browser, 1200)
+                note = browser.evaluate("(() => { const n = document.getElementById('note');"
+                                        " return n.hidden ? '' : n.textContent; })()")
+                check(started and "records" in note, f"storage {case}: the page says {note!r}")
+                compare(browser, check, f"no-storage-{case}-start", out, qvtool, web, "wait 500\n")
+                tap = STEPS[4][1]
+                browser.click(*at(canvas_rect(browser), *tap))
+                pause(browser, 1000)
+                compare(browser, check, f"no-storage-{case}-choose", out, qvtool, web,
+                        f"wait 500\ntap {tap[0]} {tap[1]}\nwait 300\n")
+            finally:
+                if check.failed:
+                    print("\n".join(browser.console[-20:]))
+                browser.close()
+    finally:
         server.shutdown()
-    print(f"{len(STEPS) + 2 - failures} passed, {failures} failed")
-    return 1 if failures else 0
+        shutil.rmtree(downloads, ignore_errors=True)
+    print(f"{check.passed} passed, {check.failed} failed")
+    return 1 if check.failed else 0
 
 
 if __name__ == "__main__":
