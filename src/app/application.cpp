@@ -494,12 +494,22 @@ std::uint16_t& Application::ScreenshotCounter() {
                                      : screenshotCount_;
 }
 
+// The counter lives in options.dat, which is otherwise written only when the options screen is
+// left and at exit; after a crash or a closed browser tab it lags behind the pictures already
+// taken. Numbers whose file exists are skipped, so an earlier picture is never overwritten, and
+// the counter is saved with each picture.
 bool Application::SaveScreenshotFile() {
   std::uint16_t& counter = ScreenshotCounter();
-  ++counter;
-  const std::string path = ScreenshotPath(platform_.saveFolder(), counter);
+  std::string path;
+  for (int tries = 0; tries <= 0xFFFF; ++tries) {
+    ++counter;
+    path = ScreenshotPath(platform_.saveFolder(), counter);
+    if (!platform::fileExists(path)) break;
+  }
   rootForm_->Paint(screen_->surface(), 0, 0, &screen_->bounds(), frameTime_);
-  return WriteBitmap(*screen_, path);
+  const bool written = WriteBitmap(*screen_, path);
+  if (screens_.options != nullptr) screens_.options->Save();
+  return written;
 }
 
 // Replay "shot" lines: the back buffer as it stands, written without the on-screen tint.

@@ -89,6 +89,11 @@ util::Result<std::string> readWholeFile(const std::string& path) {
   return text;
 }
 
+bool fileExists(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0;
+}
+
 util::Status writeFileAtomically(const std::string& path, std::span<const std::byte> bytes) {
   const std::string temp = path + ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);

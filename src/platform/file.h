@@ -25,6 +25,9 @@ util::Result<std::unique_ptr<util::ReadableFile>> openReadableFile(const std::st
 /// Reads a whole file; NotFound or Io on failure.
 util::Result<std::string> readWholeFile(const std::string& path);
 
+/// True when something exists at path (a file, a folder).
+bool fileExists(const std::string& path);
+
 /// Replaces path with bytes: writes a temporary file beside it, flushes it to disk and renames
 /// it into place, so a crash or a full disk leaves either the old or the new file.
 util::Status writeFileAtomically(const std::string& path, std::span<const std::byte> bytes);

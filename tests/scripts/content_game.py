@@ -144,6 +144,16 @@ def check_screenshot():
         tap((120, 208))
     expect_shown(run(folder, to_game + ["key 119", "wait 300"]), "GameForm", "F8 in a game")
     shot = os.path.join(folder, "screenshot0001.bmp")
+    # A counter behind the pictures on disk (options.dat older than them) skips their numbers.
+    kept = os.path.join(fresh_folder("screenshot-kept"), "screenshot0001.bmp")
+    with open(kept, "wb") as f:
+        f.write(b"an earlier picture")
+    run(os.path.dirname(kept), to_game + ["key 119", "wait 300"])
+    with open(kept, "rb") as f:
+        if f.read() != b"an earlier picture":
+            fail("F8 overwrote an earlier screenshot")
+    if not os.path.exists(kept.replace("0001", "0002")):
+        fail("F8 did not go on to screenshot0002.bmp: %s" % os.listdir(os.path.dirname(kept)))
     if not os.path.exists(shot):
         fail("F8 wrote no screenshot0001.bmp: %s" % os.listdir(folder))
     with open(shot, "rb") as f:
