@@ -18,7 +18,8 @@ file(WRITE ${qe}/no_fonts/init.scr
 file(WRITE ${qe}/no_fonts/graphics.manifest "init.scr\n")
 file(WRITE ${qe}/bad.replay "wait 40\nswipe 1 2\n")
 file(WRITE ${qe}/missing_source.manifest "# a comment\nhello.scr\nnothing.scr\n")
-file(WRITE ${qe}/long_name.manifest "a_name_too_long.scr hello.scr\n")
+# One character over the 15 an entry name may have.
+file(WRITE ${qe}/long_name.manifest "sixteen_char.scr hello.scr\n")
 file(WRITE ${qe}/too_many_words.manifest "a.scr hello.scr spr8 extra\n")
 file(WRITE ${qe}/bad_format.manifest "a.spr hello.scr spr9\n")
 file(WRITE ${qe}/archive_of_text.manifest "archive hello.scr\n")
@@ -38,7 +39,7 @@ qv_expect_test(QvtoolErrors.PackMissingSource 1 NO_FILE ${qe}/PackMissingSource.
   ERR "^qvtool pack: [^ ]*missing_source.manifest:3: nothing.scr: no such file"
   COMMAND ${qvtool} pack ${qe}/missing_source.manifest ${qe}/PackMissingSource.dat)
 qv_expect_test(QvtoolErrors.PackLongName 1 NO_FILE ${qe}/PackLongName.dat
-  ERR "^qvtool pack: [^ ]*long_name.manifest:1: 'a_name_too_long.scr' is not an entry name"
+  ERR "^qvtool pack: [^ ]*long_name.manifest:1: 'sixteen_char.scr' is not an entry name"
   COMMAND ${qvtool} pack ${qe}/long_name.manifest ${qe}/PackLongName.dat)
 qv_expect_test(QvtoolErrors.PackMalformedLine 1 NO_FILE ${qe}/PackMalformedLine.dat
   ERR "^qvtool pack: [^ ]*too_many_words.manifest:1: expected NAME \\[SOURCE \\[FORMAT\\]\\]$"

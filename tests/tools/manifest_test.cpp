@@ -109,9 +109,9 @@ TEST_F(ManifestTest, PngSourcesAreEncodedAsTheirEntryAsks) {
   image.at(1, 0) = 0xFF0000FF;
   image.at(2, 1) = 0xFF00FF00;
   ASSERT_TRUE(tools::writePng((root_ / "p.png").string(), image).ok());
-  write("m", "p.spr p.png spr4\np.tga p.png tga24\np.espr p.png\n");
+  write("m", "p.spr p.png spr4\np8.spr p.png spr8\np.tga p.png tga24\np.espr p.png\n");
   auto archive = pack("m");
-  for (const char* name : {"p.spr", "p.tga", "p.espr"}) {
+  for (const char* name : {"p.spr", "p8.spr", "p.tga", "p.espr"}) {
     auto decoded = tools::decodePicture(name, archive->GetSpan(name));
     ASSERT_TRUE(decoded.ok()) << name;
     EXPECT_EQ(decoded->width, 3);
@@ -128,6 +128,11 @@ TEST_F(ManifestTest, PictureFormatFailuresNameTheLineAndTheReason) {
   for (int x = 0; x < 20; ++x)
     many.at(x, 0) = 0xFF000000u | static_cast<std::uint32_t>(x * 8);
   ASSERT_TRUE(tools::writePng((root_ / "many.png").string(), many).ok());
+  many.width = 16;  // the first row's first 16 pixels: exactly a 4-bit palette
+  many.pixels.resize(16);
+  ASSERT_TRUE(tools::writePng((root_ / "full.png").string(), many).ok());
+  write("full", "f.spr full.png spr4\n");
+  EXPECT_EQ(failure("full"), "no failure");
   write("a.scr", "A");
   write("format", "a.scr a.scr spr8\n");
   write("badformat", "m.spr many.png cmb8\n");
@@ -136,6 +141,13 @@ TEST_F(ManifestTest, PictureFormatFailuresNameTheLineAndTheReason) {
             std::string::npos);
   EXPECT_NE(failure("badformat").find("format 'cmb8' does not apply to .spr"), std::string::npos);
   EXPECT_NE(failure("colours").find("colours:1: m.spr: "), std::string::npos);
+}
+
+// The writer's own check, behind the manifest's: what the game's archive reader can't name.
+TEST(ArchiveWriter, RefusesEmptyLongAndNonAsciiNames) {
+  for (const char* name : {"", "sixteen_char.scr", "caf\xC3\xA9.scr"})
+    EXPECT_FALSE(tools::buildArchive({{name, {}}}).ok()) << name;
+  EXPECT_TRUE(tools::buildArchive({{"fifteen_chr.scr", {}}}).ok());
 }
 
 }  // namespace
