@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -165,6 +166,14 @@ TEST(ResourceArchive, WrongSizesOrACorruptStreamGiveNoEntry) {
     std::vector<std::byte> copy;
     EXPECT_FALSE(archive.Copy("a.txt", copy)) << c.fault;
   }
+}
+
+// The in-memory file every archive test reads through: a read over the end gives what is there.
+TEST(MemoryFile, AReadOverTheEndGivesOnlyWhatIsThere) {
+  util::MemoryFile file({std::byte{1}, std::byte{2}, std::byte{3}});
+  std::array<std::byte, 8> out{};
+  EXPECT_EQ(file.readAt(1, out), 2u);
+  EXPECT_EQ(file.readAt(3, out), 0u);
 }
 
 }  // namespace

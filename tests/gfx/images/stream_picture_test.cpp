@@ -13,11 +13,16 @@ namespace {
 using testing::Bytes;
 using testing::cmd;
 
+// A copy cut short in its pixels, and a fill whose command word has one byte in the stream
+// (the bytes after it, outside the stream, would make a whole fill).
 TEST(RunStream, DrawStopsAtEndOfUnvalidatedBytes) {
-  SurfaceBuffer buffer(4, 1, 0);
-  const std::vector<std::byte> cut = Bytes().u16({cmd(1, 4), 1, 2}).data;
-  drawRunStream(buffer.surface(), 0, 0, 4, 1, cut, 0, nullptr);
-  EXPECT_EQ(buffer.pixels(), (std::vector<std::uint16_t>(4, 0)));
+  const std::vector<std::byte> copy = Bytes().u16({cmd(1, 4), 1, 2}).data;
+  const std::vector<std::byte> fill = Bytes().u16({cmd(4, 4), 0xF800}).data;
+  for (std::span<const std::byte> cut : {std::span(copy), std::span(fill).first(1)}) {
+    SurfaceBuffer buffer(4, 1, 0);
+    drawRunStream(buffer.surface(), 0, 0, 4, 1, cut, 0, nullptr);
+    EXPECT_EQ(buffer.pixels(), (std::vector<std::uint16_t>(4, 0))) << cut.size();
+  }
 }
 
 // Blend-each rows as converted .sft pictures have them: long transparent and opaque runs
