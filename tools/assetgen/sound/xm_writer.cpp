@@ -130,11 +130,4 @@ std::vector<std::byte> EncodeXm(const XmModule& m) {
   return out;
 }
 
-double XmDurationSeconds(const XmModule& m) {
-  double rows = 0;
-  for (int index : m.order)
-    rows += m.patterns.at(static_cast<std::size_t>(index)).rows;
-  return rows * m.tempo * 2.5 / m.bpm;
-}
-
 }  // namespace assetgen

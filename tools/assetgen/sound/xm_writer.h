@@ -56,7 +56,4 @@ struct XmModule {
 /// channels, patterns of 1..256 rows with rows x channels cells, at most 128 instruments.
 std::vector<std::byte> EncodeXm(const XmModule& module);
 
-/// Seconds the order table takes to play once (no tempo changes inside patterns).
-double XmDurationSeconds(const XmModule& module);
-
 }  // namespace assetgen
