@@ -51,7 +51,6 @@ void DemoPlayer::Step(World& world) {
   // The world brings goos while fewer than its limit are out; the limit moves with each build.
   world.gooLimit = world.goosUsed + kGoos;
   const Blob* top = highestBlob(world);
-  if (top != nullptr && world.grounded) bestTop_ = std::min(bestTop_, top->y);
   followTower(world, top);
   if (roundDone(world, top)) {
     StartOver(world);
@@ -67,7 +66,7 @@ void DemoPlayer::Step(World& world) {
 bool DemoPlayer::roundDone(const World& world, const Blob* top) {
   if (frames_ >= kRoundFrames || top == nullptr) return true;
   const bool tall = world.metres(top->y) >= topMetres_;
-  const bool fallen = built_ > 0 && top->y > 0.75f * bestTop_;
+  const bool fallen = built_ > 0 && top->y > 0.75f * world.bestTop;
   if (!tall && !fallen && showing_ == 0) return false;
   // The finished (or fallen) tower is shown for a moment before the world starts over.
   return ++showing_ > kShowFrames;
@@ -100,7 +99,6 @@ void DemoPlayer::StartOver(World& world) {
   }
   frames_ = 0;
   showing_ = 0;
-  bestTop_ = 0.0f;
   built_ = 0;
   wait_ = kPause;
   ++rounds_;

@@ -85,10 +85,9 @@ class DemoPlayer {
   float fromX_ = 0.0f, fromY_ = 0.0f;  // where the goo was taken
   std::uint32_t placeOn_ = 0;          // the blob the place is kept relative to (its id)
   float placeDx_ = 0.0f, placeDy_ = 0.0f;
-  int frames_ = 0;     // frames of this round
-  int showing_ = 0;    // frames the finished tower has been shown
-  float bestTop_ = 0;  // highest top of this round (world y)
-  int built_ = 0;      // this round
+  int frames_ = 0;   // frames of this round
+  int showing_ = 0;  // frames the finished tower has been shown
+  int built_ = 0;    // this round
   int totalBuilt_ = 0;
   int rounds_ = 0;
 };

@@ -190,6 +190,10 @@ class World {
   void moveGoo(Goo& goo, std::uint32_t index, const Blob& base);
   void bringBackStray(Goo& goo);
   void updateHoverGoo();
+  /// Whether the goo lies within the pick range of the world point, and the first magic goo
+  /// that does (the one a pick takes before any other), or end.
+  bool inPickRange(const Goo& goo, float px, float py) const;
+  std::list<Goo>::iterator magicGooInPickRange(float px, float py);
   void heightRecord(const Blob& blob);
   void removeLink(Link* link);
   void removeBlob(Blob* blob);

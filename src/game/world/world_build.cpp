@@ -90,16 +90,14 @@ bool World::PickGoo(std::int16_t sx, std::int16_t sy) {
   float px = 0.0f;
   float py = 0.0f;
   screenToWorld(sx, sy, px, py);
-  const float range = static_cast<float>(constants_.pickRange);
-  const auto inRange = [&](const Goo& goo) {
-    return std::fabs(goo.x - px) < range && std::fabs(goo.y - py) < range;
-  };
   // Goos crowd on the tower (those that climbed to its top all wait on one blob), and the
   // magic goo comes last in the list: taken in list order it could never be picked out of the
   // crowd. It goes first; ordinary goos are taken in list order.
-  auto chosen = std::find_if(goos_.begin(), goos_.end(),
-                             [&](const Goo& goo) { return goo.magic && inRange(goo); });
-  if (chosen == goos_.end()) chosen = std::find_if(goos_.begin(), goos_.end(), inRange);
+  auto chosen = magicGooInPickRange(px, py);
+  if (chosen == goos_.end()) {
+    chosen = std::find_if(goos_.begin(), goos_.end(),
+                          [&](const Goo& goo) { return inPickRange(goo, px, py); });
+  }
   if (chosen == goos_.end()) return false;
   dropX = px;
   dropY = py;
@@ -314,6 +312,16 @@ void World::forgetBlob(const Blob* blob) {
     placement = 0;
   }
   if (lastBlob == blob) lastBlob = nullptr;
+}
+
+bool World::inPickRange(const Goo& goo, float px, float py) const {
+  const float range = static_cast<float>(constants_.pickRange);
+  return std::fabs(goo.x - px) < range && std::fabs(goo.y - py) < range;
+}
+
+std::list<Goo>::iterator World::magicGooInPickRange(float px, float py) {
+  return std::find_if(goos_.begin(), goos_.end(),
+                      [&](const Goo& goo) { return goo.magic && inPickRange(goo, px, py); });
 }
 
 void World::removeGoo(std::list<Goo>::iterator it) {

@@ -273,12 +273,7 @@ void World::updateHoverGoo() {
     }
   }
   // The magic goo in range is the one the action key takes (PickGoo): it is the one marked.
-  for (Goo& goo : goos_) {
-    if (goo.magic && std::fabs(goo.x - px) < range && std::fabs(goo.y - py) < range) {
-      hoverGoo = &goo;
-      break;
-    }
-  }
+  if (auto magic = magicGooInPickRange(px, py); magic != goos_.end()) hoverGoo = &*magic;
 }
 
 }  // namespace game
